@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+// Dates in the Japanese imperial era calendar, from a table of eras kept by the program:
+// 明治 (Gregorian dates from 1 January 1873), 大正 from 30 July 1912, 昭和 from 25 December 1926,
+// 平成 from 8 January 1989, 令和 from 1 May 2019. The first year of an era is "1".
+// Supported range: 1 January 1873 to 31 December 9999, as serialdate.
+enum class EraPattern {
+    Padded,   // "ggge年mm月dd日": 令和4年02月17日
+    Unpadded, // "ggge年m月d日":  令和4年2月17日
+};
+
+// Empty text for an invalid or unsupported date.
+QString FormatEraDate(QDate date, EraPattern pattern = EraPattern::Padded);
+
+// Reads either pattern, after removing spaces (U+0020) at both ends. The year must lie inside
+// its era and the day must exist. Anything else gives an invalid QDate, never a made-up date.
+QDate ParseEraDate(QStringView text);

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+// The fields of a station record, in record (and data file) order.
+enum class Field {
+    CallSign,
+    LicenceNo,
+    ExpiryDate,
+    StationType,
+    HolderName,
+    HolderKana,
+    ClubName,
+    ClubKana,
+    StationZip,
+    StationAddr1,
+    StationAddr2,
+    ApplicantZip,
+    ApplicantAddr1,
+    ApplicantAddr2,
+    ApplicantName,
+    ApplicantKana,
+    ApplicantTel,
+};
+constexpr int kFieldCount = 17;
+constexpr int kGridColumnCount = 18;
+
+struct FieldInfo {
+    Field field;
+    const char* name;  // the field's name, as the command-line tool prints it
+    int width;         // characters in memory, bytes in the data file (0 for the date)
+    int fileOffset;    // byte offset inside a 449-byte record
+    int gridColumn;    // column of the record grid that shows it
+};
+
+// All 17 fields in record order.
+const std::array<FieldInfo, kFieldCount>& fieldTable();
+const FieldInfo& fieldInfo(Field field);
+// The field shown in grid column 1..17.
+Field fieldForGridColumn(int column);
+
+// One station. Text fields always hold exactly their width in characters: assign through
+// set(), which cuts a longer text and pads a shorter one with spaces (U+0020).
+struct StationRecord {
+    QString CallSign;
+    QString LicenceNo;
+    // Days since 30 December 1899, as stored in the data file. Kept as read, so that a value
+    // the program cannot show (NaN, infinite, far out of range) is written back unchanged.
+    double ExpiryDate = 0.0;
+    QString StationType;
+    QString HolderName;
+    QString HolderKana;
+    QString ClubName;
+    QString ClubKana;
+    QString StationZip;
+    QString StationAddr1;
+    QString StationAddr2;
+    QString ApplicantZip;
+    QString ApplicantAddr1;
+    QString ApplicantAddr2;
+    QString ApplicantName;
+    QString ApplicantKana;
+    QString ApplicantTel;
+
+    // A record with every text field full of spaces and day 0.
+    StationRecord();
+
+    // Fixed-width assignment: the first width characters of a longer text, a shorter text
+    // filled with spaces on the right. field must be a text field.
+    void set(Field field, QStringView text);
+    // The stored text, width characters with its padding. field must be a text field.
+    const QString& text(Field field) const;
+    // The stored text with the spaces (U+0020 only) at both ends removed.
+    QString trimmed(Field field) const;
+
+    // The expiry as a calendar date; invalid when the stored value is not a supported date.
+    QDate expiry() const;
+    void setExpiry(QDate date);
+
+    bool operator==(const StationRecord&) const = default;
+};
+
+// Fixed-width form of text: cut to width characters, or padded with spaces.
+QString fixedWidth(QStringView text, int width);
+// Removes U+0020 at both ends only (a full-width space U+3000 is part of the text).
+QString trimSpaces(QStringView text);
