@@ -5,7 +5,7 @@
 // What the program knows of itself: its folder (where settings, backups and the bureau file
 // live), its title and its version.
 struct ProgramInfo {
-    QString folder;                  // no trailing separator
+    QString folder; // no trailing separator
     QString title = QStringLiteral("Velmora");
     int versionMajor = 0;
     int versionMinor = 0;

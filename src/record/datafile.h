@@ -58,7 +58,8 @@ struct OpResult {
     bool dataWritten = false;
 };
 
-// Replace the register by the records of path. A missing file empties the register.
+// Replace the register by the records of path; on success path becomes DataFile (a failed open
+// leaves the register and DataFile as they were). A missing file empties the register.
 // The grid refresh, sort and colouring are the caller's (the main window's) next steps.
 OpResult OpenDataFile(RecordStore& store, const QString& path, QDate today);
 // Append the records of path; DataFile does not change, Modified becomes 1. A missing file

@@ -30,10 +30,10 @@ constexpr int kGridColumnCount = 18;
 
 struct FieldInfo {
     Field field;
-    const char* name;  // the field's name, as the command-line tool prints it
-    int width;         // characters in memory, bytes in the data file (0 for the date)
-    int fileOffset;    // byte offset inside a 449-byte record
-    int gridColumn;    // column of the record grid that shows it
+    const char* name; // the field's name, as the command-line tool prints it
+    int width;        // characters in memory, bytes in the data file (0 for the date)
+    int fileOffset;   // byte offset inside a 449-byte record
+    int gridColumn;   // column of the record grid that shows it
 };
 
 // All 17 fields in record order.

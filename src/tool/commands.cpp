@@ -1,11 +1,41 @@
 #include "tool/commands.h"
 
+#include "tool/dump.h"
+
 #include <cstdio>
 
 namespace tool {
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& args);
+};
+
+const Command kCommands[] = {
+    {"dump", &dump},
+};
+
+void usage() {
+    std::fputs("usage: velmora-tool COMMAND ...\n"
+               "  dump FILE.stn    the register as JSON Lines, one station per line\n",
+               stderr);
+}
+
+} // namespace
+
 int run(const QStringList& arguments) {
-    std::fprintf(stderr, "usage: %s dump FILE.stn\n",
-                 arguments.isEmpty() ? "velmora-tool" : qPrintable(arguments.first()));
+    if (arguments.size() < 2) {
+        usage();
+        return 2;
+    }
+    for (const Command& command : kCommands) {
+        if (arguments[1] == QLatin1String(command.name))
+            return command.run(arguments.mid(2));
+    }
+    usage();
     return 2;
 }
+
 } // namespace tool

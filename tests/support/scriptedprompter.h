@@ -14,9 +14,9 @@ public:
     struct Seen {
         enum class Kind { Message, File, Colour };
         Kind kind;
-        Message message;       // Kind::Message
-        FileRequest file;      // Kind::File
-        ColourRequest colour;  // Kind::Colour
+        Message message;      // Kind::Message
+        FileRequest file;     // Kind::File
+        ColourRequest colour; // Kind::Colour
     };
 
     void nextAnswer(Answer answer) { answers_.push_back(answer); }

@@ -80,8 +80,8 @@ std::optional<QString> QtPrompter::fileName(const FileRequest& request, QWidget*
 }
 
 std::optional<quint32> QtPrompter::colour(const ColourRequest& request, QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(colours::toQColor(request.initial), parent,
-                                                 request.title);
+    const QColor chosen =
+        QColorDialog::getColor(colours::toQColor(request.initial), parent, request.title);
     if (!chosen.isValid())
         return std::nullopt;
     return colours::fromQColor(chosen);

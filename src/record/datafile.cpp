@@ -1,0 +1,257 @@
+#include "record/datafile.h"
+
+#include "platform/cp932.h"
+#include "record/serialdate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstring>
+
+namespace datafile {
+
+namespace {
+
+constexpr qint64 kReadChunk = 1 << 20;
+
+QString withPath(const QString& error, const QString& path) {
+    return error + QLatin1Char('\n') + QDir::toNativeSeparators(path);
+}
+
+QString tooManyRecordsMessage(qint64 count) {
+    return QStringLiteral("データが多すぎます（%1 件）。読み込めるのは %2 件までです。")
+        .arg(count)
+        .arg(RecordStore::kMaxRecords);
+}
+
+double readDouble(const char* bytes) {
+    // The file stores the date little-endian, as the platform it comes from did.
+    quint64 bits = 0;
+    for (int i = 7; i >= 0; --i)
+        bits = (bits << 8) | quint8(bytes[i]);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void writeDouble(char* out, double value) {
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int i = 0; i < 8; ++i) {
+        out[i] = char(bits & 0xFF);
+        bits >>= 8;
+    }
+}
+
+// Reads the whole file, reporting a read that fails or ends early (a file that shrinks or
+// becomes unreadable while it is read).
+Result readAll(QFile& file, QByteArray& out) {
+    const qint64 size = file.size();
+    out.resize(size);
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(out.data() + done, qMin(kReadChunk, size - done));
+        if (n < 0)
+            return Result::failure(withPath(file.errorString(), file.fileName()));
+        if (n == 0)
+            return Result::failure(withPath(
+                QStringLiteral("ファイルを最後まで読み込めませんでした。"), file.fileName()));
+        done += n;
+    }
+    return Result::success();
+}
+
+} // namespace
+
+qint64 recordCount(qint64 fileLength) {
+    return (fileLength + 224) / kRecordSize;
+}
+
+StationRecord decodeRecord(QByteArrayView bytes) {
+    StationRecord record;
+    char padded[kRecordSize];
+    const char* data = bytes.data();
+    if (bytes.size() < kRecordSize) {
+        // A trailing partial record: missing bytes read as spaces, and as 0 in the date.
+        std::memset(padded, ' ', sizeof padded);
+        std::memcpy(padded, bytes.data(), size_t(bytes.size()));
+        const FieldInfo& date = fieldInfo(Field::ExpiryDate);
+        for (int i = date.fileOffset; i < date.fileOffset + 8; ++i) {
+            if (i >= bytes.size())
+                padded[i] = 0;
+        }
+        data = padded;
+    }
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field == Field::ExpiryDate) {
+            record.ExpiryDate = readDouble(data + info.fileOffset);
+            continue;
+        }
+        QString text = cp932::decode(QByteArrayView(data + info.fileOffset, info.width));
+        text.resize(info.width, QLatin1Char(' '));
+        record.set(info.field, text);
+    }
+    return record;
+}
+
+QByteArray encodeRecord(const StationRecord& record, bool* unmappable) {
+    QByteArray out(kRecordSize, ' ');
+    bool bad = false;
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field == Field::ExpiryDate) {
+            writeDouble(out.data() + info.fileOffset, record.ExpiryDate);
+            continue;
+        }
+        const cp932::EncodeResult field = cp932::encodeField(record.text(info.field), info.width);
+        bad = bad || !field.ok();
+        std::memcpy(out.data() + info.fileOffset, field.bytes.constData(), size_t(info.width));
+    }
+    if (unmappable)
+        *unmappable = bad;
+    return out;
+}
+
+ReadResult readFile(const QString& path) {
+    ReadResult read;
+    QFile file(path);
+    if (!file.exists()) {
+        read.missing = true;
+        return read;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.result = Result::failure(withPath(file.errorString(), path));
+        return read;
+    }
+    const qint64 count = recordCount(file.size());
+    if (count > RecordStore::kMaxRecords) {
+        read.result = Result::failure(withPath(tooManyRecordsMessage(count), path));
+        return read;
+    }
+    QByteArray bytes;
+    read.result = readAll(file, bytes);
+    if (!read.result)
+        return read;
+    read.records.reserve(size_t(count));
+    for (qint64 k = 0; k < count; ++k) {
+        const qint64 offset = k * kRecordSize;
+        read.records.push_back(decodeRecord(QByteArrayView(
+            bytes.constData() + offset, qMin<qint64>(kRecordSize, bytes.size() - offset))));
+    }
+    return read;
+}
+
+Result writeFile(const QString& path, const std::vector<StationRecord>& records) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records.size()) * kRecordSize);
+    for (size_t i = 0; i < records.size(); ++i) {
+        bool unmappable = false;
+        bytes.append(encodeRecord(records[i], &unmappable));
+        if (unmappable) {
+            for (const FieldInfo& info : fieldTable()) {
+                if (info.field == Field::ExpiryDate)
+                    continue;
+                const QString bad = cp932::firstUnmappableCharacter(records[i].text(info.field));
+                if (!bad.isEmpty())
+                    return Result::failure(
+                        QStringLiteral("%1 件目の %2 に保存できない文字「%3」があります。"
+                                       "この文字を直してから保存してください。")
+                            .arg(i + 1)
+                            .arg(QLatin1String(info.name), bad));
+            }
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result::failure(withPath(file.errorString(), path));
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return Result::failure(withPath(error, path));
+    }
+    if (!file.commit())
+        return Result::failure(withPath(file.errorString(), path));
+    return Result::success();
+}
+
+QString backupPathFor(const QString& dataFile, QDate today) {
+    const QString path = QDir::fromNativeSeparators(dataFile);
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QString name = path.mid(slash + 1);
+    QString backupFolder = QStringLiteral("BackUp");
+    // Folder names compare without regard to case where the program comes from; on a
+    // case-sensitive file system use the folder that is there, whatever its case.
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    if (!dir.exists(backupFolder)) {
+        const QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString& entry : entries) {
+            if (entry.compare(backupFolder, Qt::CaseInsensitive) == 0) {
+                backupFolder = entry;
+                break;
+            }
+        }
+    }
+    return folder + backupFolder + QLatin1Char('/') + today.toString(QStringLiteral("yyyyMMdd")) +
+           name;
+}
+
+Result copyBackup(const QString& dataFile, const QString& backupPath) {
+    QFile source(dataFile);
+    if (!source.open(QIODevice::ReadOnly))
+        return Result::failure(withPath(source.errorString(), dataFile));
+    QByteArray bytes;
+    if (Result read = readAll(source, bytes); !read)
+        return read;
+    QSaveFile target(backupPath);
+    if (!target.open(QIODevice::WriteOnly))
+        return Result::failure(withPath(target.errorString(), backupPath));
+    if (target.write(bytes) != bytes.size()) {
+        const QString error = target.errorString();
+        target.cancelWriting();
+        return Result::failure(withPath(error, backupPath));
+    }
+    if (!target.commit())
+        return Result::failure(withPath(target.errorString(), backupPath));
+    return Result::success();
+}
+
+OpResult OpenDataFile(RecordStore& store, const QString& path, QDate today) {
+    ReadResult read = readFile(path);
+    if (read.missing) {
+        store.clear();
+        return {Outcome::Missing, Result::success(), false};
+    }
+    if (!read.result)
+        return {Outcome::Failed, read.result, false};
+    if (Result loaded = store.load(std::move(read.records)); !loaded)
+        return {Outcome::Failed, loaded, false};
+    // The register now holds this file: only now does it become the data file.
+    store.DataFile = path;
+    store.BackupPath = backupPathFor(store.DataFile, today);
+    return {Outcome::Done, Result::success(), false};
+}
+
+OpResult AppendDataFile(RecordStore& store, const QString& path, QDate today) {
+    ReadResult read = readFile(path);
+    if (read.missing)
+        return {Outcome::Missing, Result::success(), false};
+    if (!read.result)
+        return {Outcome::Failed, read.result, false};
+    if (Result extended = store.extend(std::move(read.records)); !extended)
+        return {Outcome::Failed, extended, false};
+    store.BackupPath = backupPathFor(store.DataFile, today);
+    store.Modified = 1;
+    return {Outcome::Done, Result::success(), false};
+}
+
+OpResult SaveDataFile(RecordStore& store, const QString& path, QDate today) {
+    if (Result written = writeFile(path, store.records()); !written)
+        return {Outcome::Failed, written, false};
+    store.BackupPath = backupPathFor(store.DataFile, today);
+    if (Result copied = copyBackup(store.DataFile, store.BackupPath); !copied)
+        return {Outcome::Failed, copied, true};
+    return {Outcome::Done, Result::success(), true};
+}
+
+} // namespace datafile

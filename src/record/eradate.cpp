@@ -1,0 +1,92 @@
+#include "record/eradate.h"
+
+#include "record/serialdate.h"
+#include "record/stationrecord.h"
+
+#include <array>
+
+namespace {
+
+struct Era {
+    const char16_t* name;
+    QDate start; // first day of the era (Gregorian)
+};
+
+// The program's own era table. 明治 starts at the first supported date: dates before Japan
+// adopted the Gregorian calendar (1873) are not supported.
+const std::array<Era, 5>& eras() {
+    static const std::array<Era, 5> table{{
+        {u"明治", QDate(1868, 1, 25)},
+        {u"大正", QDate(1912, 7, 30)},
+        {u"昭和", QDate(1926, 12, 25)},
+        {u"平成", QDate(1989, 1, 8)},
+        {u"令和", QDate(2019, 5, 1)},
+    }};
+    return table;
+}
+
+// Reads 1 to 4 ASCII digits at pos; -1 when there are none.
+int readNumber(QStringView text, qsizetype& pos) {
+    int value = 0;
+    int digits = 0;
+    while (pos < text.size() && digits < 5 && text[pos] >= QLatin1Char('0') &&
+           text[pos] <= QLatin1Char('9')) {
+        value = value * 10 + (text[pos].unicode() - u'0');
+        ++pos;
+        ++digits;
+    }
+    return digits == 0 || digits > 4 ? -1 : value;
+}
+
+bool expect(QStringView text, qsizetype& pos, char16_t c) {
+    if (pos < text.size() && text[pos] == QChar(c)) {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString FormatEraDate(QDate date, EraPattern pattern) {
+    if (!serialdate::isSupported(date))
+        return {};
+    const Era* era = &eras().front();
+    for (const Era& e : eras()) {
+        if (date >= e.start)
+            era = &e;
+    }
+    const int year = date.year() - era->start.year() + 1;
+    const int width = pattern == EraPattern::Padded ? 2 : 0;
+    return QString::fromUtf16(era->name) + QString::number(year) + u'年' +
+           QStringLiteral("%1").arg(date.month(), width, 10, QLatin1Char('0')) + u'月' +
+           QStringLiteral("%1").arg(date.day(), width, 10, QLatin1Char('0')) + u'日';
+}
+
+QDate ParseEraDate(QStringView input) {
+    const QString trimmed = trimSpaces(input);
+    const QStringView text(trimmed);
+    const auto& table = eras();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QStringView name(table[i].name);
+        if (!text.startsWith(name))
+            continue;
+        qsizetype pos = name.size();
+        const int year = readNumber(text, pos);
+        if (year < 1 || !expect(text, pos, u'年'))
+            return {};
+        const int month = readNumber(text, pos);
+        if (month < 1 || !expect(text, pos, u'月'))
+            return {};
+        const int day = readNumber(text, pos);
+        if (day < 1 || !expect(text, pos, u'日') || pos != text.size())
+            return {};
+        const QDate date(table[i].start.year() + year - 1, month, day);
+        if (!serialdate::isSupported(date) || date < table[i].start)
+            return {};
+        if (i + 1 < table.size() && date >= table[i + 1].start)
+            return {};
+        return date;
+    }
+    return {};
+}

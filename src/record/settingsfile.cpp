@@ -1,0 +1,221 @@
+#include "record/settingsfile.h"
+
+#include "platform/cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace settingsfile {
+
+namespace {
+
+// A value as the settings file's numbers are read: surrounding blanks allowed, a decimal
+// number, rounded half to even for the integer keys. Anything else is no value.
+std::optional<double> readNumber(QStringView text) {
+    const QString trimmed = text.trimmed().toString();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+template <typename Int> bool readInteger(QStringView text, Int& out) {
+    const std::optional<double> value = readNumber(text);
+    if (!value)
+        return false;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < double(std::numeric_limits<Int>::min()) ||
+        rounded > double(std::numeric_limits<Int>::max()))
+        return false;
+    out = Int(rounded);
+    return true;
+}
+
+bool readSingle(QStringView text, std::optional<float>& out) {
+    const std::optional<double> value = readNumber(text);
+    if (!value || std::fabs(*value) > double(std::numeric_limits<float>::max()))
+        return false;
+    out = float(*value);
+    return true;
+}
+
+QString formatSingle(float value) {
+    // Shortest text that reads back as the same single-precision value, without an exponent,
+    // so a whole number has no fractional part.
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (ec != std::errc())
+        return QStringLiteral("0");
+    return QString::fromLatin1(buffer, end - buffer);
+}
+
+struct IntKey {
+    const char* name;
+    qint32 SettingsValues::*member;
+};
+
+const IntKey kIntKeys[] = {
+    {"ViewLeft", &SettingsValues::ViewLeft},     {"ViewTop", &SettingsValues::ViewTop},
+    {"ViewWidth", &SettingsValues::ViewWidth},   {"ViewHeight", &SettingsValues::ViewHeight},
+    {"NewLeft", &SettingsValues::NewLeft},       {"NewTop", &SettingsValues::NewTop},
+    {"EditLeft", &SettingsValues::EditLeft},     {"EditTop", &SettingsValues::EditTop},
+    {"frmShoku", &SettingsValues::frmShoku},     {"MojiShoku", &SettingsValues::MojiShoku},
+    {"YohakuLeft", &SettingsValues::YohakuLeft}, {"YohakuTop", &SettingsValues::YohakuTop},
+    {"FutoLeft", &SettingsValues::FutoLeft},     {"FutoTop", &SettingsValues::FutoTop},
+};
+
+struct MainKey {
+    const char* name;
+    std::optional<float> SettingsValues::*member;
+};
+
+const MainKey kMainKeys[] = {
+    {"MainLeft", &SettingsValues::MainLeft},
+    {"MainTop", &SettingsValues::MainTop},
+    {"MainWidth", &SettingsValues::MainWidth},
+    {"MainHeight", &SettingsValues::MainHeight},
+};
+
+void applyLine(QStringView line, SettingsValues& values) {
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return;
+    const QStringView key = line.first(eq);
+    const QStringView value = line.sliced(eq + 1);
+    for (const MainKey& k : kMainKeys) {
+        if (key == QLatin1String(k.name)) {
+            readSingle(value, values.*k.member);
+            return;
+        }
+    }
+    for (const IntKey& k : kIntKeys) {
+        if (key == QLatin1String(k.name)) {
+            readInteger(value, values.*k.member);
+            return;
+        }
+    }
+    if (key == QLatin1String("Zoom")) {
+        readInteger(value, values.Zoom);
+        return;
+    }
+    if (key == QLatin1String("DataFile")) {
+        values.DataFile = value.toString();
+        return;
+    }
+    if (key.startsWith(QLatin1String("Grid"))) {
+        const QStringView number = key.sliced(4);
+        bool ok = false;
+        const int column = number.toInt(&ok);
+        // Exactly "Grid0" .. "Grid17": no sign, no leading zero, no blanks.
+        if (ok && column >= 0 && column < SettingsValues::kGridColumns &&
+            number == QString::number(column)) {
+            qint32 width = 0;
+            if (readInteger(value, width))
+                values.Grid[size_t(column)] = width;
+        }
+    }
+}
+
+} // namespace
+
+QString missingMessage() {
+    return QStringLiteral("tessaly.ini が有りません");
+}
+
+void parseSettings(const QByteArray& contents, SettingsValues& values) {
+    const QString text = cp932::decode(contents);
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+            ++end;
+        applyLine(QStringView(text).sliced(start, end - start), values);
+        if (end + 1 < size && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
+            ++end;
+        start = end + 1;
+    }
+}
+
+ReadResult ReadSettings(const QString& path, SettingsValues& values) {
+    ReadResult read;
+    QFile file(path);
+    if (!file.exists()) {
+        read.missing = true;
+        return read;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.result = Result::failure(file.errorString() + QLatin1Char('\n') +
+                                      QDir::toNativeSeparators(path));
+        return read;
+    }
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.result = Result::failure(file.errorString() + QLatin1Char('\n') +
+                                      QDir::toNativeSeparators(path));
+        return read;
+    }
+    parseSettings(contents, values);
+    return read;
+}
+
+QByteArray formatSettings(const SettingsValues& values) {
+    QString text;
+    auto line = [&text](const char* key, const QString& value) {
+        text += QLatin1String(key) + QLatin1Char('=') + value + QLatin1String("\r\n");
+    };
+    for (const MainKey& k : kMainKeys) {
+        const std::optional<float>& v = values.*k.member;
+        line(k.name, formatSingle(v.value_or(0.0f)));
+    }
+    for (size_t i = 0; i < std::size(kIntKeys); ++i) {
+        // Zoom sits between EditTop and frmShoku.
+        if (QLatin1String(kIntKeys[i].name) == QLatin1String("frmShoku"))
+            line("Zoom", QString::number(values.Zoom));
+        line(kIntKeys[i].name, QString::number(values.*kIntKeys[i].member));
+    }
+    for (int c = 0; c < SettingsValues::kGridColumns; ++c) {
+        const QByteArray key = "Grid" + QByteArray::number(c);
+        line(key.constData(), QString::number(values.Grid[size_t(c)].value_or(0)));
+    }
+    line("DataFile", values.DataFile);
+    return cp932::encode(text).bytes;
+}
+
+Result WriteSettings(const QString& path, const SettingsValues& values) {
+    SettingsValues toWrite = values;
+    QString warning;
+    if (!cp932::canEncode(values.DataFile)) {
+        // A path that code page 932 cannot hold would come back as another path; leave it out
+        // rather than open a wrong file at the next start.
+        toWrite.DataFile.clear();
+        warning = QStringLiteral("データファイル名に設定ファイルへ保存できない文字があるため、"
+                                 "次回の起動時には開きません。\n") +
+                  QDir::toNativeSeparators(values.DataFile);
+    }
+    const QByteArray bytes = formatSettings(toWrite);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result::failure(file.errorString() + QLatin1Char('\n') +
+                               QDir::toNativeSeparators(path));
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return Result::failure(error + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+    }
+    if (!file.commit())
+        return Result::failure(file.errorString() + QLatin1Char('\n') +
+                               QDir::toNativeSeparators(path));
+    return warning.isEmpty() ? Result::success() : Result::failure(warning);
+}
+
+} // namespace settingsfile

@@ -1,0 +1,42 @@
+#include "record/sortorder.h"
+
+#include "record/serialdate.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+qint64 expirySortKey(double expiry) {
+    const QDate date = serialdate::toDate(expiry);
+    if (!date.isValid())
+        return std::numeric_limits<qint64>::max();
+    // Whole days only: a time of day does not split records of the same day.
+    return date.toJulianDay();
+}
+
+std::vector<int> expiryOrder(const std::vector<double>& expiries) {
+    std::vector<std::pair<qint64, int>> keyed;
+    keyed.reserve(expiries.size());
+    for (size_t i = 0; i < expiries.size(); ++i)
+        keyed.emplace_back(expirySortKey(expiries[i]), int(i));
+    // The position breaks ties, which makes a plain sort stable.
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<int> order;
+    order.reserve(keyed.size());
+    for (const auto& entry : keyed)
+        order.push_back(entry.second);
+    return order;
+}
+
+void sortByExpiry(std::vector<StationRecord>& records) {
+    std::vector<double> expiries;
+    expiries.reserve(records.size());
+    for (const StationRecord& record : records)
+        expiries.push_back(record.ExpiryDate);
+    const std::vector<int> order = expiryOrder(expiries);
+    std::vector<StationRecord> sorted;
+    sorted.reserve(records.size());
+    for (int position : order)
+        sorted.push_back(std::move(records[size_t(position)]));
+    records = std::move(sorted);
+}

@@ -1,0 +1,67 @@
+#include "record/eradate.h"
+#include "record/serialdate.h"
+
+#include <gtest/gtest.h>
+
+TEST(EraDate, FormatsAtEraBoundaries) {
+    EXPECT_EQ(FormatEraDate(QDate(2022, 2, 17)), u"令和4年02月17日");
+    EXPECT_EQ(FormatEraDate(QDate(1989, 1, 8)), u"平成1年01月08日");
+    EXPECT_EQ(FormatEraDate(QDate(1989, 1, 7)), u"昭和64年01月07日");
+    EXPECT_EQ(FormatEraDate(QDate(2019, 4, 30)), u"平成31年04月30日");
+    EXPECT_EQ(FormatEraDate(QDate(2019, 5, 1)), u"令和1年05月01日");
+    EXPECT_EQ(FormatEraDate(QDate(1926, 12, 24)), u"大正15年12月24日");
+    EXPECT_EQ(FormatEraDate(QDate(1926, 12, 25)), u"昭和1年12月25日");
+    EXPECT_EQ(FormatEraDate(QDate(1912, 7, 29)), u"明治45年07月29日");
+    EXPECT_EQ(FormatEraDate(QDate(1912, 7, 30)), u"大正1年07月30日");
+    EXPECT_EQ(FormatEraDate(QDate(2022, 2, 7), EraPattern::Unpadded), u"令和4年2月7日");
+}
+
+TEST(EraDate, UnsupportedDatesFormatEmpty) {
+    EXPECT_TRUE(FormatEraDate(QDate()).isEmpty());
+    EXPECT_TRUE(FormatEraDate(QDate(1872, 12, 31)).isEmpty());
+    EXPECT_FALSE(FormatEraDate(QDate(1873, 1, 1)).isEmpty());
+    EXPECT_FALSE(FormatEraDate(QDate(9999, 12, 31)).isEmpty());
+    EXPECT_TRUE(FormatEraDate(QDate(10000, 1, 1)).isEmpty());
+}
+
+TEST(EraDate, ParsesBothPatternsAndSurroundingSpaces) {
+    EXPECT_EQ(ParseEraDate(u"令和4年02月17日"), QDate(2022, 2, 17));
+    EXPECT_EQ(ParseEraDate(u"令和4年2月17日"), QDate(2022, 2, 17));
+    EXPECT_EQ(ParseEraDate(u"  平成31年04月30日 "), QDate(2019, 4, 30));
+    EXPECT_EQ(ParseEraDate(u"令和1年05月01日"), QDate(2019, 5, 1));
+}
+
+TEST(EraDate, RejectsTextThatIsNotAnEraDate) {
+    for (const char16_t* bad :
+         {u"", u"令和", u"令和4年", u"令和4年02月", u"令和4年02月30日", u"令和4年13月01日",
+          u"令和0年05月01日", u"令和1年04月30日", u"平成32年01月01日", u"平成31年05月01日",
+          u"明治5年12月31日", u"2022-02-17", u"令和4年02月17日x", u"令和04年02月17日１",
+          u"令和-1年02月17日", u"令和99999年01月01日", u"　令和4年02月17日", u"西暦4年02月17日"}) {
+        EXPECT_FALSE(ParseEraDate(bad).isValid()) << QString::fromUtf16(bad).toStdString();
+    }
+}
+
+TEST(EraDate, ParseGivesBackEveryFormattedDate) {
+    // Every day over two centuries, and the very ends of the supported range.
+    for (QDate d(1873, 1, 1); d <= QDate(2100, 12, 31); d = d.addDays(1)) {
+        ASSERT_EQ(ParseEraDate(FormatEraDate(d)), d) << d.toString(Qt::ISODate).toStdString();
+        ASSERT_EQ(ParseEraDate(FormatEraDate(d, EraPattern::Unpadded)), d);
+    }
+    EXPECT_EQ(ParseEraDate(FormatEraDate(QDate(9999, 12, 31))), QDate(9999, 12, 31));
+}
+
+TEST(SerialDate, DayZeroAndOutOfRangeValues) {
+    EXPECT_EQ(serialdate::fromDate(QDate(1899, 12, 30)), 0.0);
+    EXPECT_EQ(serialdate::toDate(44609.0), QDate(2022, 2, 17));
+    EXPECT_EQ(serialdate::toDate(44609.75), QDate(2022, 2, 17)); // time of day ignored
+    EXPECT_EQ(serialdate::fromDate(QDate(2024, 3, 31)), 45382.0);
+    EXPECT_EQ(serialdate::toDate(0.0), QDate(1899, 12, 30));
+    EXPECT_FALSE(serialdate::toDate(-9860.0).isValid()); // 31 December 1872
+    EXPECT_FALSE(serialdate::toDate(std::numeric_limits<double>::quiet_NaN()).isValid());
+    EXPECT_FALSE(serialdate::toDate(std::numeric_limits<double>::infinity()).isValid());
+    EXPECT_FALSE(serialdate::toDate(-std::numeric_limits<double>::infinity()).isValid());
+    EXPECT_FALSE(serialdate::toDate(1e300).isValid());
+    EXPECT_FALSE(serialdate::toDate(-1e300).isValid());
+    EXPECT_TRUE(serialdate::toDate(serialdate::fromDate(QDate(9999, 12, 31))).isValid());
+    EXPECT_FALSE(serialdate::toDate(serialdate::fromDate(QDate(9999, 12, 31)) + 1).isValid());
+}
