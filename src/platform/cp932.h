@@ -13,7 +13,11 @@
 // silently; callers decide whether to refuse the text or go on.
 namespace cp932 {
 
-// Decodes bytes as Windows' MultiByteToWideChar(932) does.
+// Decodes bytes as Windows' MultiByteToWideChar(932) does, the user-defined area (lead bytes
+// 0xF0-0xF9) to U+E000 onward and the single bytes 0x80, 0xA0, 0xFD-0xFF to U+0080, U+F8F0-
+// U+F8F3. A double-byte code without a character gives U+30FB (・); so does a lead byte
+// without a valid trail byte after it, and decoding then goes on with that next byte.
+// Never gives more characters than there are bytes.
 QString decode(QByteArrayView bytes);
 
 struct EncodeResult {
@@ -24,7 +28,10 @@ struct EncodeResult {
     bool ok() const { return firstUnmappable < 0; }
 };
 
-// Encodes text, preferring the code Microsoft prefers for characters with several codes.
+// Encodes text, preferring the code Microsoft prefers for characters with several codes
+// (JIS X 0208, then NEC row 13, then the IBM extensions 0xFA-0xFC). Also writes U+301C, U+2212,
+// U+2016, U+2014, U+00A2, U+00A3 and U+00AC, as Linux input methods type them, as the
+// full-width forms that Windows has in their place.
 EncodeResult encode(QStringView text);
 
 // True when every character of text has a code page 932 code.
@@ -36,7 +43,8 @@ QString firstUnmappableCharacter(QStringView text);
 
 // Encodes text into exactly width bytes: cut at width bytes without splitting a double-byte
 // character (a character that would straddle the end is left out and its place filled with a
-// space), and a shorter result filled with spaces (0x20).
+// space), and a shorter result filled with spaces (0x20). firstUnmappable counts only the
+// characters that went into the field. A width of 0 or less gives no bytes.
 EncodeResult encodeField(QStringView text, int width);
 
 // Number of bytes text takes in code page 932 (unmappable characters count as one byte).
