@@ -1,0 +1,46 @@
+#include "mainwin/commondialog.h"
+
+CommonDialog::CommonDialog(Prompter& prompter, QString startFolder)
+    : prompter_(prompter), startFolder_(std::move(startFolder)) {}
+
+const QString& CommonDialog::filter() {
+    static const QString text =
+        QStringLiteral("すべてのファイル (*.*)|*.*|Velmoraﾃﾞｰﾀのファイル (*.stn)|*.stn|");
+    return text;
+}
+
+std::optional<QString> CommonDialog::show(Prompter::FileRequest request, QWidget* parent) {
+    request.filter = filter();
+    request.filterIndex = 0;
+    request.startFolder = startFolder_;
+    std::optional<QString> chosen = prompter_.fileName(request, parent);
+    if (chosen)
+        fileName_ = *chosen;
+    return chosen;
+}
+
+std::optional<QString> CommonDialog::showOpen(const QString& title, QWidget* parent) {
+    Prompter::FileRequest request;
+    request.kind = Prompter::FileRequest::Kind::Open;
+    request.title = title;
+    request.fileName = fileName_;
+    request.flags = kOpenFlags;
+    return show(request, parent);
+}
+
+std::optional<QString> CommonDialog::showSave(const QString& title, const QString& fileName,
+                                              QWidget* parent) {
+    fileName_ = fileName;
+    Prompter::FileRequest request;
+    request.kind = Prompter::FileRequest::Kind::Save;
+    request.title = title;
+    request.fileName = fileName_;
+    request.flags = kSaveFlags;
+    return show(request, parent);
+}
+
+std::optional<QString> dataFileName(const QString& chosen) {
+    if (chosen.size() < 4 || chosen.right(4).compare(QLatin1String(".STN"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return chosen.left(chosen.size() - 3) + QLatin1String("stn");
+}

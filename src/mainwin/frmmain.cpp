@@ -1,0 +1,190 @@
+#include "mainwin/frmmain.h"
+
+#include "mainwin/recordchecks.h"
+#include "mainwin/recordgridmodel.h"
+#include "mainwin/twips.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// The window's designed inner size, in twips.
+constexpr int kDesignedWidth = 9735;
+constexpr int kDesignedHeight = 6915;
+constexpr int kCountdownSeconds = 60;
+
+} // namespace
+
+frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, WindowOpeners openers,
+                 QWidget* parent)
+    : QMainWindow(parent), CommonDialog1(prompter, state.program.folder), state_(state),
+      prompter_(prompter), clock_(clock), openers_(std::move(openers)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(title());
+    resize(twips::toPixels(kDesignedWidth, dpiX()), twips::toPixels(kDesignedHeight, dpiY()));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::countdownTick);
+
+    buildMenus();
+    buildGrid();
+    startUp();
+}
+
+frmMain::~frmMain() = default;
+
+int frmMain::dpiX() const {
+    return logicalDpiX() > 0 ? logicalDpiX() : 96;
+}
+
+int frmMain::dpiY() const {
+    return logicalDpiY() > 0 ? logicalDpiY() : 96;
+}
+
+void frmMain::buildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    mnu1 = menuBar()->addMenu(QStringLiteral("ファイル"));
+    mnu1->setObjectName(QStringLiteral("mnu1"));
+    file_open = item(mnu1, "file_open", QStringLiteral("開く"), &frmMain::openCommand);
+    fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &frmMain::mergeCommand);
+    file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &frmMain::saveCommand);
+    mnu5 = mnu1->addSeparator();
+    mnu5->setObjectName(QStringLiteral("mnu5"));
+    AutoExit =
+        item(mnu1, "AutoExit", QStringLiteral("自動終了停止"), &frmMain::stopCountdownCommand);
+    owari = item(mnu1, "owari", QStringLiteral("終了"), &frmMain::quitCommand);
+
+    mnu2 = menuBar()->addMenu(QStringLiteral("編集"));
+    mnu2->setObjectName(QStringLiteral("mnu2"));
+    Input = item(mnu2, "Input", QStringLiteral("新規入力"), &frmMain::newRegistrationCommand);
+    DupeChk =
+        item(mnu2, "DupeChk", QStringLiteral("重複チェック"), &frmMain::duplicateCheckCommand);
+
+    mnu4 = menuBar()->addMenu(QStringLiteral("設定"));
+    mnu4->setObjectName(QStringLiteral("mnu4"));
+    mnuSet = item(mnu4, "mnuSet", QStringLiteral("印刷設定"), &frmMain::optionsCommand);
+
+    // A menu-bar item of its own, without a submenu.
+    about = menuBar()->addAction(QStringLiteral("バージョン"));
+    about->setObjectName(QStringLiteral("about"));
+    connect(about, &QAction::triggered, this, &frmMain::aboutCommand);
+}
+
+void frmMain::StopAutoExit() {
+    if (!Timer1->isActive())
+        return;
+    Timer1->stop();
+    setWindowTitle(title());
+    AutoExit->setVisible(false);
+}
+
+bool frmMain::countdownRunning() const {
+    return Timer1->isActive();
+}
+
+void frmMain::countdownTick() {
+    AutoExitTicks = qint16(AutoExitTicks + 1);
+    if (AutoExitTicks == kCountdownSeconds)
+        close();
+    setWindowTitle(title() + QChar(0x3000) + QString::number(kCountdownSeconds - AutoExitTicks) +
+                   QStringLiteral(" 秒で自動終了"));
+}
+
+void frmMain::trackWindow(QWidget* window) {
+    if (!window)
+        return;
+    std::erase_if(windows_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    windows_.emplace_back(window);
+}
+
+void frmMain::DelGrid2Mem(int row) {
+    checks::DelGrid2Mem(grid_, state_.store, row);
+}
+
+void frmMain::DupeCheck2Mem() {
+    checks::DupeCheck2Mem(grid_, state_.store);
+}
+
+void frmMain::DataSort() {
+    checks::DataSort(grid_, state_.store);
+}
+
+void frmMain::LimitCheck() {
+    checks::LimitCheck(grid_, state_.store, clock_.today());
+}
+
+void frmMain::stopCountdownCommand() {
+    StopAutoExit();
+}
+
+void frmMain::quitCommand() {
+    close();
+}
+
+void frmMain::newRegistrationCommand() {
+    StopAutoExit();
+    if (openers_.newRegistration)
+        openers_.newRegistration(*this);
+}
+
+void frmMain::duplicateCheckCommand() {
+    DupeCheck2Mem();
+}
+
+void frmMain::optionsCommand() {
+    StopAutoExit();
+    if (openers_.options)
+        openers_.options(*this);
+}
+
+void frmMain::aboutCommand() {
+    if (openers_.about)
+        openers_.about(*this);
+}
+
+void frmMain::gridDoubleClicked() {
+    StopAutoExit();
+    if (state_.store.Count() <= 0)
+        return;
+    state_.store.CurrentIndex = grid_.currentRow();
+    if (openers_.edit)
+        openers_.edit(*this);
+}
+
+void frmMain::gridRightPressed() {
+    if (state_.store.Count() <= 0)
+        return;
+    state_.print.PrintRecordIndex = grid_.currentRow();
+}
+
+void frmMain::gridRightReleased() {
+    if (state_.store.Count() <= 0)
+        return;
+    StopAutoExit();
+    const int row = grid_.currentRow();
+    if (row < 1)
+        return;
+    const QString crlf = QStringLiteral("\r\n");
+    const QString question = grid_.text(row, 1) + crlf + grid_.text(row, 2) + crlf +
+                             grid_.text(row, 3) + crlf +
+                             QStringLiteral("再免許申請書を印刷しますか？");
+    const Prompter::Answer answer = prompter_.message(
+        {question, title(), Prompter::Buttons::YesNo, Prompter::Icon::None}, this);
+    if (answer == Prompter::Answer::No)
+        return;
+    state_.print.PrintRecordIndex = row;
+    if (openers_.print)
+        openers_.print(*this);
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "mainwin/commondialog.h"
+#include "mainwin/recordgrid.h"
+#include "mainwin/windowopeners.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+#include "record/appstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QTableView;
+class QTimer;
+class RecordGridModel;
+
+// The main window: the record grid, the menus, the file commands and the auto-exit countdown.
+// Building it runs the start-up (backup folders, settings, the last data file, the countdown);
+// closing it runs the closing sequence (save question, backup copy, settings, other windows)
+// and then emits finished().
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(AppState& state, Prompter& prompter, const Clock& clock, WindowOpeners openers = {},
+            QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    AppState& state() { return state_; }
+    Prompter& prompter() { return prompter_; }
+    const Clock& clock() const { return clock_; }
+    // The grid's contents; the view follows every change.
+    RecordGrid& grid() { return grid_; }
+
+    // The record checks on the grid and the store.
+    void DelGrid2Mem(int row);
+    void DupeCheck2Mem();
+    void DataSort();
+    void LimitCheck();
+
+    // Stops the countdown for good: the title goes back to the program title and the menu item
+    // that stops the countdown disappears. Does nothing once stopped.
+    void StopAutoExit();
+    bool countdownRunning() const;
+    // Timer1's handler, once a second while the countdown runs.
+    void countdownTick();
+
+    // A window opened from here that does not block the main window; closing the main window
+    // closes these, the most recently shown first.
+    void trackWindow(QWidget* window);
+
+    // The menu commands.
+    void openCommand();
+    void mergeCommand();
+    void saveCommand();
+    void stopCountdownCommand();
+    void quitCommand();
+    void newRegistrationCommand();
+    void duplicateCheckCommand();
+    void optionsCommand();
+    void aboutCommand();
+
+    // Mouse actions on the grid; the row concerned is always the grid's current row.
+    void gridDoubleClicked();
+    void gridRightPressed();
+    void gridRightReleased();
+
+    // Controls, named as the program names them.
+    QTimer* Timer1 = nullptr;
+    CommonDialog CommonDialog1;
+    QWidget* Picture1 = nullptr;
+    QTableView* Grid1 = nullptr;
+    QMenu* mnu1 = nullptr;
+    QAction* file_open = nullptr;
+    QAction* fileAppend = nullptr;
+    QAction* file_Save = nullptr;
+    QAction* mnu5 = nullptr;
+    QAction* AutoExit = nullptr;
+    QAction* owari = nullptr;
+    QMenu* mnu2 = nullptr;
+    QAction* Input = nullptr;
+    QAction* DupeChk = nullptr;
+    QMenu* mnu4 = nullptr;
+    QAction* mnuSet = nullptr;
+    QAction* about = nullptr;
+
+    // Seconds the countdown has run.
+    qint16 AutoExitTicks = 0;
+
+signals:
+    // The closing sequence has finished: the program should end now.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildGrid();
+    void startUp();
+    void createBackupFolders();
+    void readSettings();
+    void applyWindowGeometry();
+    void moveOntoScreen();
+    void SetupGridHeader();
+    void applyColumnWidths();
+    void columnResized(int column, int newPixels);
+    void RefreshGrid(int keepIdentities = 0);
+    void restoreView();
+
+    // The file operations with everything the window does around them. Each returns whether
+    // the register now holds the named file's records (open) or the file was written (save).
+    bool openDataFile(const QString& path, bool atStartUp);
+    void appendDataFile(const QString& path);
+    bool saveDataFile(const QString& path);
+    void showFileError(const QString& text);
+    bool wrongExtension(const std::optional<QString>& name);
+
+    // The closing sequence: whether the window may close, then what happens when it does.
+    bool mayClose();
+    bool saveAtExit();
+    void finishClosing();
+    void storeWindowGeometry();
+    void WriteSettings();
+
+    int dpiX() const;
+    int dpiY() const;
+    QString title() const { return state_.program.title; }
+
+    AppState& state_;
+    Prompter& prompter_;
+    const Clock& clock_;
+    WindowOpeners openers_;
+    RecordGrid grid_;
+    RecordGridModel* model_ = nullptr;
+    std::vector<QPointer<QWidget>> windows_;
+    bool applyingWidths_ = false;
+    bool closed_ = false;
+    int savedScroll_ = 0;
+};

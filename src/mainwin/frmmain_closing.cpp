@@ -1,0 +1,91 @@
+// The closing sequence: the save question, the backup copy, the settings, the other windows.
+#include "mainwin/frmmain.h"
+
+#include "mainwin/twips.h"
+#include "record/datafile.h"
+#include "record/settingsfile.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <cmath>
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    finishClosing();
+    event->accept();
+    emit finished();
+}
+
+bool frmMain::mayClose() {
+    if (state_.store.Modified != 1)
+        return true;
+    const Prompter::Answer answer = prompter_.message(
+        {QStringLiteral("Velmoraデータを保存しますか？"), QStringLiteral("Velmoraの終了"),
+         Prompter::Buttons::YesNoCancel, Prompter::Icon::Question},
+        this);
+    switch (answer) {
+    case Prompter::Answer::Yes:
+        // Closing after a save that did not happen would lose the changes: stay open, so the
+        // user can save elsewhere or close again and answer No.
+        return saveAtExit();
+    case Prompter::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::finishClosing() {
+    Timer1->stop();
+    const RecordStore& store = state_.store;
+    if (!store.BackupPath.isEmpty() && !store.DataFile.isEmpty()) {
+        // A failed copy here is not reported: the data file itself is unchanged.
+        datafile::copyBackup(store.DataFile, store.BackupPath);
+    }
+    WriteSettings();
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        if (*it)
+            (*it)->close();
+    }
+    windows_.clear();
+}
+
+void frmMain::storeWindowGeometry() {
+    SettingsValues& s = state_.settings;
+    if (isMinimized()) {
+        s.MainLeft = 100;
+        s.MainTop = 100;
+        s.MainWidth = 9960;
+        s.MainHeight = 7746;
+        return;
+    }
+    const QRect frame = frameGeometry();
+    auto toTwips = [](int pixels, int dpi) {
+        return float(std::round(twips::fromPixels(pixels, dpi)));
+    };
+    s.MainLeft = toTwips(frame.x(), dpiX());
+    s.MainTop = toTwips(frame.y(), dpiY());
+    s.MainWidth = toTwips(frame.width(), dpiX());
+    s.MainHeight = toTwips(frame.height(), dpiY());
+}
+
+void frmMain::WriteSettings() {
+    SettingsValues& s = state_.settings;
+    storeWindowGeometry();
+    for (int column = 0; column < RecordGrid::kColumns; ++column)
+        s.Grid[size_t(column)] = grid_.columnWidth(column);
+    s.DataFile = state_.store.DataFile;
+    const QString path = state_.program.path(QLatin1String(settingsfile::kFileName));
+    const Result written = settingsfile::WriteSettings(path, s);
+    if (!written)
+        prompter_.message({written.error, title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+                          this);
+}

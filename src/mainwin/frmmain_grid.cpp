@@ -1,0 +1,167 @@
+// The record grid's view: columns, widths, font, the fixed number column and the mouse.
+#include "mainwin/frmmain.h"
+
+#include "mainwin/recordgridmodel.h"
+#include "mainwin/twips.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Paints the header text of the number column on the view's top-left corner, where the fixed
+// row and the fixed column meet.
+class CornerPainter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* corner = qobject_cast<QAbstractButton*>(watched);
+        if (!corner || event->type() != QEvent::Paint)
+            return false;
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.rect = corner->rect();
+        option.text = RecordGrid::headerText(0);
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.orientation = Qt::Horizontal;
+        QPainter painter(corner);
+        corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+        return true;
+    }
+};
+
+} // namespace
+
+void frmMain::buildGrid() {
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* layout = new QVBoxLayout(Picture1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setCentralWidget(Picture1);
+
+    Grid1 = new QTableView(Picture1);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    layout->addWidget(Grid1);
+
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPointSizeF(10.5);
+    font.setBold(true);
+    Grid1->setFont(font);
+
+    model_ = new RecordGridModel(grid_, this);
+    Grid1->setModel(model_);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setWordWrap(false);
+    Grid1->setTextElideMode(Qt::ElideNone);
+    Grid1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Grid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    // Column 0 is shown as the view's vertical header, so that it stays in place while the
+    // other columns scroll, as a fixed column does.
+    Grid1->setColumnHidden(0, true);
+    QHeaderView* rows = Grid1->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    rows->setDefaultAlignment(Qt::AlignCenter);
+    QHeaderView* columns = Grid1->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultAlignment(Qt::AlignCenter);
+    columns->setHighlightSections(false);
+    rows->setHighlightSections(false);
+    connect(columns, &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) { columnResized(column, size); });
+
+    if (auto* corner = Grid1->findChild<QAbstractButton*>())
+        corner->installEventFilter(new CornerPainter(corner));
+
+    connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    grid_.setCurrentRow(current.row() + 1);
+            });
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &frmMain::restoreView);
+
+    Grid1->viewport()->installEventFilter(this);
+    rows->viewport()->installEventFilter(this);
+    restoreView();
+}
+
+// After the rows changed as a whole, the view keeps the current row number and its scroll
+// position, as far as the rows still reach.
+void frmMain::restoreView() {
+    const QModelIndex current = model_->index(grid_.currentRow() - 1, 1);
+    Grid1->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    Grid1->verticalScrollBar()->setValue(savedScroll_);
+}
+
+void frmMain::SetupGridHeader() {
+    // Header texts and alignments come from the model; the widths from the settings.
+    applyColumnWidths();
+}
+
+void frmMain::applyColumnWidths() {
+    applyingWidths_ = true;
+    Grid1->verticalHeader()->setFixedWidth(twips::toPixels(grid_.columnWidth(0), dpiX()));
+    for (int column = 1; column < RecordGrid::kColumns; ++column)
+        Grid1->setColumnWidth(column, twips::toPixels(grid_.columnWidth(column), dpiX()));
+    applyingWidths_ = false;
+}
+
+void frmMain::columnResized(int column, int newPixels) {
+    // Only the user's changes are kept: widths applied from twips are written back unchanged.
+    if (applyingWidths_ || column <= 0 || column >= RecordGrid::kColumns || newPixels <= 0)
+        return;
+    grid_.setColumnWidth(column, qint32(std::lround(twips::fromPixels(newPixels, dpiX()))));
+}
+
+void frmMain::RefreshGrid(int keepIdentities) {
+    grid_.refresh(state_.store, keepIdentities);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool onGrid =
+        watched == Grid1->viewport() || watched == Grid1->verticalHeader()->viewport();
+    if (!onGrid)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // The first click of the double-click has already selected the row.
+            gridDoubleClicked();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // The right button never changes the current row.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            gridRightPressed();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            gridRightReleased();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

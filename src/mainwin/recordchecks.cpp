@@ -1,0 +1,180 @@
+#include "mainwin/recordchecks.h"
+
+#include "record/serialdate.h"
+#include "record/sortorder.h"
+
+#include <QHashFunctions>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <unordered_set>
+
+namespace checks {
+
+namespace {
+
+QStringView trimmedView(const QString& text) {
+    QStringView view(text);
+    while (!view.isEmpty() && view.front() == QLatin1Char(' '))
+        view = view.mid(1);
+    while (!view.isEmpty() && view.back() == QLatin1Char(' '))
+        view.chop(1);
+    return view;
+}
+
+// What makes two rows the same station entry.
+struct EntryKey {
+    QStringView callSign;
+    QStringView licenceNo;
+    QStringView expiry;
+    bool operator==(const EntryKey&) const = default;
+};
+
+struct EntryKeyHash {
+    size_t operator()(const EntryKey& key) const {
+        return qHashMulti(0, key.callSign, key.licenceNo, key.expiry);
+    }
+};
+
+// Sorts the rows by expiry; previousPosition follows the rows.
+void sortRows(RecordGrid& grid, std::vector<int>& previousPosition) {
+    std::vector<double> expiries;
+    expiries.reserve(size_t(grid.dataRows()));
+    for (const RecordGrid::Row& row : grid.rows())
+        expiries.push_back(row.expiry);
+    const std::vector<int> order = expiryOrder(expiries);
+    grid.reorder(order);
+    std::vector<int> moved;
+    moved.reserve(order.size());
+    for (int index : order)
+        moved.push_back(size_t(index) < previousPosition.size() ? previousPosition[size_t(index)]
+                                                                : 0);
+    previousPosition = std::move(moved);
+}
+
+std::vector<int> identityPositions(int count) {
+    std::vector<int> positions(static_cast<size_t>(count));
+    std::iota(positions.begin(), positions.end(), 1);
+    return positions;
+}
+
+} // namespace
+
+void rebuildStore(const RecordGrid& grid, RecordStore& store,
+                  const std::vector<int>& previousPosition) {
+    const int count = grid.dataRows();
+    std::vector<StationRecord> records;
+    records.reserve(size_t(count));
+    for (int k = 1; k <= count; ++k) {
+        const int previous =
+            size_t(k - 1) < previousPosition.size() ? previousPosition[size_t(k - 1)] : 0;
+        const bool known = previous >= 1 && previous <= store.Count();
+        records.push_back(grid.toRecord(k, known ? &store.record(previous) : nullptr));
+    }
+    store.rebuild(std::move(records));
+}
+
+void DelGrid2Mem(RecordGrid& grid, RecordStore& store, int row) {
+    if (store.Count() == 0)
+        return;
+    RecordGrid::Batch batch(grid);
+    if (store.Count() == 1 && row == 1) {
+        // The grid falls back to its one blank row.
+        grid.clearRows();
+        store.clear();
+        store.Modified = 1;
+        return;
+    }
+    if (row < 1 || row > grid.dataRows() || row > store.Count())
+        return;
+    grid.removeRow(row);
+    std::vector<int> previous;
+    previous.reserve(size_t(grid.dataRows()));
+    for (int k = 1; k <= grid.dataRows(); ++k)
+        previous.push_back(k < row ? k : k + 1);
+    rebuildStore(grid, store, previous);
+    store.Modified = 1;
+}
+
+void DupeCheck2Mem(RecordGrid& grid, RecordStore& store) {
+    RecordGrid::Batch batch(grid);
+    if (grid.Rows() <= 2)
+        return;
+    // Keeping the first row of each set of equal entries gives what comparing every pair of
+    // rows, top down, removing the lower of an equal pair, gives.
+    const std::vector<RecordGrid::Row>& rows = grid.rows();
+    std::unordered_set<EntryKey, EntryKeyHash> seen;
+    seen.reserve(rows.size());
+    std::vector<bool> remove(rows.size(), false);
+    std::vector<int> previous;
+    previous.reserve(rows.size());
+    bool removedAny = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const RecordGrid::Cells& cells = rows[i].cells;
+        const EntryKey key{trimmedView(cells[1]), trimmedView(cells[2]), trimmedView(cells[3])};
+        if (seen.insert(key).second) {
+            previous.push_back(int(i) + 1);
+        } else {
+            remove[i] = true;
+            removedAny = true;
+        }
+    }
+    // The keys point into the rows: forget them before the rows move.
+    seen.clear();
+    if (removedAny)
+        grid.removeRows(remove);
+    sortRows(grid, previous);
+    grid.renumber(grid.dataRows());
+    rebuildStore(grid, store, previous);
+    if (removedAny)
+        store.Modified = 1;
+}
+
+void DataSort(RecordGrid& grid, RecordStore& store) {
+    RecordGrid::Batch batch(grid);
+    std::vector<int> previous = identityPositions(grid.dataRows());
+    sortRows(grid, previous);
+    grid.renumber(grid.dataRows());
+    rebuildStore(grid, store, previous);
+}
+
+qint32 daysLeft(double expiry, QDate today) {
+    if (std::isnan(expiry))
+        return std::numeric_limits<qint32>::max();
+    const QDate date = serialdate::toDate(expiry);
+    double days = 0;
+    if (date.isValid())
+        days = double(today.daysTo(date));
+    else
+        days = std::floor(expiry) - serialdate::fromDate(today);
+    const double low = std::numeric_limits<qint32>::min();
+    const double high = std::numeric_limits<qint32>::max();
+    return qint32(std::clamp(days, low, high));
+}
+
+quint32 expiryColour(qint64 daysLeft) {
+    if (daysLeft >= 365)
+        return colours::kWindowBackground;
+    if (daysLeft >= 183)
+        return 0x0000FF00u; // green
+    if (daysLeft >= 92)
+        return 0x0000FFFFu; // yellow
+    if (daysLeft >= 45)
+        return 0x000080FFu; // orange
+    if (daysLeft >= 31)
+        return 0x000000FFu; // red
+    if (daysLeft >= 0)
+        return 0x00FF00FFu; // magenta
+    return 0x00FF0000u;     // blue
+}
+
+void LimitCheck(RecordGrid& grid, const RecordStore& store, QDate today) {
+    if (store.Count() < 1)
+        return;
+    RecordGrid::Batch batch(grid);
+    const int count = std::min(store.Count(), grid.dataRows());
+    for (int k = 1; k <= count; ++k)
+        grid.setColour(k, expiryColour(daysLeft(store.record(k).ExpiryDate, today)));
+}
+
+} // namespace checks

@@ -1,0 +1,303 @@
+#include "mainwin/recordgrid.h"
+
+#include "record/eradate.h"
+#include "record/serialdate.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace {
+
+// The grid's own column widths in twips, used until the settings give others.
+constexpr std::array<qint32, RecordGrid::kColumns> kDefaultWidths = {
+    600,  1500, 2300, 2100, 900,  1800, 2000, 1200, 3000,
+    3000, 2400, 2400, 1800, 2000, 1200, 3000, 3000, 1800,
+};
+
+const QString& emptyText() {
+    static const QString empty;
+    return empty;
+}
+
+// text without U+0020 at both ends, sharing text when there is nothing to remove.
+QString trimmedShared(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text[end - 1] == QLatin1Char(' '))
+        --end;
+    if (begin == 0 && end == text.size())
+        return text;
+    return text.mid(begin, end - begin);
+}
+
+// True when previous is exactly cell cut or padded to width.
+bool isFixedWidthOf(const QString& previous, const QString& cell, int width) {
+    if (previous.size() != width)
+        return false;
+    const qsizetype kept = std::min<qsizetype>(cell.size(), width);
+    if (QStringView(previous).left(kept) != QStringView(cell).left(kept))
+        return false;
+    for (qsizetype i = kept; i < width; ++i) {
+        if (previous[i] != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+// The date value of a stored expiry without its time of day; a value that is not a
+// supported date is kept as it is.
+double wholeDay(double expiry) {
+    const QDate date = serialdate::toDate(expiry);
+    return date.isValid() ? serialdate::fromDate(date) : expiry;
+}
+
+} // namespace
+
+RecordGrid::Batch::Batch(RecordGrid& grid) : grid_(grid) {
+    grid_.beginChange();
+}
+
+RecordGrid::Batch::~Batch() {
+    grid_.endChange();
+}
+
+RecordGrid::RecordGrid() : widths_(kDefaultWidths) {}
+
+const QString& RecordGrid::headerText(int column) {
+    static const std::array<QString, kColumns> headers = {
+        QStringLiteral("No"),          QStringLiteral("ｺｰﾙｻｲﾝ"),      QStringLiteral("免許番号"),
+        QStringLiteral("免許期限"),    QStringLiteral("種別"),        QStringLiteral("氏名"),
+        QStringLiteral("ﾌﾘｶﾞﾅ"),       QStringLiteral("無線局〒"),    QStringLiteral("無線局住所1"),
+        QStringLiteral("無線局住所2"), QStringLiteral("社団名"),      QStringLiteral("社団名カナ"),
+        QStringLiteral("申請者氏名"),  QStringLiteral("申請者ﾌﾘｶﾞﾅ"), QStringLiteral("申請書〒"),
+        QStringLiteral("申請書住所1"), QStringLiteral("申請書住所2"), QStringLiteral("申請書Tel"),
+    };
+    return headers[size_t(column)];
+}
+
+void RecordGrid::beginChange() {
+    if (batchDepth_++ == 0 && listener_)
+        listener_->gridAboutToChange();
+}
+
+void RecordGrid::endChange() {
+    if (--batchDepth_ == 0) {
+        clampCurrentRow();
+        if (listener_)
+            listener_->gridChanged();
+    }
+}
+
+void RecordGrid::rowChanged(int row) {
+    if (batchDepth_ == 0 && listener_)
+        listener_->gridRowChanged(row);
+}
+
+RecordGrid::Row* RecordGrid::dataRow(int row) {
+    if (row < 1 || row > dataRows())
+        return nullptr;
+    return &rows_[size_t(row - 1)];
+}
+
+const RecordGrid::Row* RecordGrid::dataRow(int row) const {
+    if (row < 1 || row > dataRows())
+        return nullptr;
+    return &rows_[size_t(row - 1)];
+}
+
+void RecordGrid::clampCurrentRow() {
+    currentRow_ = std::clamp(currentRow_, 1, Rows() - 1);
+}
+
+const QString& RecordGrid::text(int row, int column) const {
+    if (column < 0 || column >= kColumns)
+        return emptyText();
+    if (row == 0)
+        return headerText(column);
+    const Row* r = dataRow(row);
+    return r ? r->cells[size_t(column)] : emptyText();
+}
+
+void RecordGrid::setText(int row, int column, const QString& text) {
+    Row* r = dataRow(row);
+    if (!r || column < 0 || column >= kColumns)
+        return;
+    r->cells[size_t(column)] = text;
+    if (column == 3) {
+        const QDate date = ParseEraDate(text);
+        if (date.isValid())
+            r->expiry = serialdate::fromDate(date);
+    }
+    rowChanged(row);
+}
+
+double RecordGrid::expiry(int row) const {
+    const Row* r = dataRow(row);
+    return r ? r->expiry : 0.0;
+}
+
+quint32 RecordGrid::colour(int row) const {
+    const Row* r = dataRow(row);
+    return r ? r->colour : colours::kWindowBackground;
+}
+
+void RecordGrid::setColour(int row, quint32 colour) {
+    Row* r = dataRow(row);
+    if (!r || r->colour == colour)
+        return;
+    r->colour = colour;
+    rowChanged(row);
+}
+
+quint64 RecordGrid::rowId(int row) const {
+    const Row* r = dataRow(row);
+    return r ? r->id : 0;
+}
+
+int RecordGrid::rowOfId(quint64 id) const {
+    if (id == 0)
+        return 0;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].id == id)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+void RecordGrid::setCurrentRow(int row) {
+    currentRow_ = row;
+    clampCurrentRow();
+}
+
+RecordGrid::Cells RecordGrid::cellsOf(const StationRecord& record, int number) {
+    Cells cells;
+    cells[0] = QString::number(number);
+    for (int column = 1; column < kColumns; ++column) {
+        const Field field = fieldForGridColumn(column);
+        if (field == Field::ExpiryDate)
+            cells[size_t(column)] = FormatEraDate(record.expiry());
+        else
+            cells[size_t(column)] = trimmedShared(record.text(field));
+    }
+    return cells;
+}
+
+void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
+    Batch batch(*this);
+    const int count = store.Count();
+    std::vector<quint64> kept;
+    for (int i = 0; i < std::min({keepIdentities, count, dataRows()}); ++i)
+        kept.push_back(rows_[size_t(i)].id);
+
+    // Texts that recur (dates, station types) are built once and shared by every row.
+    QHash<qint64, QString> dates;
+    QHash<QString, QString> types;
+    std::vector<Row> rows(static_cast<size_t>(count));
+    for (int k = 1; k <= count; ++k) {
+        const StationRecord& record = store.record(k);
+        Row& row = rows[size_t(k - 1)];
+        row.cells[0] = QString::number(k);
+        for (int column = 1; column < kColumns; ++column) {
+            const Field field = fieldForGridColumn(column);
+            QString& cell = row.cells[size_t(column)];
+            if (field == Field::ExpiryDate) {
+                const QDate date = record.expiry();
+                const qint64 day = date.isValid() ? date.toJulianDay() : 0;
+                auto it = dates.constFind(day);
+                if (it == dates.constEnd())
+                    it = dates.insert(day, FormatEraDate(date));
+                cell = it.value();
+            } else if (field == Field::StationType) {
+                const QString& type = record.text(field);
+                auto it = types.constFind(type);
+                if (it == types.constEnd())
+                    it = types.insert(type, trimmedShared(type));
+                cell = it.value();
+            } else {
+                cell = trimmedShared(record.text(field));
+            }
+        }
+        row.expiry = record.ExpiryDate;
+        row.id = size_t(k - 1) < kept.size() ? kept[size_t(k - 1)] : nextId_++;
+    }
+    rows_ = std::move(rows);
+}
+
+quint64 RecordGrid::appendRow(const Cells& cells, double expiry) {
+    Batch batch(*this);
+    Row row;
+    row.cells = cells;
+    row.expiry = expiry;
+    row.id = nextId_++;
+    rows_.push_back(std::move(row));
+    return rows_.back().id;
+}
+
+void RecordGrid::setRow(int row, const Cells& cells, double expiry) {
+    Row* r = dataRow(row);
+    if (!r)
+        return;
+    r->cells = cells;
+    r->expiry = expiry;
+    rowChanged(row);
+}
+
+void RecordGrid::removeRow(int row) {
+    if (!dataRow(row))
+        return;
+    Batch batch(*this);
+    rows_.erase(rows_.begin() + (row - 1));
+}
+
+void RecordGrid::clearRows() {
+    Batch batch(*this);
+    rows_.clear();
+}
+
+StationRecord RecordGrid::toRecord(int row, const StationRecord* previous) const {
+    const Row* r = dataRow(row);
+    if (!r)
+        return StationRecord();
+    // Starting from previous shares every text that comes back unchanged.
+    StationRecord record = previous ? *previous : StationRecord();
+    for (int column = 1; column < kColumns; ++column) {
+        const Field field = fieldForGridColumn(column);
+        if (field == Field::ExpiryDate)
+            continue;
+        const QString& cell = r->cells[size_t(column)];
+        if (!previous || !isFixedWidthOf(record.text(field), cell, fieldInfo(field).width))
+            record.set(field, cell);
+    }
+    record.ExpiryDate = wholeDay(r->expiry);
+    return record;
+}
+
+void RecordGrid::reorder(const std::vector<int>& newOrder) {
+    Batch batch(*this);
+    std::vector<Row> rows;
+    rows.reserve(newOrder.size());
+    for (int index : newOrder)
+        rows.push_back(std::move(rows_[size_t(index)]));
+    rows_ = std::move(rows);
+}
+
+void RecordGrid::removeRows(const std::vector<bool>& remove) {
+    Batch batch(*this);
+    size_t kept = 0;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (i < remove.size() && remove[i])
+            continue;
+        if (kept != i)
+            rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+}
+
+void RecordGrid::renumber(int count) {
+    Batch batch(*this);
+    for (int k = 1; k <= std::min(count, dataRows()); ++k)
+        rows_[size_t(k - 1)].cells[0] = QString::number(k);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+class frmMain;
+
+// How the main window opens the other windows, which live in other parts of the program and
+// are plugged in by main(). Each is called with the main window; an empty one does nothing.
+//
+// - newRegistration: shown modally. The dialog appends its records to the store and its rows to
+//   frmMain::grid(), and runs DataSort() and LimitCheck() when it closes.
+// - edit: shown without blocking; the store's CurrentIndex names the record. The dialog should
+//   keep grid().rowId(CurrentIndex) and find its row again with grid().rowOfId() before it
+//   changes or deletes anything, since the register can be sorted or replaced meanwhile.
+// - print: shown modally; the print data's PrintRecordIndex names the record.
+// - options: shown modally.
+// - about: shown without blocking.
+// A window shown without blocking should be passed to frmMain::trackWindow() each time it is
+// shown, so that closing the main window closes it.
+struct WindowOpeners {
+    std::function<void(frmMain&)> newRegistration;
+    std::function<void(frmMain&)> edit;
+    std::function<void(frmMain&)> print;
+    std::function<void(frmMain&)> options;
+    std::function<void(frmMain&)> about;
+};
