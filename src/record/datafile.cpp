@@ -88,9 +88,16 @@ StationRecord decodeRecord(QByteArrayView bytes) {
             record.ExpiryDate = readDouble(data + info.fileOffset);
             continue;
         }
-        QString text = cp932::decode(QByteArrayView(data + info.fileOffset, info.width));
-        text.resize(info.width, QLatin1Char(' '));
-        record.set(info.field, text);
+        // A blank field keeps the record's shared blank text: most registers have many.
+        const char* field = data + info.fileOffset;
+        int used = info.width;
+        while (used > 0 && field[used - 1] == ' ')
+            --used;
+        if (used == 0)
+            continue;
+        QString text = cp932::decode(QByteArrayView(field, info.width));
+        text.resize(info.width, QLatin1Char(' ')); // within the capacity decode allocated
+        record.set(info.field, std::move(text));
     }
     return record;
 }
@@ -112,32 +119,44 @@ QByteArray encodeRecord(const StationRecord& record, bool* unmappable) {
     return out;
 }
 
-ReadResult readFile(const QString& path) {
-    ReadResult read;
+QByteArrayView RawFile::record(qint64 k) const {
+    const qint64 offset = k * kRecordSize;
+    return QByteArrayView(bytes.constData() + offset,
+                          qMin<qint64>(kRecordSize, bytes.size() - offset));
+}
+
+RawFile readRaw(const QString& path) {
+    RawFile raw;
     QFile file(path);
     if (!file.exists()) {
-        read.missing = true;
-        return read;
+        raw.missing = true;
+        return raw;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        read.result = Result::failure(withPath(file.errorString(), path));
-        return read;
+        raw.result = Result::failure(withPath(file.errorString(), path));
+        return raw;
     }
     const qint64 count = recordCount(file.size());
     if (count > RecordStore::kMaxRecords) {
-        read.result = Result::failure(withPath(tooManyRecordsMessage(count), path));
-        return read;
+        raw.result = Result::failure(withPath(tooManyRecordsMessage(count), path));
+        return raw;
     }
-    QByteArray bytes;
-    read.result = readAll(file, bytes);
-    if (!read.result)
+    raw.result = readAll(file, raw.bytes);
+    if (raw.result)
+        raw.count = recordCount(raw.bytes.size());
+    return raw;
+}
+
+ReadResult readFile(const QString& path) {
+    RawFile raw = readRaw(path);
+    ReadResult read;
+    read.missing = raw.missing;
+    read.result = raw.result;
+    if (raw.missing || !raw.result)
         return read;
-    read.records.reserve(size_t(count));
-    for (qint64 k = 0; k < count; ++k) {
-        const qint64 offset = k * kRecordSize;
-        read.records.push_back(decodeRecord(QByteArrayView(
-            bytes.constData() + offset, qMin<qint64>(kRecordSize, bytes.size() - offset))));
-    }
+    read.records.reserve(size_t(raw.count));
+    for (qint64 k = 0; k < raw.count; ++k)
+        read.records.push_back(decodeRecord(raw.record(k)));
     return read;
 }
 

@@ -24,6 +24,18 @@ StationRecord decodeRecord(QByteArrayView bytes);
 // through unmappable (when given).
 QByteArray encodeRecord(const StationRecord& record, bool* unmappable = nullptr);
 
+// The bytes of a data file, checked as readFile checks them, for callers that decode one
+// record at a time.
+struct RawFile {
+    Result result;
+    bool missing = false;
+    QByteArray bytes;
+    qint64 count = 0; // records, the last one possibly partial
+    // Record k (0-based), up to 449 bytes.
+    QByteArrayView record(qint64 k) const;
+};
+RawFile readRaw(const QString& path);
+
 // Reads every record of a file. Fails (with the platform's text, or the limit message) when it
 // cannot be opened or read, or holds more than RecordStore::kMaxRecords records.
 struct ReadResult {

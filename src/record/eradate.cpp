@@ -57,10 +57,21 @@ QString FormatEraDate(QDate date, EraPattern pattern) {
             era = &e;
     }
     const int year = date.year() - era->start.year() + 1;
-    const int width = pattern == EraPattern::Padded ? 2 : 0;
-    return QString::fromUtf16(era->name) + QString::number(year) + u'年' +
-           QStringLiteral("%1").arg(date.month(), width, 10, QLatin1Char('0')) + u'月' +
-           QStringLiteral("%1").arg(date.day(), width, 10, QLatin1Char('0')) + u'日';
+    const bool padded = pattern == EraPattern::Padded;
+    QString text;
+    text.reserve(12);
+    text += QStringView(era->name);
+    text += QString::number(year);
+    text += u'年';
+    if (padded && date.month() < 10)
+        text += u'0';
+    text += QString::number(date.month());
+    text += u'月';
+    if (padded && date.day() < 10)
+        text += u'0';
+    text += QString::number(date.day());
+    text += u'日';
+    return text;
 }
 
 QDate ParseEraDate(QStringView input) {

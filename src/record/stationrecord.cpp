@@ -104,15 +104,48 @@ QString trimSpaces(QStringView text) {
     return text.sliced(begin, end - begin).toString();
 }
 
+namespace {
+
+// One blank text per width, shared by every new record: a register of 32,767 records starts
+// without allocating 16 strings each.
+const QString& blankOfWidth(int width) {
+    static const auto blanks = [] {
+        std::array<QString, 51> table;
+        for (int w = 0; w < int(table.size()); ++w)
+            table[size_t(w)] = QString(w, QLatin1Char(' '));
+        return table;
+    }();
+    return blanks[size_t(width)];
+}
+
+} // namespace
+
 StationRecord::StationRecord() {
     for (const FieldInfo& info : kFields) {
         if (info.field != Field::ExpiryDate)
-            this->*memberFor(info.field) = QString(info.width, QLatin1Char(' '));
+            this->*memberFor(info.field) = blankOfWidth(info.width);
     }
 }
 
 void StationRecord::set(Field field, QStringView text) {
     this->*memberFor(field) = fixedWidth(text, fieldInfo(field).width);
+}
+
+void StationRecord::set(Field field, QString&& text) {
+    const int width = fieldInfo(field).width;
+    if (text.size() == width)
+        this->*memberFor(field) = std::move(text);
+    else
+        set(field, QStringView(text));
+}
+
+QStringView StationRecord::trimmedView(Field field) const {
+    QStringView view(text(field));
+    while (!view.isEmpty() && view.front() == QLatin1Char(' '))
+        view = view.sliced(1);
+    while (!view.isEmpty() && view.back() == QLatin1Char(' '))
+        view.chop(1);
+    return view;
 }
 
 const QString& StationRecord::text(Field field) const {

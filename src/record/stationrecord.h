@@ -71,10 +71,13 @@ struct StationRecord {
     // Fixed-width assignment: the first width characters of a longer text, a shorter text
     // filled with spaces on the right. field must be a text field.
     void set(Field field, QStringView text);
+    // Same, taking over text when it already has the field's width.
+    void set(Field field, QString&& text);
     // The stored text, width characters with its padding. field must be a text field.
     const QString& text(Field field) const;
     // The stored text with the spaces (U+0020 only) at both ends removed.
     QString trimmed(Field field) const;
+    QStringView trimmedView(Field field) const;
 
     // The expiry as a calendar date; invalid when the stored value is not a supported date.
     QDate expiry() const;

@@ -3,61 +3,121 @@
 #include "record/datafile.h"
 #include "record/eradate.h"
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace tool {
 
 namespace {
 
-void appendJsonString(QByteArray& out, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    out += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            static const char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[u >> 4];
-            out += hex[u & 0xF];
+// The longest line a record can give: every text unit escaped as \u00XX, plus keys and dates.
+constexpr qsizetype kMaxLine = 441 * 6 + 1024;
+
+// Writes text as a JSON string in UTF-8 at p and returns the end: dumping a full register
+// should cost little more than converting its bytes.
+char* writeJsonString(char* p, QStringView text) {
+    static const char hex[] = "0123456789abcdef";
+    *p++ = '"';
+    const char16_t* s = text.utf16();
+    const char16_t* const end = s + text.size();
+    while (s < end) {
+        char32_t c = *s++;
+        if (c < 0x80) {
+            if (c == '"' || c == '\\') {
+                *p++ = '\\';
+                *p++ = char(c);
+            } else if (c < 0x20) {
+                std::memcpy(p, "\\u00", 4);
+                p += 4;
+                *p++ = hex[c >> 4];
+                *p++ = hex[c & 0xF];
+            } else {
+                *p++ = char(c);
+            }
+            continue;
+        }
+        if (c >= 0xD800 && c < 0xDC00 && s < end && *s >= 0xDC00 && *s < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (*s++ - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD; // a lone surrogate has no UTF-8 form
+        if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
         } else {
-            out += c;
+            *p++ = char(0xF0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3F));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
         }
     }
-    out += '"';
+    *p++ = '"';
+    return p;
+}
+
+char* writeDigits(char* p, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i) {
+        p[i] = char('0' + value % 10);
+        value /= 10;
+    }
+    return p + digits;
+}
+
+char* writeIsoDate(char* p, QDate date) {
+    *p++ = '"';
+    p = writeDigits(p, date.year(), 4);
+    *p++ = '-';
+    p = writeDigits(p, date.month(), 2);
+    *p++ = '-';
+    p = writeDigits(p, date.day(), 2);
+    *p++ = '"';
+    return p;
+}
+
+char* writeRaw(char* p, const char* text) {
+    const size_t n = std::strlen(text);
+    std::memcpy(p, text, n);
+    return p + n;
+}
+
+// "{\"CallSign\":", ",\"LicenceNo\":", ...: the key of each field with what comes before it.
+const std::array<QByteArray, kFieldCount>& keyPrefixes() {
+    static const auto prefixes = [] {
+        std::array<QByteArray, kFieldCount> keys;
+        for (size_t i = 0; i < keys.size(); ++i)
+            keys[i] = (i == 0 ? "{\"" : ",\"") + QByteArray(fieldTable()[i].name) + "\":";
+        return keys;
+    }();
+    return prefixes;
 }
 
 } // namespace
 
 void appendJsonLine(QByteArray& out, const StationRecord& record) {
-    out += '{';
-    bool first = true;
+    const qsizetype start = out.size();
+    out.resize(start + kMaxLine);
+    char* p = out.data() + start;
+    const QDate date = record.expiry();
+    const auto& prefixes = keyPrefixes();
     for (const FieldInfo& info : fieldTable()) {
-        if (!first)
-            out += ',';
-        first = false;
-        out += '"';
-        out += info.name;
-        out += "\":";
-        if (info.field == Field::ExpiryDate) {
-            const QDate date = record.expiry();
-            if (date.isValid())
-                appendJsonString(out, date.toString(Qt::ISODate));
-            else
-                out += "null";
-        } else {
-            appendJsonString(out, record.trimmed(info.field));
-        }
+        const QByteArray& prefix = prefixes[size_t(info.field)];
+        std::memcpy(p, prefix.constData(), size_t(prefix.size()));
+        p += prefix.size();
+        if (info.field != Field::ExpiryDate)
+            p = writeJsonString(p, record.trimmedView(info.field));
+        else if (date.isValid())
+            p = writeIsoDate(p, date);
+        else
+            p = writeRaw(p, "null");
     }
-    out += ",\"ExpiryEra\":";
-    const QString era = FormatEraDate(record.expiry());
-    if (era.isEmpty())
-        out += "null";
-    else
-        appendJsonString(out, era);
-    out += "}\n";
+    p = writeRaw(p, ",\"ExpiryEra\":");
+    p = date.isValid() ? writeJsonString(p, FormatEraDate(date)) : writeRaw(p, "null");
+    p = writeRaw(p, "}\n");
+    out.truncate(p - out.constData());
 }
 
 int dump(const QStringList& args) {
@@ -65,20 +125,30 @@ int dump(const QStringList& args) {
         std::fputs("usage: velmora-tool dump FILE.stn\n", stderr);
         return 2;
     }
-    const datafile::ReadResult read = datafile::readFile(args.first());
-    if (read.missing || !read.result) {
-        const QString error = read.missing
+    const datafile::RawFile raw = datafile::readRaw(args.first());
+    if (raw.missing || !raw.result) {
+        const QString error = raw.missing
                                   ? QStringLiteral("ファイルが有りません: %1").arg(args.first())
-                                  : read.result.error;
+                                  : raw.result.error;
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
     }
+    // One record at a time, written out in blocks: memory stays small for any register.
+    constexpr qsizetype kBlock = 1 << 20;
     QByteArray out;
-    out.reserve(qsizetype(read.records.size()) * 400);
-    for (const StationRecord& record : read.records)
-        appendJsonLine(out, record);
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
-        std::fflush(stdout) != 0) {
+    out.reserve(kBlock + kMaxLine);
+    auto flush = [&out] {
+        const bool ok =
+            std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
+        out.truncate(0);
+        return ok;
+    };
+    for (qint64 k = 0; k < raw.count; ++k) {
+        appendJsonLine(out, datafile::decodeRecord(raw.record(k)));
+        if (out.size() >= kBlock && !flush())
+            break;
+    }
+    if (!flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::perror("velmora-tool");
         return 1;
     }
