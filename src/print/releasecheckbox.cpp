@@ -1,0 +1,10 @@
+#include "print/releasecheckbox.h"
+
+#include <QMouseEvent>
+
+void ReleaseCheckBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool over = rect().contains(event->position().toPoint());
+    QCheckBox::mouseReleaseEvent(event);
+    if (over)
+        emit mouseReleased();
+}
