@@ -19,8 +19,11 @@ std::optional<QString> ScriptedPrompter::fileName(const FileRequest& request, QW
         ADD_FAILURE() << "unscripted file dialog: " << request.title.toStdString();
         return std::nullopt;
     }
-    auto path = files_.front();
+    const bool cancelled = !files_.front().has_value();
+    const QString path = cancelled ? QString() : *files_.front();
     files_.pop_front();
+    if (cancelled)
+        return std::nullopt;
     return path;
 }
 
