@@ -1,6 +1,7 @@
 #include "tool/commands.h"
 
 #include "tool/dump.h"
+#include "tool/render.h"
 
 #include <cstdio>
 
@@ -15,11 +16,13 @@ struct Command {
 
 const Command kCommands[] = {
     {"dump", &dump},
+    {"render", &render},
 };
 
 void usage() {
     std::fputs("usage: velmora-tool COMMAND ...\n"
-               "  dump FILE.stn    the register as JSON Lines, one station per line\n",
+               "  dump FILE.stn    the register as JSON Lines, one station per line\n"
+               "  render FILE.stn  one printed page of a station as PDF or PNG\n",
                stderr);
 }
 
