@@ -1,10 +1,32 @@
+#include "mainwin/frmmain.h"
+#include "platform/clock.h"
+#include "platform/gui/qtprompter.h"
+#include "record/appstate.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QFont>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Velmora"));
+    // The faces the program names, as this platform provides them.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+
+    AppState state;
+    state.program = ProgramInfo::forRunningProgram();
+    QtPrompter prompter;
+    SystemClock clock;
+
+    // The other windows are plugged in here as they are built.
+    WindowOpeners openers;
+    openers.newRegistration = [](frmMain&) {};
+    openers.edit = [](frmMain&) {};
+    openers.print = [](frmMain&) {};
+    openers.options = [](frmMain&) {};
+    openers.about = [](frmMain&) {};
+
+    frmMain window(state, prompter, clock, std::move(openers));
+    QObject::connect(&window, &frmMain::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,111 @@
+#include "mainwindowfixture.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, RightButtonAsksAboutTheCurrentRowNotTheOneUnderThePointer) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(6));
+    auto window = startWith(path);
+    window->show();
+    QTableView* grid = window->Grid1;
+    const QAbstractItemModel* model = grid->model();
+    const QPoint row2 = grid->visualRect(model->index(1, 2)).center();
+    const QPoint row5 = grid->visualRect(model->index(4, 2)).center();
+    sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, row2);
+    sendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, row2);
+    ASSERT_EQ(window->grid().currentRow(), 2);
+
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::RightButton, row5);
+    EXPECT_EQ(state.print.PrintRecordIndex, 2);
+    sendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::RightButton, row5);
+    const Prompter::Message* question = prompter.lastMessage();
+    ASSERT_NE(question, nullptr);
+    const StationRecord& record = state.store.record(2);
+    EXPECT_EQ(question->text, record.trimmed(Field::CallSign) + u"\r\n"_qs +
+                                  record.trimmed(Field::LicenceNo) + u"\r\n"_qs +
+                                  u"令和7年02月28日\r\n再免許申請書を印刷しますか？"_qs);
+    EXPECT_EQ(question->title, u"Velmora"_qs);
+    EXPECT_EQ(question->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(question->icon, Prompter::Icon::None);
+    EXPECT_EQ(opened, std::vector<std::string>{"print"});
+    EXPECT_EQ(state.print.PrintRecordIndex, 2);
+    EXPECT_EQ(window->grid().currentRow(), 2);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    EXPECT_FALSE(window->countdownRunning());
+
+    // No opens nothing.
+    state.print.PrintRecordIndex = 0;
+    prompter.nextAnswer(Prompter::Answer::No);
+    window->gridRightReleased();
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(state.print.PrintRecordIndex, 0);
+}
+
+TEST_F(MainWindowTest, DoubleClickOpensTheEditDialogForThatRow) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(6));
+    auto window = startWith(path);
+    window->show();
+    QTableView* grid = window->Grid1;
+    const QPoint row4 = grid->visualRect(grid->model()->index(3, 5)).center();
+    sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, row4);
+    sendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, row4);
+    sendMouse(grid->viewport(), QEvent::MouseButtonDblClick, Qt::LeftButton, row4);
+    EXPECT_EQ(state.store.CurrentIndex, 4);
+    EXPECT_EQ(opened, std::vector<std::string>{"edit"});
+    EXPECT_FALSE(window->countdownRunning());
+}
+
+TEST_F(MainWindowTest, TheViewKeepsItsRowAndScrollPlaceThroughASort) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(200));
+    auto window = startWith(path);
+    window->show();
+    QTableView* grid = window->Grid1;
+    grid->selectRow(120);
+    grid->verticalScrollBar()->setValue(100);
+    const int scrolled = grid->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    window->DataSort();
+    window->LimitCheck();
+    EXPECT_EQ(window->grid().currentRow(), 121);
+    EXPECT_EQ(grid->currentIndex().row(), 120);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), scrolled);
+
+    // Deleting the last rows moves the current row up to the last one left.
+    for (int i = 0; i < 100; ++i)
+        window->DelGrid2Mem(state.store.Count());
+    EXPECT_EQ(window->grid().currentRow(), 100);
+    EXPECT_EQ(grid->currentIndex().row(), 99);
+}
+
+TEST_F(MainWindowTest, GridShowsTheFontAndTheNumberColumnAsAFixedColumn) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(3));
+    auto window = startWith(path);
+    QTableView* grid = window->Grid1;
+    EXPECT_EQ(grid->font().family(), u"ＭＳ ゴシック"_qs);
+    EXPECT_EQ(grid->font().pointSizeF(), 10.5);
+    EXPECT_TRUE(grid->font().bold());
+    EXPECT_TRUE(grid->isColumnHidden(0));
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), u"3"_qs);
+    EXPECT_EQ(grid->model()->columnCount(), 18);
+
+    // The edit dialog's way to change a row: the view follows.
+    const int row = 2;
+    const quint64 id = window->grid().rowId(row);
+    RecordGrid::Cells cells = RecordGrid::cellsOf(state.store.record(row), row);
+    cells[5] = u"鈴木一郎"_qs;
+    window->grid().setRow(window->grid().rowOfId(id), cells, state.store.record(row).ExpiryDate);
+    EXPECT_EQ(cell(*window, 2, 5), u"鈴木一郎"_qs);
+}
