@@ -2,7 +2,6 @@
 
 #include <QMap>
 #include <QRandomGenerator>
-#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +113,22 @@ TEST(Cp932Decode, InvalidSequencesStayVisible) {
     EXPECT_EQ(cp932::decode("\xEF\xFC"), dot);
     EXPECT_EQ(cp932::decode("\x81\x81\x40"), QStringLiteral("＝@")); // a lead byte can be a trail
     EXPECT_EQ(cp932::decode(QByteArrayView()), QString());
+}
+
+TEST(Cp932Decode, AsciiRunsOfAnyLengthAroundOtherCodes) {
+    // Runs of ASCII are copied in blocks; a kanji or a kana at any place, and the end of the
+    // buffer, must still cut them exactly.
+    const QString ascii = QStringLiteral("JA1ABC 1-2-3 Chiyoda Tokyo 100-0013 Tel 03");
+    for (const QString& other : {QStringLiteral("東"), QStringLiteral("ｶ"), QString()}) {
+        for (qsizetype length = 0; length <= ascii.size(); ++length) {
+            for (qsizetype at = 0; at <= length; ++at) {
+                QString text = ascii.left(length);
+                text.insert(at, other);
+                ASSERT_EQ(cp932::decode(encoded(text)), text) << length << " " << at;
+            }
+        }
+    }
+    EXPECT_EQ(cp932::decode(encoded(ascii) + '\x88'), ascii + QStringLiteral("・"));
 }
 
 TEST(Cp932Decode, EveryShortSequenceGivesOneOrTwoCharacters) {
