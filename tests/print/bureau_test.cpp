@@ -118,8 +118,11 @@ TEST(BureauFile, ShippedFileHoldsEveryArea) {
 
     const auto read = bureaufile::readBureauFile(file.fileName(), 1);
     EXPECT_EQ(read.values.AreaSouTsu, QStringLiteral("関東総合通信局長　殿"));
+    EXPECT_EQ(read.values.AreaZip, QStringLiteral("〒102-8795"));
+    EXPECT_EQ(read.values.AreaAdd, QStringLiteral("東京都千代田区九段南1-2-1"));
+    EXPECT_EQ(read.values.AreaAdd2, QStringLiteral("九段第3合同庁舎"));
     EXPECT_EQ(read.values.AreaName, QStringLiteral("関東総合通信局"));
-    EXPECT_TRUE(read.values.AreaName2.endsWith(QStringLiteral("御中")));
+    EXPECT_EQ(read.values.AreaName2, QStringLiteral("無線通信部　陸上第三課　御中"));
     EXPECT_EQ(bureaufile::readBureauFile(file.fileName(), 10).values.AreaSouTsu,
               QStringLiteral("沖縄総合通信事務所長　殿"));
     for (int area = 0; area <= 10; ++area) {

@@ -32,6 +32,7 @@ class PdfJob final : public PrintJob {
 public:
     PdfJob(const QString& path, const QString& title, const QPageLayout& layout)
         : path_(path), writer_(&buffer_) {
+        buffer_.open(QIODevice::WriteOnly);
         writer_.setTitle(title);
         writer_.setCreator(QStringLiteral("Velmora"));
         writer_.setPageLayout(QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF()));

@@ -1,0 +1,65 @@
+#include "platform/gui/printers.h"
+#include "support/tempfolder.h"
+
+#include <QFile>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+TEST(PrinterCatalogue, PdfIsAlwaysThereAndChoicesMatchExactly) {
+    PrinterCatalogue none({}, QString());
+    EXPECT_EQ(none.deviceNames(), QStringList{QStringLiteral("PDF")});
+    EXPECT_EQ(none.currentName(), QStringLiteral("PDF"));
+    EXPECT_TRUE(none.currentIsPdf());
+
+    PrinterCatalogue two({QStringLiteral("Office"), QStringLiteral("PDF"), QStringLiteral("Home")},
+                         QStringLiteral("Home"));
+    EXPECT_EQ(two.deviceNames(), (QStringList{QStringLiteral("Office"), QStringLiteral("Home"),
+                                              QStringLiteral("PDF")}));
+    EXPECT_EQ(two.currentName(), QStringLiteral("Home"));
+    EXPECT_FALSE(two.select(QStringLiteral("office")));
+    EXPECT_FALSE(two.select(QStringLiteral("Office ")));
+    EXPECT_EQ(two.currentName(), QStringLiteral("Home"));
+    EXPECT_TRUE(two.select(QStringLiteral("Office")));
+    EXPECT_EQ(two.currentName(), QStringLiteral("Office"));
+
+    // An unknown default falls back to "PDF".
+    PrinterCatalogue unknown({QStringLiteral("Office")}, QStringLiteral("Gone"));
+    EXPECT_TRUE(unknown.currentIsPdf());
+    // The PDF printer starts on A4 portrait.
+    const QPageLayout layout = unknown.pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
+}
+
+TEST(PrinterCatalogue, PdfJobWritesOnlyAfterASuccessfulPage) {
+    TempFolder folder;
+    PrinterCatalogue printers({}, QString());
+    const QString path = folder.file(QStringLiteral("page.pdf"));
+    auto job = printers.startJob(QStringLiteral("doc"), path);
+    {
+        QPainter painter(&job->device());
+        ASSERT_TRUE(painter.isActive());
+        painter.drawLine(0, 0, 100, 100);
+    }
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written before the job finishes";
+    EXPECT_FALSE(job->finish().has_value());
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF"));
+
+    // A job that never drew a page fails and leaves no file.
+    const QString empty = folder.file(QStringLiteral("empty.pdf"));
+    auto idle = printers.startJob(QStringLiteral("doc"), empty);
+    EXPECT_TRUE(idle->finish().has_value());
+    EXPECT_FALSE(QFile::exists(empty));
+
+    // A folder that does not exist gives the platform's reason.
+    auto bad = printers.startJob(QStringLiteral("doc"), folder.file(QStringLiteral("no/x.pdf")));
+    {
+        QPainter painter(&bad->device());
+        painter.drawLine(0, 0, 10, 10);
+    }
+    const std::optional<QString> reason = bad->finish();
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_FALSE(reason->isEmpty());
+}
