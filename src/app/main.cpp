@@ -1,15 +1,14 @@
 #include "mainwin/frmmain.h"
 #include "platform/clock.h"
+#include "platform/gui/fonts.h"
 #include "platform/gui/qtprompter.h"
 #include "record/appstate.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The faces the program names, as this platform provides them.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    fonts::installSubstitutions();
 
     AppState state;
     state.program = ProgramInfo::forRunningProgram();

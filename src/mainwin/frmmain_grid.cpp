@@ -3,6 +3,7 @@
 
 #include "mainwin/recordgridmodel.h"
 #include "mainwin/twips.h"
+#include "platform/gui/fonts.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -54,7 +55,7 @@ void frmMain::buildGrid() {
     Grid1->setObjectName(QStringLiteral("Grid1"));
     layout->addWidget(Grid1);
 
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    QFont font(fonts::gothic());
     font.setPointSizeF(10.5);
     font.setBold(true);
     Grid1->setFont(font);
