@@ -1,5 +1,5 @@
-// The data file loader: any bytes, any length. Every record decodes, re-encodes to exactly 449
-// bytes, and decoding those bytes again gives the same record.
+// The data file loader: any bytes, any length. Every record decodes and re-encodes to exactly
+// 449 bytes; a record the program wrote and reads again is written back byte for byte.
 #include "record/datafile.h"
 
 #include <QTemporaryDir>
@@ -17,8 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QByteArray again = datafile::encodeRecord(record, &unmappable);
         if (again.size() != datafile::kRecordSize || unmappable)
             std::abort();
-        const StationRecord back = datafile::decodeRecord(again);
-        if (!(back.CallSign == record.CallSign && back.ApplicantTel == record.ApplicantTel))
+        // Bytes that are not valid code page 932 are shown as a stand-in the first time; from
+        // then on saving and reading again changes nothing.
+        const QByteArray third = datafile::encodeRecord(datafile::decodeRecord(again));
+        if (third != again)
             std::abort();
     }
     // The whole loader, through a real file, now and then (files are slow).

@@ -170,7 +170,13 @@ Result writeFile(const QString& path, const std::vector<StationRecord>& records)
             for (const FieldInfo& info : fieldTable()) {
                 if (info.field == Field::ExpiryDate)
                     continue;
-                const QString bad = cp932::firstUnmappableCharacter(records[i].text(info.field));
+                // Only what fits the field counts: a character beyond the cut is not stored.
+                const QString& text = records[i].text(info.field);
+                const cp932::EncodeResult field = cp932::encodeField(text, info.width);
+                const QString bad = field.ok()
+                                        ? QString()
+                                        : cp932::firstUnmappableCharacter(
+                                              QStringView(text).sliced(field.firstUnmappable));
                 if (!bad.isEmpty())
                     return Result::failure(
                         QStringLiteral("%1 件目の %2 に保存できない文字「%3」があります。"
