@@ -347,6 +347,14 @@ frmView* openPrintDialog(AppState& state, Prompter& prompter, const Clock& clock
     frmPrint dialog(state, prompter, clock, printers, parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
+    // There is one preview: it pages through the one set of print data, so a preview still
+    // open from an earlier print gives way to the new one.
+    if (parent) {
+        for (frmView* earlier : parent->findChildren<frmView*>(Qt::FindDirectChildrenOnly)) {
+            if (earlier->isVisible())
+                earlier->close();
+        }
+    }
     auto* view = new frmView(state, prompter, printers, parent);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();

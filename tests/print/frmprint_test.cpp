@@ -1,4 +1,5 @@
 #include "print/frmprint.h"
+#include "print/frmview.h"
 #include "print/releasecheckbox.h"
 #include "printfixture.h"
 
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -222,4 +225,41 @@ TEST(frmPrint, RecordIndexOutOfRangeOpensEmpty) {
     EXPECT_TRUE(dialog.Text1[0]->text().isEmpty());
     // An empty call sign selects area 0.
     EXPECT_EQ(dialog.Text1[2]->text(), QStringLiteral("信越総合通信局長　殿"));
+}
+
+TEST(frmPrint, OpenerShowsThePreviewAndReplacesAnEarlierOne) {
+    PrintFixture f;
+    QWidget main;
+    // Answers the modal dialog once it runs: tick documents and print, or cancel.
+    const auto answer = [](std::function<void(frmPrint&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<frmPrint*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    };
+    answer([](frmPrint& d) { d.Command3Click(); });
+    EXPECT_EQ(openPrintDialog(f.state, f.prompter, f.clock, f.printers, &main), nullptr);
+
+    answer([](frmPrint& d) {
+        d.Check1[1]->setChecked(true);
+        d.Check1[2]->setChecked(true);
+        d.Command2Click();
+    });
+    QPointer<frmView> first = openPrintDialog(f.state, f.prompter, f.clock, f.printers, &main);
+    ASSERT_FALSE(first.isNull());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(f.state.print.PreviewDoc, 1);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Printer A"));
+
+    answer([](frmPrint& d) {
+        d.Check1[0]->setChecked(true);
+        d.Command2Click();
+    });
+    QPointer<frmView> second = openPrintDialog(f.state, f.prompter, f.clock, f.printers, &main);
+    ASSERT_FALSE(second.isNull());
+    EXPECT_EQ(f.state.print.PreviewDoc, 0);
+    EXPECT_TRUE(second->isVisible());
+    ASSERT_FALSE(first.isNull()); // deleted later, by the event loop
+    EXPECT_FALSE(first->isVisible());
 }
