@@ -2,11 +2,11 @@
 
 #include "platform/cp932.h"
 #include "record/serialdate.h"
+#include "record/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstring>
 
 namespace datafile {
@@ -46,17 +46,16 @@ void writeDouble(char* out, double value) {
 
 // Reads the whole file, reporting a read that fails or ends early (a file that shrinks or
 // becomes unreadable while it is read).
-Result readAll(QFile& file, QByteArray& out) {
-    const qint64 size = file.size();
+Result readAll(QIODevice& file, qint64 size, const QString& path, QByteArray& out) {
     out.resize(size);
     qint64 done = 0;
     while (done < size) {
         const qint64 n = file.read(out.data() + done, qMin(kReadChunk, size - done));
         if (n < 0)
-            return Result::failure(withPath(file.errorString(), file.fileName()));
+            return Result::failure(withPath(file.errorString(), path));
         if (n == 0)
-            return Result::failure(withPath(
-                QStringLiteral("ファイルを最後まで読み込めませんでした。"), file.fileName()));
+            return Result::failure(
+                withPath(QStringLiteral("ファイルを最後まで読み込めませんでした。"), path));
         done += n;
     }
     return Result::success();
@@ -125,26 +124,39 @@ QByteArrayView RawFile::record(qint64 k) const {
                           qMin<qint64>(kRecordSize, bytes.size() - offset));
 }
 
-RawFile readRaw(const QString& path) {
+RawFile readRaw(QIODevice& device, qint64 size, const QString& path) {
     RawFile raw;
-    QFile file(path);
-    if (!file.exists()) {
-        raw.missing = true;
-        return raw;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        raw.result = Result::failure(withPath(file.errorString(), path));
-        return raw;
-    }
-    const qint64 count = recordCount(file.size());
+    const qint64 count = recordCount(size);
     if (count > RecordStore::kMaxRecords) {
         raw.result = Result::failure(withPath(tooManyRecordsMessage(count), path));
         return raw;
     }
-    raw.result = readAll(file, raw.bytes);
+    raw.result = readAll(device, size, path, raw.bytes);
     if (raw.result)
-        raw.count = recordCount(raw.bytes.size());
+        raw.count = count;
     return raw;
+}
+
+RawFile readRaw(const QString& path) {
+    RawFile raw;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        raw.missing = true;
+        return raw;
+    }
+    // A folder, a pipe or a device has no length to count records by: reading one would give
+    // an empty register in place of the user's.
+    if (!info.isFile()) {
+        raw.result = Result::failure(withPath(
+            QStringLiteral("データファイルとして読み込めるファイルではありません。"), path));
+        return raw;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        raw.result = Result::failure(withPath(file.errorString(), path));
+        return raw;
+    }
+    return readRaw(file, file.size(), path);
 }
 
 ReadResult readFile(const QString& path) {
@@ -186,17 +198,7 @@ Result writeFile(const QString& path, const std::vector<StationRecord>& records)
             }
         }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(withPath(file.errorString(), path));
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return Result::failure(withPath(error, path));
-    }
-    if (!file.commit())
-        return Result::failure(withPath(file.errorString(), path));
-    return Result::success();
+    return writeWholeFile(path, bytes);
 }
 
 QString backupPathFor(const QString& dataFile, QDate today) {
@@ -226,19 +228,9 @@ Result copyBackup(const QString& dataFile, const QString& backupPath) {
     if (!source.open(QIODevice::ReadOnly))
         return Result::failure(withPath(source.errorString(), dataFile));
     QByteArray bytes;
-    if (Result read = readAll(source, bytes); !read)
+    if (Result read = readAll(source, source.size(), dataFile, bytes); !read)
         return read;
-    QSaveFile target(backupPath);
-    if (!target.open(QIODevice::WriteOnly))
-        return Result::failure(withPath(target.errorString(), backupPath));
-    if (target.write(bytes) != bytes.size()) {
-        const QString error = target.errorString();
-        target.cancelWriting();
-        return Result::failure(withPath(error, backupPath));
-    }
-    if (!target.commit())
-        return Result::failure(withPath(target.errorString(), backupPath));
-    return Result::success();
+    return writeWholeFile(backupPath, bytes);
 }
 
 OpResult OpenDataFile(RecordStore& store, const QString& path, QDate today) {

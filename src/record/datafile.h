@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
+#include <QIODevice>
 #include <QString>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct RawFile {
     QByteArrayView record(qint64 k) const;
 };
 RawFile readRaw(const QString& path);
+// The same from an open device expected to hold size bytes; a read that fails or ends early is
+// an error (path names the file in messages).
+RawFile readRaw(QIODevice& device, qint64 size, const QString& path);
 
 // Reads every record of a file. Fails (with the platform's text, or the limit message) when it
 // cannot be opened or read, or holds more than RecordStore::kMaxRecords records.

@@ -1,10 +1,10 @@
 #include "record/settingsfile.h"
 
 #include "platform/cp932.h"
+#include "record/wholefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -203,18 +203,8 @@ Result WriteSettings(const QString& path, const SettingsValues& values) {
                   QDir::toNativeSeparators(values.DataFile);
     }
     const QByteArray bytes = formatSettings(toWrite);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(file.errorString() + QLatin1Char('\n') +
-                               QDir::toNativeSeparators(path));
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return Result::failure(error + QLatin1Char('\n') + QDir::toNativeSeparators(path));
-    }
-    if (!file.commit())
-        return Result::failure(file.errorString() + QLatin1Char('\n') +
-                               QDir::toNativeSeparators(path));
+    if (Result written = writeWholeFile(path, bytes); !written)
+        return written;
     return warning.isEmpty() ? Result::success() : Result::failure(warning);
 }
 
