@@ -1,0 +1,46 @@
+#include "settings/windowplacement.h"
+
+#include "mainwin/twips.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <cmath>
+
+namespace placement {
+
+namespace {
+
+int dpiX(const QWidget* widget) {
+    return widget->logicalDpiX() > 0 ? widget->logicalDpiX() : 96;
+}
+
+int dpiY(const QWidget* widget) {
+    return widget->logicalDpiY() > 0 ? widget->logicalDpiY() : 96;
+}
+
+} // namespace
+
+void setTwipsGeometry(QWidget* widget, double left, double top, double width, double height) {
+    const int x = dpiX(widget);
+    const int y = dpiY(widget);
+    widget->setGeometry(twips::toPixels(left, x), twips::toPixels(top, y),
+                        twips::toPixels(width, x), twips::toPixels(height, y));
+}
+
+void setFixedTwipsSize(QWidget* window, double width, double height) {
+    window->setFixedSize(twips::toPixels(width, dpiX(window)),
+                         twips::toPixels(height, dpiY(window)));
+}
+
+void centreOn(QWidget* window, const QWidget* other) {
+    if (!other)
+        return;
+    const QRect outer = other->frameGeometry();
+    const QRect own = window->frameGeometry();
+    const double left = outer.left() + outer.width() / 2.0 - own.width() / 2.0;
+    const double top = outer.top() + outer.height() / 2.0 - own.height() / 2.0;
+    window->move(QPoint(int(std::lround(left)), int(std::lround(top))));
+}
+
+} // namespace placement
