@@ -109,11 +109,3 @@ TEST(frmAbout, OkEnterAndEscEachCloseTheBox) {
     EXPECT_FALSE(closedAndDeleted(box));
     delete box;
 }
-
-TEST(frmAbout, ClosingTheMainWindowTakesTheBoxWithIt) {
-    auto main = std::make_unique<QWidget>();
-    const AppState state = stateWithVersion(1, 0, 0);
-    QPointer<frmAbout> box = openBox(state, main.get());
-    main.reset();
-    EXPECT_TRUE(box.isNull());
-}
