@@ -1,0 +1,98 @@
+#include "entry/entryform.h"
+
+#include "platform/cp932.h"
+#include "platform/width.h"
+
+namespace entryform {
+
+namespace {
+
+const std::array<Field, kBoxCount> kFields{
+    Field::CallSign,       Field::LicenceNo,      Field::HolderName,    Field::HolderKana,
+    Field::StationZip,     Field::StationAddr1,   Field::StationAddr2,  Field::ClubName,
+    Field::ClubKana,       Field::ApplicantName,  Field::ApplicantKana, Field::ApplicantZip,
+    Field::ApplicantAddr1, Field::ApplicantAddr2, Field::ApplicantTel,
+};
+
+const std::array<const char16_t*, kBoxCount> kNames{
+    u"コールサイン",     u"免許番号",         u"氏名",        u"フリガナ",    u"郵便番号",
+    u"設置(常置)場所1",  u"設置(常置)場所2",  u"社団名",      u"社団名カナ",  u"申請者の氏名",
+    u"申請者のフリガナ", u"申請者の郵便番号", u"申請書住所1", u"申請書住所2", u"電話番号",
+};
+
+bool widened(int box) {
+    return box == 0 || box == 1;
+}
+
+// "「𠮷」(U+20BB7)": the character and its code, since some (joiners, variation selectors)
+// cannot be seen.
+QString describe(const QString& character) {
+    const QList<uint> points = character.toUcs4();
+    const uint code = points.isEmpty() ? 0 : points.front();
+    return QStringLiteral(u"「%1」(U+%2)")
+        .arg(character, QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+}
+
+} // namespace
+
+Field fieldOfBox(int box) {
+    return kFields[size_t(box)];
+}
+
+QString boxName(int box) {
+    return QString::fromUtf16(kNames[size_t(box)]);
+}
+
+QString missingFieldsMessage(const Texts& texts, QStringView addressPiece) {
+    const std::array<QStringView, 4> pieces{u"コールサイン  ", u"免許番号　", u"氏名　",
+                                            addressPiece};
+    QString message;
+    for (size_t i = 0; i < kRequiredBoxes.size(); ++i) {
+        if (trimSpaces(texts[size_t(kRequiredBoxes[i])]).isEmpty())
+            message += pieces[i];
+    }
+    if (!message.isEmpty())
+        message += u"を入力してください";
+    return message;
+}
+
+QString storedText(const Texts& texts, int box) {
+    const QString& text = texts[size_t(box)];
+    return widened(box) ? trimSpaces(width::toFullWidth(text)) : trimSpaces(text);
+}
+
+QString unstorableMessage(const Texts& texts, QStringView stationType) {
+    const QString tail = QStringLiteral(
+        u"データファイルに保存できない文字%1があります。別の文字に置き換えてください。");
+    for (int box = 0; box < kBoxCount; ++box) {
+        const QString bad = cp932::firstUnmappableCharacter(storedText(texts, box));
+        if (!bad.isEmpty())
+            return QStringLiteral(u"「%1」に").arg(boxName(box)) + tail.arg(describe(bad));
+    }
+    const QString bad = cp932::firstUnmappableCharacter(stationType);
+    if (!bad.isEmpty())
+        return QStringLiteral(u"「免許種別」に") + tail.arg(describe(bad));
+    return {};
+}
+
+StationRecord toRecord(const Texts& texts, QDate expiry, QStringView stationType) {
+    StationRecord record;
+    for (int box = 0; box < kBoxCount; ++box)
+        record.set(fieldOfBox(box), storedText(texts, box));
+    record.set(Field::StationType, stationType);
+    record.setExpiry(expiry);
+    return record;
+}
+
+RecordGrid::Cells newRowCells(const Texts& texts, int number, QStringView dateText,
+                              QStringView stationType) {
+    RecordGrid::Cells cells;
+    cells[0] = QString::number(number);
+    for (int box = 0; box < kBoxCount; ++box)
+        cells[size_t(fieldInfo(fieldOfBox(box)).gridColumn)] = storedText(texts, box);
+    cells[size_t(fieldInfo(Field::ExpiryDate).gridColumn)] = trimSpaces(dateText);
+    cells[size_t(fieldInfo(Field::StationType).gridColumn)] = stationType.toString();
+    return cells;
+}
+
+} // namespace entryform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "mainwin/recordgrid.h"
+#include "record/stationrecord.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+// What the entry dialogs do with the texts of their fifteen boxes, apart from any widget: the
+// required-field check, the check that the data file can hold every character, and the record
+// and grid row the texts become.
+namespace entryform {
+
+constexpr int kBoxCount = 15;
+using Texts = std::array<QString, kBoxCount>;
+
+// The record field that box (0..14) edits. The boxes are not in the record's field order.
+Field fieldOfBox(int box);
+// How a message names the box.
+QString boxName(int box);
+
+// The boxes that must not be empty: call sign, licence number, holder's name, station address.
+constexpr std::array<int, 4> kRequiredBoxes{0, 1, 2, 5};
+
+// The message for the empty required boxes, or an empty text when none is empty. A box is
+// empty when nothing but half-width spaces is left; an ideographic space is text.
+// addressPiece names the station address in the dialog's own words.
+QString missingFieldsMessage(const Texts& texts, QStringView addressPiece);
+
+// The text box i stores: call sign and licence number widened to full-width characters, every
+// text trimmed of half-width spaces at both ends.
+QString storedText(const Texts& texts, int box);
+
+// A message naming the first box (or the station type) that holds a character code page 932
+// cannot hold, which saving would corrupt; an empty text when everything can be stored.
+QString unstorableMessage(const Texts& texts, QStringView stationType);
+
+// The record the texts make: each stored text as a fixed-width value (cut or padded).
+StationRecord toRecord(const Texts& texts, QDate expiry, QStringView stationType);
+
+// The grid row of a newly registered station: its number, then the stored texts whole (the
+// record may cut them), the date text and the station type, each under its heading.
+RecordGrid::Cells newRowCells(const Texts& texts, int number, QStringView dateText,
+                              QStringView stationType);
+
+} // namespace entryform

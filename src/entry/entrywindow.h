@@ -1,0 +1,70 @@
+#pragma once
+
+#include "entry/entrydesign.h"
+#include "entry/entryform.h"
+#include "entry/mainwindowops.h"
+#include "platform/prompter.h"
+
+#include <QWidget>
+#include <array>
+
+struct AppState;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class RecordGrid;
+class SpinButton;
+
+// What the new-registration and edit dialogs share: the two frames with the fifteen text boxes,
+// the expiry date with its spin buttons, the station type box, the window's place in the
+// settings, and closing, which hands over to the main window's sort and colouring.
+class EntryWindow : public QWidget {
+    Q_OBJECT
+public:
+    ~EntryWindow() override;
+
+    // The spin button UpDown1(index) was clicked: step +1 (up) or -1 (down) one year (index 0),
+    // month (1) or day (2).
+    void UpDown1Click(int index, int step);
+
+    // The texts of Text1(0..14) as they stand.
+    entryform::Texts texts() const;
+    const EntryDesign& design() const { return design_; }
+
+    // Controls, named as the program names them.
+    std::array<QGroupBox*, 2> Frame1{};
+    std::array<EntryBox*, entryform::kBoxCount> Text1{};
+    std::array<QLabel*, entryform::kBoxCount> Label2{};
+    QLabel* Label1 = nullptr;
+    std::array<SpinButton*, 3> UpDown1{};
+    QComboBox* Combo1 = nullptr;
+
+protected:
+    EntryWindow(const EntryDesign& design, AppState& state, RecordGrid& grid, Prompter& prompter,
+                MainWindowOps ops, QWidget* parent);
+
+    // Storing the window's place, then the main window's DataSort and LimitCheck, however the
+    // window closes.
+    void closeEvent(QCloseEvent* event) override;
+
+    int px(double twips) const;
+    void place(QWidget* widget, double left, double top, double width, double height) const;
+    // A push button named name in the window (not in a frame).
+    QPushButton* addButton(const char* name, const char16_t* caption, double left, double width);
+    // The message box of this program: OK only unless told, no icon.
+    Prompter::Answer tell(const QString& text, Prompter::Buttons buttons = Prompter::Buttons::Ok);
+    // Selects text in the station type box; a text that is not one of its items is added, so
+    // that what is shown is what is stored.
+    void showStationType(const QString& text);
+
+    const EntryDesign& design_;
+    AppState& state_;
+    RecordGrid& grid_;
+    Prompter& prompter_;
+    MainWindowOps ops_;
+
+private:
+    void buildControls();
+    void placeWindow();
+};

@@ -1,0 +1,74 @@
+#include "entry/frmnew.h"
+
+#include "mainwin/recordgrid.h"
+#include "platform/clock.h"
+#include "record/appstate.h"
+#include "record/eradate.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+frmNew::frmNew(AppState& state, RecordGrid& grid, Prompter& prompter, const Clock& clock,
+               MainWindowOps ops, QWidget* parent)
+    : EntryWindow(newRegistrationDesign(), state, grid, prompter, std::move(ops), parent),
+      clock_(clock) {
+    setWindowModality(Qt::ApplicationModal);
+    Command1 = addButton("Command1", u"登　録", 5280, 972);
+    Command2 = addButton("Command2", u"キャンセル", 6720, 1092);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, &frmNew::Command2Click);
+    ClearFields();
+}
+
+frmNew::~frmNew() = default;
+
+void frmNew::ClearFields() {
+    for (EntryBox* box : Text1)
+        box->clear();
+    Combo1->setCurrentIndex(0);
+    Label1->setText(FormatEraDate(clock_.today()));
+    Text1[0]->setFocus();
+}
+
+bool frmNew::Command1Click() {
+    const entryform::Texts texts = this->texts();
+    if (const QString missing = entryform::missingFieldsMessage(texts, u"設置(常置)場所1");
+        !missing.isEmpty()) {
+        tell(missing);
+        return false;
+    }
+    RecordStore& store = state_.store;
+    // The register counts its records in 16 bits; one more would overflow.
+    if (store.isFull()) {
+        tell(RecordStore::fullMessage());
+        return false;
+    }
+    const QString stationType = Combo1->currentText();
+    // Saving would silently turn such characters into '?'.
+    if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
+        tell(bad);
+        return false;
+    }
+    const QString dateText = Label1->text();
+    QDate expiry = ParseEraDate(dateText);
+    if (!expiry.isValid())
+        expiry = clock_.today();
+
+    store.WorkRecord = entryform::toRecord(texts, expiry, stationType);
+    if (const Result appended = store.append(store.WorkRecord); !appended) {
+        tell(appended.error);
+        return false;
+    }
+    // The row shows the whole texts; the record may have cut them to its field widths.
+    grid_.appendRow(
+        entryform::newRowCells(texts, store.Count(), FormatEraDate(expiry), stationType),
+        store.WorkRecord.ExpiryDate);
+    ClearFields();
+    store.Modified = 1;
+    return true;
+}
+
+void frmNew::Command2Click() {
+    close();
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "entry/entrywindow.h"
+#include "entry/mainwindowops.h"
+#include "mainwin/recordchecks.h"
+#include "mainwin/recordgrid.h"
+#include "mainwin/twips.h"
+#include "platform/clock.h"
+#include "record/appstate.h"
+#include "support/scriptedprompter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// A register (store and grid) with scripted answers, a fixed today and main-window operations
+// that run the record checks and note every call.
+class EntryTest : public ::testing::Test {
+protected:
+    AppState state;
+    RecordGrid grid;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDate(2024, 4, 1)};
+    std::vector<std::string> calls;
+
+    MainWindowOps ops() {
+        MainWindowOps o;
+        o.DelGrid2Mem = [this](int row) {
+            calls.push_back("DelGrid2Mem " + std::to_string(row));
+            checks::DelGrid2Mem(grid, state.store, row);
+        };
+        o.DataSort = [this] {
+            calls.push_back("DataSort");
+            checks::DataSort(grid, state.store);
+        };
+        o.LimitCheck = [this] {
+            calls.push_back("LimitCheck");
+            checks::LimitCheck(grid, state.store, clock.today());
+        };
+        return o;
+    }
+
+    // Opens a register of these records, as opening a data file lists it.
+    void load(std::vector<StationRecord> records) {
+        ASSERT_TRUE(state.store.load(std::move(records)));
+        grid.refresh(state.store);
+    }
+
+    static StationRecord station(const QString& callSign, const QString& licenceNo, QDate expiry,
+                                 const QString& name = QStringLiteral(u"山田太郎")) {
+        StationRecord r;
+        r.set(Field::CallSign, callSign);
+        r.set(Field::LicenceNo, licenceNo);
+        r.setExpiry(expiry);
+        r.set(Field::StationType, u"固定局");
+        r.set(Field::HolderName, name);
+        r.set(Field::HolderKana, u"ﾔﾏﾀﾞ ﾀﾛｳ");
+        r.set(Field::StationZip, u"102-0074");
+        r.set(Field::StationAddr1, u"東京都千代田区九段南1-2-1");
+        r.set(Field::ClubName, u"九段無線クラブ");
+        r.set(Field::ApplicantName, u"山田花子");
+        r.set(Field::ApplicantTel, u"03-1234-5678");
+        return r;
+    }
+
+    std::vector<QString> gridCallSigns() const {
+        std::vector<QString> texts;
+        for (int row = 1; row <= grid.dataRows(); ++row)
+            texts.push_back(grid.text(row, 1));
+        return texts;
+    }
+    std::vector<QString> storeCallSigns() const {
+        std::vector<QString> texts;
+        for (const StationRecord& r : state.store.records())
+            texts.push_back(r.trimmed(Field::CallSign));
+        return texts;
+    }
+
+    // Sets the texts of the boxes as the program would (no typing).
+    static void fill(EntryWindow& window, const std::vector<std::pair<int, QString>>& texts) {
+        for (const auto& [box, text] : texts)
+            window.Text1[size_t(box)]->setText(text);
+    }
+
+    // A complete, valid entry.
+    static void fillValid(EntryWindow& window) {
+        fill(window, {{0, u"ja1xyz"_qs},
+                      {1, u"関第12345号"_qs},
+                      {2, u"鈴木一郎"_qs},
+                      {3, u"ｽｽﾞｷ ｲﾁﾛｳ"_qs},
+                      {4, u"100-0001"_qs},
+                      {5, u"東京都千代田区千代田1-1"_qs},
+                      {6, u"皇居前ビル2F"_qs},
+                      {7, u"千代田無線クラブ"_qs},
+                      {8, u"ﾁﾖﾀﾞﾑｾﾝｸﾗﾌﾞ"_qs},
+                      {9, u"鈴木花子"_qs},
+                      {10, u"ｽｽﾞｷ ﾊﾅｺ"_qs},
+                      {11, u"100-0002"_qs},
+                      {12, u"東京都千代田区皇居外苑1-1"_qs},
+                      {13, u"外苑ハイツ101"_qs},
+                      {14, u"03-0000-1111"_qs}});
+    }
+};
+
+// Pixels of a measure in twips on the widget's screen.
+inline int px(const QWidget& widget, double twips) {
+    return twips::toPixels(twips, widget.logicalDpiX());
+}
+
+// Typing: one key press per character, as the keyboard sends it.
+inline void typeText(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        const int key = c.unicode() < 0x80 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+inline void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers,
+                     const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+}
