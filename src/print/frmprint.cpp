@@ -155,7 +155,6 @@ void frmPrint::buildControls() {
     for (int i = 0; i < printfill::kDocumentCount; ++i) {
         auto* box = new QCheckBox(QString::fromUtf8(documents[size_t(i)]), output);
         box->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        box->setAutoFillBackground(true);
         place(box, documentLeft[size_t(i)], 300, 3000, 330);
         Check1[size_t(i)] = box;
     }
@@ -330,14 +329,20 @@ void frmPrint::Command3Click() {
     reject();
 }
 
-void frmPrint::setDocumentBackground(quint32 colour) {
-    for (QCheckBox* box : Check1)
-        setBackground(box, QPalette::Window, colour);
+void frmPrint::setDocumentBackground(bool red) {
+    // Off the red phase the boxes show the dialog's own face again.
+    for (QCheckBox* box : Check1) {
+        box->setAutoFillBackground(red);
+        if (red)
+            setBackground(box, QPalette::Window, kRed);
+        else
+            box->setPalette(QPalette());
+    }
 }
 
 void frmPrint::Timer1Timer() {
     const printfill::BlinkTick tick = printfill::blinkTick(blink_);
-    setDocumentBackground(tick.red ? kRed : colours::kButtonFace);
+    setDocumentBackground(tick.red);
     if (tick.stop)
         Timer1->stop();
 }

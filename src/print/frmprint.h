@@ -73,7 +73,7 @@ private:
     // Controls to and from the dialog's state.
     printfill::FormState readForm() const;
     void showForm(const printfill::FormState& form);
-    void setDocumentBackground(quint32 colour);
+    void setDocumentBackground(bool red);
     void retitleForPrinter();
 
     AppState& state_;
