@@ -21,7 +21,8 @@ const Command kCommands[] = {
 
 void usage() {
     std::fputs("usage: velmora-tool COMMAND ...\n"
-               "  dump FILE.stn    the register as JSON Lines, one station per line\n"
+               "  dump FILE.stn [--sorted]   the register as JSON Lines, one station per line\n"
+               "                              (--sorted: in the program's order, by expiry)\n"
                "  render FILE.stn  one printed page of a station as PDF or PNG\n",
                stderr);
 }

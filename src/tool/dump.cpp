@@ -2,6 +2,7 @@
 
 #include "record/datafile.h"
 #include "record/eradate.h"
+#include "record/sortorder.h"
 
 #include <array>
 #include <cstdio>
@@ -121,17 +122,29 @@ void appendJsonLine(QByteArray& out, const StationRecord& record) {
 }
 
 int dump(const QStringList& args) {
-    if (args.size() != 1) {
-        std::fputs("usage: velmora-tool dump FILE.stn\n", stderr);
+    const bool sorted = args.contains(QStringLiteral("--sorted"));
+    QStringList files = args;
+    files.removeAll(QStringLiteral("--sorted"));
+    if (files.size() != 1 || files.first().startsWith(QLatin1Char('-'))) {
+        std::fputs("usage: velmora-tool dump FILE.stn [--sorted]\n", stderr);
         return 2;
     }
-    const datafile::RawFile raw = datafile::readRaw(args.first());
+    const datafile::RawFile raw = datafile::readRaw(files.first());
     if (raw.missing || !raw.result) {
         const QString error = raw.missing
-                                  ? QStringLiteral("ファイルが有りません: %1").arg(args.first())
+                                  ? QStringLiteral("ファイルが有りません: %1").arg(files.first())
                                   : raw.result.error;
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
+    }
+    // In the order the program lists the register, so that line N is the record N that
+    // "render --record N" prints.
+    std::vector<StationRecord> records;
+    if (sorted) {
+        records.reserve(size_t(raw.count));
+        for (qint64 k = 0; k < raw.count; ++k)
+            records.push_back(datafile::decodeRecord(raw.record(k)));
+        sortByExpiry(records);
     }
     // One record at a time, written out in blocks: memory stays small for any register.
     constexpr qsizetype kBlock = 1 << 20;
@@ -144,7 +157,7 @@ int dump(const QStringList& args) {
         return ok;
     };
     for (qint64 k = 0; k < raw.count; ++k) {
-        appendJsonLine(out, datafile::decodeRecord(raw.record(k)));
+        appendJsonLine(out, sorted ? records[size_t(k)] : datafile::decodeRecord(raw.record(k)));
         if (out.size() >= kBlock && !flush())
             break;
     }

@@ -3,9 +3,11 @@
 #include "tool/commands.h"
 #include "tool/dump.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(Dump, OneJsonObjectPerRecordWithTrimmedFields) {
     StationRecord r;
@@ -45,4 +47,32 @@ TEST(Dump, UnreadableFilesExitWithOne) {
     EXPECT_EQ(tool::run({"velmora-tool", "dump", dir.path()}), 1); // a folder
     EXPECT_EQ(tool::run({"velmora-tool", "dump"}), 2);
     EXPECT_EQ(tool::run({"velmora-tool", "frobnicate"}), 2);
+}
+
+TEST(Dump, SortedFollowsTheProgramsOrder) {
+    TempFolder dir;
+    std::vector<StationRecord> records(3);
+    const int days[] = {30, 10, 20};
+    for (int i = 0; i < 3; ++i) {
+        records[size_t(i)].set(Field::CallSign, QStringLiteral("ＪＡ%1").arg(i));
+        records[size_t(i)].setExpiry(QDate(2030, 1, 1).addDays(days[i]));
+    }
+    ASSERT_TRUE(datafile::writeFile(dir.file("three.stn"), records));
+    QByteArray expected;
+    for (int i : {1, 2, 0})
+        tool::appendJsonLine(expected, records[size_t(i)]);
+    // Capture stdout through a temporary file, then put it back.
+    const QString out = dir.file("out.jsonl");
+    std::fflush(stdout);
+    const int saved = ::dup(1);
+    QFile capture(out);
+    ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
+    ::dup2(capture.handle(), 1);
+    const int code = tool::run({"velmora-tool", "dump", dir.file("three.stn"), "--sorted"});
+    std::fflush(stdout);
+    ::dup2(saved, 1);
+    ::close(saved);
+    capture.close();
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(dir.read("out.jsonl"), expected);
 }
