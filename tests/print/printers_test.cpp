@@ -1,8 +1,12 @@
 #include "platform/gui/printers.h"
 #include "support/tempfolder.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QPainter>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(PrinterCatalogue, PdfIsAlwaysThereAndChoicesMatchExactly) {
@@ -62,4 +66,27 @@ TEST(PrinterCatalogue, PdfJobWritesOnlyAfterASuccessfulPage) {
     const std::optional<QString> reason = bad->finish();
     ASSERT_TRUE(reason.has_value());
     EXPECT_FALSE(reason->isEmpty());
+}
+
+TEST(PrinterCatalogue, PdfPropertiesChoosePaperAndOrientation) {
+    PrinterCatalogue printers({}, QString());
+    EXPECT_FALSE(printers.showProperties(QStringLiteral("Nowhere"), nullptr));
+    const auto answer = [](int paperIndex, int orientationIndex, bool accept) {
+        QTimer::singleShot(0, [=] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QComboBox*>(QStringLiteral("paper"))->setCurrentIndex(paperIndex);
+            dialog->findChild<QComboBox*>(QStringLiteral("orientation"))
+                ->setCurrentIndex(orientationIndex);
+            accept ? dialog->accept() : dialog->reject();
+        });
+    };
+    answer(6, 1, true); // the long envelope, landscape
+    EXPECT_TRUE(printers.showProperties(QStringLiteral("PDF"), nullptr));
+    EXPECT_EQ(printers.pageLayout().pageSize().id(), QPageSize::EnvelopeChou3);
+    EXPECT_EQ(printers.pageLayout().orientation(), QPageLayout::Landscape);
+
+    answer(0, 0, false); // cancelled: nothing changes
+    EXPECT_FALSE(printers.showProperties(QStringLiteral("PDF"), nullptr));
+    EXPECT_EQ(printers.pageLayout().pageSize().id(), QPageSize::EnvelopeChou3);
 }

@@ -1,12 +1,18 @@
 #include "platform/gui/printers.h"
 
 #include <QBuffer>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QPageSetupDialog>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QSaveFile>
+#include <array>
 
 namespace {
 
@@ -54,6 +60,52 @@ private:
     QBuffer buffer_;
     QPdfWriter writer_;
 };
+
+// Paper and orientation of the "PDF" printer. Qt's page setup dialog serves only the system's
+// printers, so the virtual one has its own.
+bool choosePdfPage(QPrinter& printer, QWidget* parent) {
+    struct Paper {
+        const char* name;
+        QPageSize::PageSizeId id;
+    };
+    static constexpr std::array<Paper, 7> papers{{
+        {"A4", QPageSize::A4},
+        {"A5", QPageSize::A5},
+        {"A3", QPageSize::A3},
+        {"B5 (JIS)", QPageSize::JisB5},
+        {"B4 (JIS)", QPageSize::JisB4},
+        {"レター", QPageSize::Letter},
+        {"長形3号封筒", QPageSize::EnvelopeChou3},
+    }};
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("PDF のプロパティ"));
+    dialog.setWindowModality(Qt::WindowModal);
+    auto* paper = new QComboBox(&dialog);
+    paper->setObjectName(QStringLiteral("paper"));
+    for (const Paper& p : papers)
+        paper->addItem(QString::fromUtf8(p.name), int(p.id));
+    const int current = paper->findData(int(printer.pageLayout().pageSize().id()));
+    paper->setCurrentIndex(current < 0 ? 0 : current);
+    auto* orientation = new QComboBox(&dialog);
+    orientation->setObjectName(QStringLiteral("orientation"));
+    orientation->addItem(QStringLiteral("縦"), int(QPageLayout::Portrait));
+    orientation->addItem(QStringLiteral("横"), int(QPageLayout::Landscape));
+    orientation->setCurrentIndex(printer.pageLayout().orientation() == QPageLayout::Landscape);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("用紙サイズ"), paper);
+    form->addRow(QStringLiteral("印刷の向き"), orientation);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper->currentData().toInt())));
+    printer.setPageOrientation(QPageLayout::Orientation(orientation->currentData().toInt()));
+    return true;
+}
 
 } // namespace
 
@@ -113,6 +165,8 @@ QPageLayout PrinterCatalogue::pageLayout() const {
 bool PrinterCatalogue::showProperties(const QString& deviceName, QWidget* parent) {
     if (!deviceNames().contains(deviceName))
         return false;
+    if (deviceName == pdfName())
+        return choosePdfPage(printerFor(deviceName), parent);
     QPageSetupDialog dialog(&printerFor(deviceName), parent);
     dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec() == QDialog::Accepted;

@@ -50,8 +50,9 @@ public:
     // Paper and orientation of the current printer.
     QPageLayout pageLayout() const;
 
-    // Qt's page and printer settings for the named printer, modal to parent. The settings stay
-    // with that printer for the run. False when there is no such printer or the user cancelled.
+    // The page and printer settings of the named printer, modal to parent: Qt's page setup for a
+    // system printer, paper and orientation for "PDF". The settings stay with that printer for
+    // the run. False when there is no such printer or the user cancelled.
     bool showProperties(const QString& deviceName, QWidget* parent);
 
     // A job of one page on the current printer. For "PDF", pdfPath is the file to write (it is
