@@ -40,8 +40,8 @@ struct EntryKeyHash {
 void sortRows(RecordGrid& grid, std::vector<int>& previousPosition) {
     std::vector<double> expiries;
     expiries.reserve(size_t(grid.dataRows()));
-    for (const RecordGrid::Row& row : grid.rows())
-        expiries.push_back(row.expiry);
+    for (int row = 1; row <= grid.dataRows(); ++row)
+        expiries.push_back(grid.dataRowAt(row).expiry);
     const std::vector<int> order = expiryOrder(expiries);
     grid.reorder(order);
     std::vector<int> moved;
@@ -60,16 +60,62 @@ std::vector<int> identityPositions(int count) {
 
 } // namespace
 
-void rebuildStore(const RecordGrid& grid, RecordStore& store,
-                  const std::vector<int>& previousPosition) {
-    const int count = grid.dataRows();
-    std::vector<StationRecord> records;
-    records.reserve(size_t(count));
-    for (int k = 1; k <= count; ++k) {
-        const int previous =
-            size_t(k - 1) < previousPosition.size() ? previousPosition[size_t(k - 1)] : 0;
-        const bool known = previous >= 1 && previous <= store.Count();
-        records.push_back(grid.toRecord(k, known ? &store.record(previous) : nullptr));
+void rebuildStore(RecordGrid& grid, RecordStore& store, const std::vector<int>& previousPosition) {
+    const size_t count = size_t(grid.dataRows());
+    std::vector<StationRecord> records = store.takeAll();
+    const size_t total = std::max(count, records.size());
+    records.resize(total);
+
+    // source[k]: the old record that goes to slot k. Old records nobody takes fill the
+    // remaining slots, so that source is a permutation and the records move in place, without
+    // a second register in memory.
+    std::vector<int> source(total, -1);
+    std::vector<bool> taken(total, false);
+    std::vector<bool> known(count, false);
+    for (size_t k = 0; k < count && k < previousPosition.size(); ++k) {
+        const int old = previousPosition[k] - 1;
+        if (old >= 0 && size_t(old) < total && !taken[size_t(old)]) {
+            source[k] = old;
+            taken[size_t(old)] = true;
+            known[k] = true;
+        }
+    }
+    size_t unused = 0;
+    for (size_t k = 0; k < total; ++k) {
+        if (source[k] >= 0)
+            continue;
+        while (taken[unused])
+            ++unused;
+        source[k] = int(unused);
+        taken[unused] = true;
+    }
+    std::vector<bool> placed(total, false);
+    for (size_t start = 0; start < total; ++start) {
+        if (placed[start] || size_t(source[start]) == start) {
+            placed[start] = true;
+            continue;
+        }
+        StationRecord held = std::move(records[start]);
+        size_t k = start;
+        while (size_t(source[k]) != start) {
+            records[k] = std::move(records[size_t(source[k])]);
+            placed[k] = true;
+            k = size_t(source[k]);
+        }
+        records[k] = std::move(held);
+        placed[k] = true;
+    }
+    records.resize(count);
+
+    // Each slot now holds the record its row came from, where known; the row's texts decide.
+    for (size_t k = 0; k < count; ++k) {
+        const int row = int(k) + 1;
+        if (known[k] && (grid.inStepWith(row, records[k]) || grid.shows(row, records[k]))) {
+            grid.markInStep(row);
+            continue;
+        }
+        records[k] = grid.toRecord(row, known[k] ? &records[k] : nullptr);
+        grid.markInStep(row);
     }
     store.rebuild(std::move(records));
 }
@@ -102,15 +148,15 @@ void DupeCheck2Mem(RecordGrid& grid, RecordStore& store) {
         return;
     // Keeping the first row of each set of equal entries gives what comparing every pair of
     // rows, top down, removing the lower of an equal pair, gives.
-    const std::vector<RecordGrid::Row>& rows = grid.rows();
+    const size_t rows = size_t(grid.dataRows());
     std::unordered_set<EntryKey, EntryKeyHash> seen;
-    seen.reserve(rows.size());
-    std::vector<bool> remove(rows.size(), false);
+    seen.reserve(rows);
+    std::vector<bool> remove(rows, false);
     std::vector<int> previous;
-    previous.reserve(rows.size());
+    previous.reserve(rows);
     bool removedAny = false;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const RecordGrid::Cells& cells = rows[i].cells;
+    for (size_t i = 0; i < rows; ++i) {
+        const RecordGrid::Cells& cells = grid.dataRowAt(int(i) + 1).cells;
         const EntryKey key{trimmedView(cells[1]), trimmedView(cells[2]), trimmedView(cells[3])};
         if (seen.insert(key).second) {
             previous.push_back(int(i) + 1);
@@ -141,12 +187,9 @@ void DataSort(RecordGrid& grid, RecordStore& store) {
 qint32 daysLeft(double expiry, QDate today) {
     if (std::isnan(expiry))
         return std::numeric_limits<qint32>::max();
-    const QDate date = serialdate::toDate(expiry);
-    double days = 0;
-    if (date.isValid())
-        days = double(today.daysTo(date));
-    else
-        days = std::floor(expiry) - serialdate::fromDate(today);
+    // Day numbers: the same as counting calendar days between the two dates, and defined for
+    // stored values beyond the calendar too.
+    const double days = std::floor(expiry) - serialdate::fromDate(today);
     const double low = std::numeric_limits<qint32>::min();
     const double high = std::numeric_limits<qint32>::max();
     return qint32(std::clamp(days, low, high));

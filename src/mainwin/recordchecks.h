@@ -12,8 +12,9 @@ namespace checks {
 
 // Rebuilds every record from its grid row (the store takes as many records as the grid has
 // data rows). previousPosition[i], when given, is the 1-based store number that row i+1 held
-// before the change; it only saves work and never changes the result.
-void rebuildStore(const RecordGrid& grid, RecordStore& store,
+// before the change; it only saves work: a row the store is in step with moves its record
+// instead of building it again.
+void rebuildStore(RecordGrid& grid, RecordStore& store,
                   const std::vector<int>& previousPosition = {});
 
 // Deletes record row (grid row row); the rows below keep their numbers until the next sort.

@@ -5,6 +5,9 @@
 
 #include <QHash>
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -46,11 +49,46 @@ bool isFixedWidthOf(const QString& previous, const QString& cell, int width) {
     return true;
 }
 
+// Field shown in each grid column (column 0, the number, has none).
+const std::array<Field, RecordGrid::kColumns>& columnFields() {
+    static const std::array<Field, RecordGrid::kColumns> table = [] {
+        std::array<Field, RecordGrid::kColumns> fields{};
+        for (int column = 1; column < RecordGrid::kColumns; ++column)
+            fields[size_t(column)] = fieldForGridColumn(column);
+        return fields;
+    }();
+    return table;
+}
+
 // The date value of a stored expiry without its time of day; a value that is not a
 // supported date is kept as it is.
 double wholeDay(double expiry) {
-    const QDate date = serialdate::toDate(expiry);
-    return date.isValid() ? serialdate::fromDate(date) : expiry;
+    static const double first = serialdate::fromDate(serialdate::firstSupported());
+    static const double last = serialdate::fromDate(serialdate::lastSupported());
+    const double day = std::floor(expiry);
+    return day >= first && day <= last ? day : expiry;
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// True when the cells of record give record back: every text at its full width and without
+// leading spaces (which the grid does not show), the date without a time of day.
+bool roundTrips(const StationRecord& record) {
+    if (!sameBits(wholeDay(record.ExpiryDate), record.ExpiryDate))
+        return false;
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field == Field::ExpiryDate)
+            continue;
+        const QString& text = record.text(info.field);
+        if (text.size() != info.width)
+            return false;
+        if (!text.isEmpty() && text.front() == QLatin1Char(' ') &&
+            text.count(QLatin1Char(' ')) != text.size())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -98,13 +136,13 @@ void RecordGrid::rowChanged(int row) {
 RecordGrid::Row* RecordGrid::dataRow(int row) {
     if (row < 1 || row > dataRows())
         return nullptr;
-    return &rows_[size_t(row - 1)];
+    return rows_[size_t(row - 1)].get();
 }
 
 const RecordGrid::Row* RecordGrid::dataRow(int row) const {
     if (row < 1 || row > dataRows())
         return nullptr;
-    return &rows_[size_t(row - 1)];
+    return rows_[size_t(row - 1)].get();
 }
 
 void RecordGrid::clampCurrentRow() {
@@ -130,6 +168,7 @@ void RecordGrid::setText(int row, int column, const QString& text) {
         if (date.isValid())
             r->expiry = serialdate::fromDate(date);
     }
+    r->inStep = false;
     rowChanged(row);
 }
 
@@ -160,7 +199,7 @@ int RecordGrid::rowOfId(quint64 id) const {
     if (id == 0)
         return 0;
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].id == id)
+        if (rows_[i]->id == id)
             return int(i) + 1;
     }
     return 0;
@@ -175,7 +214,7 @@ RecordGrid::Cells RecordGrid::cellsOf(const StationRecord& record, int number) {
     Cells cells;
     cells[0] = QString::number(number);
     for (int column = 1; column < kColumns; ++column) {
-        const Field field = fieldForGridColumn(column);
+        const Field field = columnFields()[size_t(column)];
         if (field == Field::ExpiryDate)
             cells[size_t(column)] = FormatEraDate(record.expiry());
         else
@@ -189,19 +228,20 @@ void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
     const int count = store.Count();
     std::vector<quint64> kept;
     for (int i = 0; i < std::min({keepIdentities, count, dataRows()}); ++i)
-        kept.push_back(rows_[size_t(i)].id);
+        kept.push_back(rows_[size_t(i)]->id);
 
     // Texts that recur (dates, station types) are built once and shared by every row.
     QHash<qint64, QString> dates;
     QHash<QString, QString> types;
-    std::vector<Row> rows(static_cast<size_t>(count));
+    std::vector<std::unique_ptr<Row>> rows;
+    rows.reserve(size_t(count));
     for (int k = 1; k <= count; ++k) {
         const StationRecord& record = store.record(k);
-        Row& row = rows[size_t(k - 1)];
-        row.cells[0] = QString::number(k);
+        auto row = std::make_unique<Row>();
+        row->cells[0] = QString::number(k);
         for (int column = 1; column < kColumns; ++column) {
-            const Field field = fieldForGridColumn(column);
-            QString& cell = row.cells[size_t(column)];
+            const Field field = columnFields()[size_t(column)];
+            QString& cell = row->cells[size_t(column)];
             if (field == Field::ExpiryDate) {
                 const QDate date = record.expiry();
                 const qint64 day = date.isValid() ? date.toJulianDay() : 0;
@@ -219,20 +259,22 @@ void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
                 cell = trimmedShared(record.text(field));
             }
         }
-        row.expiry = record.ExpiryDate;
-        row.id = size_t(k - 1) < kept.size() ? kept[size_t(k - 1)] : nextId_++;
+        row->expiry = record.ExpiryDate;
+        row->inStep = roundTrips(record);
+        row->id = size_t(k - 1) < kept.size() ? kept[size_t(k - 1)] : nextId_++;
+        rows.push_back(std::move(row));
     }
     rows_ = std::move(rows);
 }
 
 quint64 RecordGrid::appendRow(const Cells& cells, double expiry) {
     Batch batch(*this);
-    Row row;
-    row.cells = cells;
-    row.expiry = expiry;
-    row.id = nextId_++;
+    auto row = std::make_unique<Row>();
+    row->cells = cells;
+    row->expiry = expiry;
+    row->id = nextId_++;
     rows_.push_back(std::move(row));
-    return rows_.back().id;
+    return rows_.back()->id;
 }
 
 void RecordGrid::setRow(int row, const Cells& cells, double expiry) {
@@ -241,6 +283,7 @@ void RecordGrid::setRow(int row, const Cells& cells, double expiry) {
         return;
     r->cells = cells;
     r->expiry = expiry;
+    r->inStep = false;
     rowChanged(row);
 }
 
@@ -263,7 +306,7 @@ StationRecord RecordGrid::toRecord(int row, const StationRecord* previous) const
     // Starting from previous shares every text that comes back unchanged.
     StationRecord record = previous ? *previous : StationRecord();
     for (int column = 1; column < kColumns; ++column) {
-        const Field field = fieldForGridColumn(column);
+        const Field field = columnFields()[size_t(column)];
         if (field == Field::ExpiryDate)
             continue;
         const QString& cell = r->cells[size_t(column)];
@@ -274,9 +317,37 @@ StationRecord RecordGrid::toRecord(int row, const StationRecord* previous) const
     return record;
 }
 
+bool RecordGrid::shows(int row, const StationRecord& record) const {
+    const Row* r = dataRow(row);
+    if (!r)
+        return false;
+    // Compare the expiry bit for bit, so that a value that is no number matches itself.
+    if (!sameBits(wholeDay(r->expiry), record.ExpiryDate))
+        return false;
+    for (int column = 1; column < kColumns; ++column) {
+        const Field field = columnFields()[size_t(column)];
+        if (field != Field::ExpiryDate &&
+            !isFixedWidthOf(record.text(field), r->cells[size_t(column)], fieldInfo(field).width))
+            return false;
+    }
+    return true;
+}
+
+bool RecordGrid::inStepWith(int row, const StationRecord& record) const {
+    const Row* r = dataRow(row);
+    return r && r->inStep && sameBits(r->expiry, record.ExpiryDate) &&
+           isFixedWidthOf(record.CallSign, r->cells[1], fieldInfo(Field::CallSign).width) &&
+           isFixedWidthOf(record.LicenceNo, r->cells[2], fieldInfo(Field::LicenceNo).width);
+}
+
+void RecordGrid::markInStep(int row) {
+    if (Row* r = dataRow(row))
+        r->inStep = true;
+}
+
 void RecordGrid::reorder(const std::vector<int>& newOrder) {
     Batch batch(*this);
-    std::vector<Row> rows;
+    std::vector<std::unique_ptr<Row>> rows;
     rows.reserve(newOrder.size());
     for (int index : newOrder)
         rows.push_back(std::move(rows_[size_t(index)]));
@@ -298,6 +369,13 @@ void RecordGrid::removeRows(const std::vector<bool>& remove) {
 
 void RecordGrid::renumber(int count) {
     Batch batch(*this);
-    for (int k = 1; k <= std::min(count, dataRows()); ++k)
-        rows_[size_t(k - 1)].cells[0] = QString::number(k);
+    for (int k = 1; k <= std::min(count, dataRows()); ++k) {
+        // Most rows keep their number; only a changed one is written.
+        QString& cell = rows_[size_t(k - 1)]->cells[0];
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
+        const QLatin1String number(digits, qsizetype(end - digits));
+        if (cell != number)
+            cell = number;
+    }
 }

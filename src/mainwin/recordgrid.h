@@ -5,11 +5,14 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 // The record grid's contents, apart from any widget: the register's second copy. Row 0 is the
 // header; data rows are 1..dataRows(). Row k normally shows record k of the RecordStore; the
 // record checks change the rows first and then rebuild the store from them.
+//
+// Whoever changes a record in the store changes its row too (setRow), and the other way round.
 //
 // An empty grid (no data rows) shows one blank data row of its own, so Rows() is never below 2.
 // appendRow() on an empty grid therefore makes the new row row 1.
@@ -36,6 +39,10 @@ public:
         double expiry = 0.0;
         quint32 colour = colours::kWindowBackground;
         quint64 id = 0;
+        // The store record at this row's place is exactly what the row gives back: set when
+        // the row is filled from the store or the store from the row, cleared by any change of
+        // the row's texts. Lets a rebuild move that record instead of building it again.
+        bool inStep = false;
     };
 
     class Listener {
@@ -109,9 +116,16 @@ public:
     // expiry without a time of day. When previous already holds a field's fixed-width value,
     // that text is shared instead of built again.
     StationRecord toRecord(int row, const StationRecord* previous = nullptr) const;
+    // True when toRecord(row) would give exactly record.
+    bool shows(int row, const StationRecord& record) const;
+    // True when the row is in step with the store (see Row::inStep) and record is the one it
+    // came from: a check of the entry's call sign, licence number and expiry.
+    bool inStepWith(int row, const StationRecord& record) const;
+    // After the store took its record from the row.
+    void markInStep(int row);
 
-    // For the record checks: the rows in order (index k-1 is row k).
-    const std::vector<Row>& rows() const { return rows_; }
+    // Data row 1..dataRows(), for the record checks.
+    const Row& dataRowAt(int row) const { return *rows_[size_t(row - 1)]; }
     // Puts the rows in a new order: newOrder[k] is the index of the row that goes to index k.
     void reorder(const std::vector<int>& newOrder);
     // Removes the rows whose index has remove[index] set.
@@ -127,7 +141,8 @@ private:
     const Row* dataRow(int row) const;
     void clampCurrentRow();
 
-    std::vector<Row> rows_;
+    // Rows are held by pointer so that reordering a large grid moves pointers, not cells.
+    std::vector<std::unique_ptr<Row>> rows_;
     int currentRow_ = 1;
     std::array<qint32, kColumns> widths_{};
     quint64 nextId_ = 1;

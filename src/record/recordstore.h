@@ -4,6 +4,7 @@
 #include "record/stationrecord.h"
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 // The one in-memory register. Records are numbered 1..Count(); record k is always what grid
@@ -32,6 +33,9 @@ public:
     Result rebuild(std::vector<StationRecord> records) { return load(std::move(records)); }
     // Removes record i, 1 <= i <= Count().
     void remove(int i) { records_.erase(records_.begin() + (i - 1)); }
+    // Moves every record out and leaves the register empty; for reordering a whole register in
+    // place before handing it back through rebuild().
+    std::vector<StationRecord> takeAll() { return std::exchange(records_, {}); }
 
     // The message shown when the register is full.
     static QString fullMessage();

@@ -3,15 +3,18 @@
 #include "record/serialdate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
 
 qint64 expirySortKey(double expiry) {
-    const QDate date = serialdate::toDate(expiry);
-    if (!date.isValid())
-        return std::numeric_limits<qint64>::max();
+    static const double first = serialdate::fromDate(serialdate::firstSupported());
+    static const double last = serialdate::fromDate(serialdate::lastSupported());
     // Whole days only: a time of day does not split records of the same day.
-    return date.toJulianDay();
+    const double day = std::floor(expiry);
+    if (!(day >= first && day <= last)) // also NaN and the infinities
+        return std::numeric_limits<qint64>::max();
+    return qint64(day);
 }
 
 std::vector<int> expiryOrder(const std::vector<double>& expiries) {

@@ -368,3 +368,20 @@ TEST(RecordGrid, CellsShowTrimmedFieldsInGridOrder) {
     EXPECT_EQ(reg.grid.dataRows(), 1);
     EXPECT_EQ(reg.grid.text(1, 1), u"ＪＡ6ＡＢＣ"_qs);
 }
+
+TEST(DataSort, RowsTheStoreDoesNotHoldYetAreRebuiltToo) {
+    // The new-registration dialog appends to the store and to the grid; if only the grid has
+    // the row, the rebuild still takes it from the grid.
+    Register reg(stations::numbered(3, QDate(2025, 6, 30)));
+    const StationRecord added = make(u"ＪＡ0ＮＥＷ"_qs, u"N"_qs, QDate(2025, 1, 1));
+    reg.grid.appendRow(RecordGrid::cellsOf(added, 4), added.ExpiryDate);
+    checks::DataSort(reg.grid, reg.store);
+    EXPECT_EQ(reg.callSigns(), texts({"ＪＡ0ＮＥＷ", "ＪＡ１ＡＡ1", "ＪＡ１ＡＡ2", "ＪＡ１ＡＡ3"}));
+    expectGridMatchesStore(reg);
+
+    // And a store that holds more records than the grid shows is cut to the grid's rows.
+    reg.store.extend({make(u"ＪＡ9"_qs, u"Z"_qs, QDate(2020, 1, 1))});
+    checks::DataSort(reg.grid, reg.store);
+    EXPECT_EQ(reg.store.Count(), 4);
+    expectGridMatchesStore(reg);
+}

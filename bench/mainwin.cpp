@@ -1,0 +1,242 @@
+// The main window's work on a full register: open → grid → sort → colour, the duplicate
+// check (and a literal pairwise scan for reference), the sort with the colouring, and painting
+// while scrolling.
+//
+// bench_mainwin --write-register=PATH writes the 32,767-record register to PATH and exits (for
+// measuring the program's memory with the register open).
+#include "mainwin/frmmain.h"
+#include "mainwin/recordchecks.h"
+#include "mainwin/recordgridmodel.h"
+#include "platform/gui/fonts.h"
+#include "record/datafile.h"
+#include "record/eradate.h"
+#include "record/sortorder.h"
+#include "support/sampleregister.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr int kFullRegister = RecordStore::kMaxRecords;
+const QDate kToday(2026, 6, 1);
+
+// A register in which a tenth of the rows repeat the call sign, licence number and expiry of
+// another row (the other fields differ), in random places.
+std::vector<StationRecord> registerWithDuplicates(int count) {
+    const int copies = count / 10;
+    std::vector<StationRecord> records = bench::sampleRegister(count - copies, 3);
+    std::mt19937 rng(5);
+    std::vector<StationRecord> extra;
+    for (int i = 0; i < copies; ++i) {
+        StationRecord copy = bench::sampleRegister(1, 100 + unsigned(i)).front();
+        const StationRecord& original = records[rng() % records.size()];
+        copy.CallSign = original.CallSign;
+        copy.LicenceNo = original.LicenceNo;
+        copy.ExpiryDate = original.ExpiryDate;
+        extra.push_back(copy);
+    }
+    records.insert(records.end(), extra.begin(), extra.end());
+    std::shuffle(records.begin(), records.end(), rng);
+    return records;
+}
+
+const QString& fullRegisterFile() {
+    static const QString path =
+        bench::writeSampleFile(bench::sampleRegister(kFullRegister), QStringLiteral("full.stn"));
+    return path;
+}
+
+struct Register {
+    RecordStore store;
+    RecordGrid grid;
+    explicit Register(std::vector<StationRecord> records) {
+        store.load(std::move(records));
+        grid.refresh(store);
+    }
+};
+
+void BM_OpenListSortColour(benchmark::State& state) {
+    const QString& path = fullRegisterFile();
+    for (auto _ : state) {
+        RecordStore store;
+        RecordGrid grid;
+        RecordGridModel model(grid); // the view's model follows every change
+        datafile::OpenDataFile(store, path, kToday);
+        grid.refresh(store);
+        checks::DataSort(grid, store);
+        checks::LimitCheck(grid, store, kToday);
+        benchmark::DoNotOptimize(grid.colour(1));
+    }
+    state.SetItemsProcessed(state.iterations() * kFullRegister);
+}
+BENCHMARK(BM_OpenListSortColour)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The steps of the above one by one.
+void BM_Step(benchmark::State& state) {
+    const QString& path = fullRegisterFile();
+    const int step = int(state.range(0));
+    std::unique_ptr<RecordStore> store;
+    std::unique_ptr<RecordGrid> grid;
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.reset();
+        store.reset();
+        store = std::make_unique<RecordStore>();
+        grid = std::make_unique<RecordGrid>();
+        if (step > 0)
+            datafile::OpenDataFile(*store, path, kToday);
+        if (step > 1)
+            grid->refresh(*store);
+        if (step > 2)
+            checks::DataSort(*grid, *store);
+        state.ResumeTiming();
+        switch (step) {
+        case 0:
+            datafile::OpenDataFile(*store, path, kToday);
+            break;
+        case 1:
+            grid->refresh(*store);
+            break;
+        case 2:
+            checks::DataSort(*grid, *store);
+            break;
+        default:
+            checks::LimitCheck(*grid, *store, kToday);
+            break;
+        }
+    }
+    const char* names[] = {"open", "list", "sort", "colour"};
+    state.SetLabel(names[std::min(step, 3)]);
+}
+BENCHMARK(BM_Step)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void BM_DupeCheck2Mem(benchmark::State& state) {
+    const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
+    int left = 0;
+    std::unique_ptr<Register> reg;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reg.reset(); // freeing the previous register is not part of the check
+        reg = std::make_unique<Register>(records);
+        state.ResumeTiming();
+        checks::DupeCheck2Mem(reg->grid, reg->store);
+        left = reg->store.Count();
+    }
+    state.counters["rows"] = double(records.size());
+    state.counters["left"] = left;
+}
+BENCHMARK(BM_DupeCheck2Mem)->Arg(4096)->Arg(kFullRegister)->Unit(benchmark::kMillisecond);
+
+// The duplicate scan as a walk over every pair of rows, trimming the three texts of the lower
+// row for every comparison and removing a row as soon as it is found equal (without letting
+// window events run in between, which would only make it slower).
+void BM_PairwiseScanReference(benchmark::State& state) {
+    const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
+    int left = 0;
+    std::vector<RecordGrid::Cells> rows;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows.clear();
+        for (size_t i = 0; i < records.size(); ++i)
+            rows.push_back(RecordGrid::cellsOf(records[i], int(i) + 1));
+        state.ResumeTiming();
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const QString a = rows[i][1].trimmed();
+            const QString b = rows[i][2].trimmed();
+            const QString c = rows[i][3].trimmed();
+            for (size_t j = i + 1; j < rows.size(); ++j) {
+                if (rows[j][1].trimmed() == a && rows[j][2].trimmed() == b &&
+                    rows[j][3].trimmed() == c) {
+                    rows.erase(rows.begin() + qsizetype(j));
+                    --j;
+                }
+            }
+        }
+        left = int(rows.size());
+    }
+    state.counters["left"] = left;
+}
+BENCHMARK(BM_PairwiseScanReference)->Arg(4096)->Unit(benchmark::kMillisecond);
+
+// After a dialog closes: the register is mostly in order already.
+void BM_DataSortLimitCheck(benchmark::State& state) {
+    const bool shuffled = state.range(0) != 0;
+    std::vector<StationRecord> records = bench::sampleRegister(kFullRegister);
+    if (!shuffled)
+        sortByExpiry(records);
+    Register reg(records);
+    RecordGridModel model(reg.grid);
+    for (auto _ : state) {
+        if (shuffled) {
+            state.PauseTiming();
+            reg.store.load(records);
+            reg.grid.refresh(reg.store);
+            state.ResumeTiming();
+        }
+        checks::DataSort(reg.grid, reg.store);
+        checks::LimitCheck(reg.grid, reg.store, kToday);
+    }
+    state.SetLabel(shuffled ? "random order" : "already sorted");
+}
+BENCHMARK(BM_DataSortLimitCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Paints the grid page by page from the top to the bottom of the full register.
+void BM_ScrollPaint(benchmark::State& state) {
+    fonts::installSubstitutions();
+    Register reg(bench::sampleRegister(kFullRegister));
+    checks::DataSort(reg.grid, reg.store);
+    checks::LimitCheck(reg.grid, reg.store, kToday);
+    RecordGridModel model(reg.grid);
+    QTableView view;
+    QFont font(fonts::gothic());
+    font.setPointSizeF(10.5);
+    font.setBold(true);
+    view.setFont(font);
+    view.setModel(&model);
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.setColumnHidden(0, true);
+    view.resize(1000, 700);
+    view.show();
+    QPixmap target(view.size());
+    QScrollBar* bar = view.verticalScrollBar();
+    quint64 frames = 0;
+    const quint64 requestsBefore = model.cellRequests();
+    for (auto _ : state) {
+        bar->setValue(bar->value() >= bar->maximum() ? 0 : bar->value() + bar->pageStep());
+        view.render(&target);
+        ++frames;
+    }
+    state.counters["cells_per_frame"] = double(model.cellRequests() - requestsBefore) / frames;
+    state.counters["rows"] = model.rowCount();
+    state.counters["page_rows"] = bar->pageStep();
+}
+BENCHMARK(BM_ScrollPaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* prefix = "--write-register=";
+        if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) {
+            QCoreApplication core(argc, argv);
+            const QString path = QString::fromLocal8Bit(argv[i] + std::strlen(prefix));
+            return datafile::writeFile(path, bench::sampleRegister(kFullRegister)) ? 0 : 1;
+        }
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
