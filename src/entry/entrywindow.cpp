@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,6 +22,19 @@ namespace {
 
 constexpr std::array<const char16_t*, 3> kUnits{u"年", u"月", u"日"};
 constexpr std::array<const char16_t*, 2> kStationTypes{u"固定局", u"移動局"};
+
+// The captions were designed for a narrower face than most systems have; one that would be cut
+// off at the box beside it is drawn a little smaller instead.
+void fitCaption(QLabel* label, int width) {
+    QFont font = label->font();
+    if (font.pointSizeF() <= 0)
+        return;
+    const double smallest = font.pointSizeF() * 0.75;
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > width &&
+           font.pointSizeF() - 0.5 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
 
 } // namespace
 
@@ -65,6 +79,7 @@ void EntryWindow::buildControls() {
         label->setObjectName(name);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         place(label, x, top, width, height);
+        fitCaption(label, label->width());
         return label;
     };
     const auto addBox = [&](int i) {

@@ -1,0 +1,111 @@
+#include "entry/frmedit.h"
+#include "entry/frmnew.h"
+#include "entry/openentry.h"
+#include "entryfixture.h"
+#include "mainwin/frmmain.h"
+#include "record/datafile.h"
+#include "record/settingsfile.h"
+#include "support/tempfolder.h"
+
+#include <QDir>
+#include <QPointer>
+#include <memory>
+
+namespace {
+
+// The main window on a temporary program folder, with the entry dialogs plugged in as the
+// program plugs them in.
+class OpenEntryTest : public EntryTest {
+protected:
+    TempFolder program;
+    TempFolder data;
+
+    std::unique_ptr<frmMain> start(const std::vector<StationRecord>& records) {
+        state.program = ProgramInfo::withFolder(program.path());
+        QDir(data.path()).mkpath(QStringLiteral("BackUp"));
+        const QString path = data.file(u"list.stn"_qs);
+        EXPECT_TRUE(datafile::writeFile(path, records));
+        SettingsValues values;
+        values.DataFile = path;
+        EXPECT_TRUE(settingsfile::WriteSettings(
+            program.file(QLatin1String(settingsfile::kFileName)), values));
+        WindowOpeners openers;
+        openers.newRegistration = [](frmMain& main) { entry::openNewRegistration(main); };
+        openers.edit = [](frmMain& main) { entry::openEdit(main); };
+        auto main = std::make_unique<frmMain>(state, prompter, clock, std::move(openers));
+        main->show();
+        return main;
+    }
+
+    static void runDeletions() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
+
+TEST_F(OpenEntryTest, NewRegistrationOpensModallyAndItsCloseSortsTheMainWindowsGrid) {
+    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, u"1"_qs, QDate(2025, 1, 31)),
+                       station(u"ＪＡ２ＢＢＢ"_qs, u"2"_qs, QDate(2026, 1, 31))});
+    main->newRegistrationCommand();
+    EXPECT_FALSE(main->countdownRunning());
+    QPointer<frmNew> dialog = main->findChild<frmNew*>();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+
+    fillValid(*dialog); // expires today, 令和6年04月01日
+    ASSERT_TRUE(dialog->Command1Click());
+    EXPECT_EQ(main->grid().text(3, 1), u"ｊａ１ｘｙｚ"_qs);
+    dialog->close();
+    runDeletions();
+    EXPECT_FALSE(dialog); // deleted once closed
+    EXPECT_EQ(main->grid().text(1, 1), u"ｊａ１ｘｙｚ"_qs);
+    EXPECT_EQ(main->grid().text(1, 0), u"1"_qs);
+    EXPECT_EQ(main->grid().colour(1), 0x00FF00FFu); // expires today
+    EXPECT_EQ(state.store.record(1).trimmed(Field::CallSign), u"ｊａ１ｘｙｚ"_qs);
+    state.store.Modified = 0; // no save question on the way out
+    main->close();
+}
+
+TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
+    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, u"1"_qs, QDate(2025, 1, 31)),
+                       station(u"ＪＡ２ＢＢＢ"_qs, u"2"_qs, QDate(2026, 1, 31)),
+                       station(u"ＪＡ３ＣＣＣ"_qs, u"3"_qs, QDate(2027, 1, 31))});
+    main->grid().setCurrentRow(2);
+    main->gridDoubleClicked();
+    QPointer<frmEdit> dialog = main->findChild<frmEdit*>();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(dialog->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
+
+    // Another double-click brings the same dialog forward, still on its station.
+    main->grid().setCurrentRow(3);
+    main->gridDoubleClicked();
+    EXPECT_EQ(state.store.CurrentIndex, 3);
+    EXPECT_EQ(main->findChildren<frmEdit*>().size(), 1);
+    EXPECT_EQ(dialog->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
+
+    // Deleting goes through the main window and removes that station.
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    ASSERT_TRUE(dialog->Command4Click());
+    runDeletions();
+    EXPECT_FALSE(dialog);
+    ASSERT_EQ(state.store.Count(), 2);
+    EXPECT_EQ(main->grid().text(2, 1), u"ＪＡ３ＣＣＣ"_qs);
+    EXPECT_EQ(main->grid().text(2, 0), u"2"_qs); // renumbered by the close's sort
+
+    // After closing, a double-click loads afresh.
+    main->grid().setCurrentRow(1);
+    main->gridDoubleClicked();
+    dialog = main->findChild<frmEdit*>();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->Text1[0]->text(), u"ＪＡ１ＡＡＡ"_qs);
+
+    // Closing the main window closes the dialog too.
+    state.store.Modified = 0;
+    main->close();
+    runDeletions();
+    EXPECT_FALSE(dialog);
+}

@@ -1,0 +1,100 @@
+#include "entry/frmedit.h"
+#include "entry/frmnew.h"
+#include "mainwin/recordgrid.h"
+#include "platform/clock.h"
+#include "platform/gui/fonts.h"
+#include "record/appstate.h"
+#include "support/scriptedprompter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QSet>
+#include <gtest/gtest.h>
+
+// The new-registration and edit dialogs with a sample station.
+
+namespace {
+
+QString screenPath(const QString& name) {
+    const QString dir = QStringLiteral(VELMORA_SCREENS_DIR);
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + name;
+}
+
+// Writes the picture and reads it back: it must exist and show more than a flat fill.
+void saveAndCheck(const QImage& image, const QString& name) {
+    const QString path = screenPath(name);
+    QFile::remove(path);
+    ASSERT_TRUE(image.save(path)) << path.toStdString();
+    const QImage written(path);
+    ASSERT_FALSE(written.isNull()) << path.toStdString();
+    EXPECT_EQ(written.size(), image.size());
+    QSet<QRgb> colours;
+    for (int y = 0; y < written.height(); y += 2) {
+        for (int x = 0; x < written.width(); x += 2)
+            colours.insert(written.pixel(x, y));
+    }
+    EXPECT_GE(colours.size(), 8) << path.toStdString() << " looks blank";
+}
+
+StationRecord sampleStation() {
+    StationRecord r;
+    r.set(Field::CallSign, u"ＪＡ１ＸＶＭ");
+    r.set(Field::LicenceNo, u"関第２１０３４５号");
+    r.setExpiry(QDate(2026, 5, 31));
+    r.set(Field::StationType, u"移動局");
+    r.set(Field::HolderName, u"山田　太郎");
+    r.set(Field::HolderKana, u"ﾔﾏﾀﾞ ﾀﾛｳ");
+    r.set(Field::StationZip, u"100-0013");
+    r.set(Field::StationAddr1, u"東京都千代田区霞が関１－２－３");
+    r.set(Field::StationAddr2, u"ベルモラハイツ１０１号");
+    r.set(Field::ClubName, u"ベルモラ無線クラブ");
+    r.set(Field::ClubKana, u"ﾍﾞﾙﾓﾗﾑｾﾝｸﾗﾌﾞ");
+    r.set(Field::ApplicantName, u"山田　太郎");
+    r.set(Field::ApplicantKana, u"ﾔﾏﾀﾞ ﾀﾛｳ");
+    r.set(Field::ApplicantZip, u"100-0013");
+    r.set(Field::ApplicantAddr1, u"東京都千代田区霞が関１－２－３");
+    r.set(Field::ApplicantAddr2, u"ベルモラハイツ１０１号");
+    r.set(Field::ApplicantTel, u"03-1234-5678");
+    return r;
+}
+
+struct Sample {
+    AppState state;
+    RecordGrid grid;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDate(2026, 2, 10)};
+
+    Sample() {
+        fonts::installSubstitutions();
+        EXPECT_TRUE(state.store.append(sampleStation()));
+        grid.refresh(state.store);
+        state.store.CurrentIndex = 1;
+    }
+};
+
+} // namespace
+
+TEST(EntryScreens, NewRegistrationDialog) {
+    Sample s;
+    frmNew dialog(s.state, s.grid, s.prompter, s.clock, {});
+    dialog.Text1[0]->setText(QStringLiteral("JA1XVM"));
+    dialog.Text1[1]->setText(QStringLiteral(u"関第210345号"));
+    dialog.Text1[2]->setText(QStringLiteral(u"山田　太郎"));
+    dialog.Text1[3]->setText(QStringLiteral(u"ﾔﾏﾀﾞ ﾀﾛｳ"));
+    dialog.Text1[5]->setText(QStringLiteral(u"東京都千代田区霞が関１－２－３"));
+    dialog.show();
+    saveAndCheck(dialog.grab().toImage(), QStringLiteral("entry_frmNew.png"));
+    EXPECT_EQ(dialog.Label1->text(), QStringLiteral(u"令和8年02月10日"));
+}
+
+TEST(EntryScreens, EditDialog) {
+    Sample s;
+    frmEdit dialog(s.state, s.grid, s.prompter, {});
+    dialog.show();
+    saveAndCheck(dialog.grab().toImage(), QStringLiteral("entry_frmEdit.png"));
+    EXPECT_EQ(dialog.Combo1->currentText(), QStringLiteral(u"移動局"));
+}
