@@ -1,27 +1,63 @@
+#include "entry/openentry.h"
 #include "mainwin/frmmain.h"
 #include "platform/clock.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
+#include "print/frmview.h"
+#include "print/printopener.h"
 #include "record/appstate.h"
+#include "settings/appicon.h"
+#include "settings/frmabout.h"
+#include "settings/frmoptions.h"
 
 #include <QApplication>
+#include <QPointer>
+
+namespace {
+
+// The options dialog changes what the preview shows, so an open preview is closed first.
+void closePreviews() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* preview = qobject_cast<frmView*>(window))
+            preview->close();
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(appIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     fonts::installSubstitutions();
 
     AppState state;
     state.program = ProgramInfo::forRunningProgram();
     QtPrompter prompter;
     SystemClock clock;
+    const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();
 
-    // The other windows are plugged in here as they are built.
     WindowOpeners openers;
-    openers.newRegistration = [](frmMain&) {};
-    openers.edit = [](frmMain&) {};
-    openers.print = [](frmMain&) {};
-    openers.options = [](frmMain&) {};
-    openers.about = [](frmMain&) {};
+    openers.newRegistration = [](frmMain& main) { entry::openNewRegistration(main); };
+    openers.edit = [](frmMain& main) { entry::openEdit(main); };
+    openers.print = printOpener(*printers);
+    openers.options = [&state, &prompter](frmMain& main) {
+        frmOptions dialog(state, prompter, &main, &closePreviews);
+        dialog.exec();
+    };
+    // One version box: a second "バージョン" brings the open one to the front.
+    QPointer<frmAbout> aboutBox;
+    openers.about = [&state, &aboutBox](frmMain& main) {
+        if (!aboutBox) {
+            aboutBox = new frmAbout(state, &main);
+            aboutBox->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        main.trackWindow(aboutBox);
+        aboutBox->show();
+        aboutBox->raise();
+        aboutBox->activateWindow();
+    };
 
     frmMain window(state, prompter, clock, std::move(openers));
     QObject::connect(&window, &frmMain::finished, &app, &QCoreApplication::quit,
