@@ -7,7 +7,6 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
-#include <unordered_set>
 
 namespace checks {
 
@@ -30,11 +29,53 @@ struct EntryKey {
     bool operator==(const EntryKey&) const = default;
 };
 
-struct EntryKeyHash {
-    size_t operator()(const EntryKey& key) const {
-        return qHashMulti(0, key.callSign, key.licenceNo, key.expiry);
+size_t hashOf(const EntryKey& key) {
+    return qHashMulti(0, key.callSign, key.licenceNo, key.expiry);
+}
+
+// Marks every row whose entry equals that of a row above it. One pass over the rows with an
+// open-addressing table of row numbers.
+std::vector<bool> repeatedEntries(const RecordGrid& grid) {
+    const size_t rows = size_t(grid.dataRows());
+    std::vector<EntryKey> keys;
+    std::vector<size_t> hashes;
+    keys.reserve(rows);
+    hashes.reserve(rows);
+    // The rows and their texts lie scattered in memory: fetch them a few rows ahead.
+    constexpr int kRowsAhead = 16;
+    constexpr int kTextsAhead = 8;
+    for (int row = 1; row <= int(rows); ++row) {
+        if (row + kRowsAhead <= int(rows))
+            __builtin_prefetch(&grid.dataRowAt(row + kRowsAhead).cells[1]);
+        if (row + kTextsAhead <= int(rows)) {
+            const RecordGrid::Cells& ahead = grid.dataRowAt(row + kTextsAhead).cells;
+            for (int column = 1; column <= 3; ++column)
+                __builtin_prefetch(ahead[size_t(column)].constData());
+        }
+        const RecordGrid::Cells& cells = grid.dataRowAt(row).cells;
+        keys.push_back({trimmedView(cells[1]), trimmedView(cells[2]), trimmedView(cells[3])});
+        hashes.push_back(hashOf(keys.back()));
     }
-};
+    size_t capacity = 16;
+    while (capacity < rows * 2)
+        capacity *= 2;
+    std::vector<int> table(capacity, -1);
+    std::vector<bool> repeated(rows, false);
+    for (size_t i = 0; i < rows; ++i) {
+        for (size_t slot = hashes[i] & (capacity - 1);; slot = (slot + 1) & (capacity - 1)) {
+            const int seen = table[slot];
+            if (seen < 0) {
+                table[slot] = int(i);
+                break;
+            }
+            if (hashes[size_t(seen)] == hashes[i] && keys[size_t(seen)] == keys[i]) {
+                repeated[i] = true;
+                break;
+            }
+        }
+    }
+    return repeated;
+}
 
 // Sorts the rows by expiry; previousPosition follows the rows.
 void sortRows(RecordGrid& grid, std::vector<int>& previousPosition) {
@@ -110,12 +151,11 @@ void rebuildStore(RecordGrid& grid, RecordStore& store, const std::vector<int>& 
     // Each slot now holds the record its row came from, where known; the row's texts decide.
     for (size_t k = 0; k < count; ++k) {
         const int row = int(k) + 1;
-        if (known[k] && (grid.inStepWith(row, records[k]) || grid.shows(row, records[k]))) {
-            grid.markInStep(row);
+        if (known[k] && grid.inStepWith(row, records[k]))
             continue;
-        }
-        records[k] = grid.toRecord(row, known[k] ? &records[k] : nullptr);
-        grid.markInStep(row);
+        if (!known[k] || !grid.shows(row, records[k]))
+            records[k] = grid.toRecord(row, known[k] ? &records[k] : nullptr);
+        grid.markInStep(row, records[k]);
     }
     store.rebuild(std::move(records));
 }
@@ -148,25 +188,14 @@ void DupeCheck2Mem(RecordGrid& grid, RecordStore& store) {
         return;
     // Keeping the first row of each set of equal entries gives what comparing every pair of
     // rows, top down, removing the lower of an equal pair, gives.
-    const size_t rows = size_t(grid.dataRows());
-    std::unordered_set<EntryKey, EntryKeyHash> seen;
-    seen.reserve(rows);
-    std::vector<bool> remove(rows, false);
+    const std::vector<bool> remove = repeatedEntries(grid);
     std::vector<int> previous;
-    previous.reserve(rows);
-    bool removedAny = false;
-    for (size_t i = 0; i < rows; ++i) {
-        const RecordGrid::Cells& cells = grid.dataRowAt(int(i) + 1).cells;
-        const EntryKey key{trimmedView(cells[1]), trimmedView(cells[2]), trimmedView(cells[3])};
-        if (seen.insert(key).second) {
+    previous.reserve(remove.size());
+    for (size_t i = 0; i < remove.size(); ++i) {
+        if (!remove[i])
             previous.push_back(int(i) + 1);
-        } else {
-            remove[i] = true;
-            removedAny = true;
-        }
     }
-    // The keys point into the rows: forget them before the rows move.
-    seen.clear();
+    const bool removedAny = previous.size() < remove.size();
     if (removedAny)
         grid.removeRows(remove);
     sortRows(grid, previous);

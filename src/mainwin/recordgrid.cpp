@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -168,7 +167,7 @@ void RecordGrid::setText(int row, int column, const QString& text) {
         if (date.isValid())
             r->expiry = serialdate::fromDate(date);
     }
-    r->inStep = false;
+    r->inStepWith = nullptr;
     rowChanged(row);
 }
 
@@ -212,7 +211,7 @@ void RecordGrid::setCurrentRow(int row) {
 
 RecordGrid::Cells RecordGrid::cellsOf(const StationRecord& record, int number) {
     Cells cells;
-    cells[0] = QString::number(number);
+    cells[0] = numberText(number);
     for (int column = 1; column < kColumns; ++column) {
         const Field field = columnFields()[size_t(column)];
         if (field == Field::ExpiryDate)
@@ -238,7 +237,7 @@ void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
     for (int k = 1; k <= count; ++k) {
         const StationRecord& record = store.record(k);
         auto row = std::make_unique<Row>();
-        row->cells[0] = QString::number(k);
+        row->cells[0] = numberText(k);
         for (int column = 1; column < kColumns; ++column) {
             const Field field = columnFields()[size_t(column)];
             QString& cell = row->cells[size_t(column)];
@@ -260,7 +259,7 @@ void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
             }
         }
         row->expiry = record.ExpiryDate;
-        row->inStep = roundTrips(record);
+        row->inStepWith = roundTrips(record) ? record.CallSign.constData() : nullptr;
         row->id = size_t(k - 1) < kept.size() ? kept[size_t(k - 1)] : nextId_++;
         rows.push_back(std::move(row));
     }
@@ -283,7 +282,7 @@ void RecordGrid::setRow(int row, const Cells& cells, double expiry) {
         return;
     r->cells = cells;
     r->expiry = expiry;
-    r->inStep = false;
+    r->inStepWith = nullptr;
     rowChanged(row);
 }
 
@@ -335,14 +334,26 @@ bool RecordGrid::shows(int row, const StationRecord& record) const {
 
 bool RecordGrid::inStepWith(int row, const StationRecord& record) const {
     const Row* r = dataRow(row);
-    return r && r->inStep && sameBits(r->expiry, record.ExpiryDate) &&
-           isFixedWidthOf(record.CallSign, r->cells[1], fieldInfo(Field::CallSign).width) &&
-           isFixedWidthOf(record.LicenceNo, r->cells[2], fieldInfo(Field::LicenceNo).width);
+    return r && r->inStepWith && r->inStepWith == record.CallSign.constData() &&
+           sameBits(r->expiry, record.ExpiryDate);
 }
 
-void RecordGrid::markInStep(int row) {
+void RecordGrid::markInStep(int row, const StationRecord& record) {
     if (Row* r = dataRow(row))
-        r->inStep = true;
+        r->inStepWith = record.CallSign.constData();
+}
+
+const QString& RecordGrid::numberText(int number) {
+    static std::vector<QString> texts;
+    if (number < 0)
+        number = 0;
+    if (size_t(number) >= texts.size()) {
+        const size_t size = std::max(size_t(number) + 1, size_t(RecordStore::kMaxRecords) + 1);
+        texts.reserve(size);
+        while (texts.size() < size)
+            texts.push_back(QString::number(texts.size()));
+    }
+    return texts[size_t(number)];
 }
 
 void RecordGrid::reorder(const std::vector<int>& newOrder) {
@@ -369,13 +380,6 @@ void RecordGrid::removeRows(const std::vector<bool>& remove) {
 
 void RecordGrid::renumber(int count) {
     Batch batch(*this);
-    for (int k = 1; k <= std::min(count, dataRows()); ++k) {
-        // Most rows keep their number; only a changed one is written.
-        QString& cell = rows_[size_t(k - 1)]->cells[0];
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
-        const QLatin1String number(digits, qsizetype(end - digits));
-        if (cell != number)
-            cell = number;
-    }
+    for (int k = 1; k <= std::min(count, dataRows()); ++k)
+        rows_[size_t(k - 1)]->cells[0] = numberText(k);
 }

@@ -35,14 +35,15 @@ public:
     using Cells = std::array<QString, kColumns>;
 
     struct Row {
-        Cells cells;
         double expiry = 0.0;
         quint32 colour = colours::kWindowBackground;
         quint64 id = 0;
-        // The store record at this row's place is exactly what the row gives back: set when
-        // the row is filled from the store or the store from the row, cleared by any change of
-        // the row's texts. Lets a rebuild move that record instead of building it again.
-        bool inStep = false;
+        // The store record this row is in step with: the row gives back exactly that record.
+        // Set when the row is filled from the store or the store from the row, cleared by any
+        // change of the row's texts; it lets a rebuild move that record instead of building it
+        // again. Identified by where its call sign's text lives, which moving a record keeps.
+        const void* inStepWith = nullptr;
+        Cells cells;
     };
 
     class Listener {
@@ -118,11 +119,13 @@ public:
     StationRecord toRecord(int row, const StationRecord* previous = nullptr) const;
     // True when toRecord(row) would give exactly record.
     bool shows(int row, const StationRecord& record) const;
-    // True when the row is in step with the store (see Row::inStep) and record is the one it
-    // came from: a check of the entry's call sign, licence number and expiry.
+    // True when the row is in step with record (see Row::inStepWith).
     bool inStepWith(int row, const StationRecord& record) const;
-    // After the store took its record from the row.
-    void markInStep(int row);
+    // After the store took record from the row.
+    void markInStep(int row, const StationRecord& record);
+
+    // "1", "2", ...: the texts of column 0, shared by every grid.
+    static const QString& numberText(int number);
 
     // Data row 1..dataRows(), for the record checks.
     const Row& dataRowAt(int row) const { return *rows_[size_t(row - 1)]; }
