@@ -1,11 +1,11 @@
 #include "entry/entrywindow.h"
 
 #include "entry/datestep.h"
-#include "entry/spinbutton.h"
 #include "mainwin/recordgrid.h"
 #include "mainwin/twips.h"
 #include "platform/gui/colours.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/spinbutton.h"
 #include "record/appstate.h"
 
 #include <QCloseEvent>
@@ -166,11 +166,14 @@ void EntryWindow::placeWindow() {
 }
 
 void EntryWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // Only a window that is open closes; closing it again changes nothing.
+    if (!isVisible())
+        return;
     SettingsValues& s = state_.settings;
     const QPoint corner = frameGeometry().topLeft();
     s.*design_.left = qint32(std::lround(twips::fromPixels(corner.x(), logicalDpiX())));
     s.*design_.top = qint32(std::lround(twips::fromPixels(corner.y(), logicalDpiY())));
-    event->accept();
     if (ops_.DataSort)
         ops_.DataSort();
     if (ops_.LimitCheck)

@@ -1,5 +1,5 @@
 #include "entry/frmedit.h"
-#include "entry/spinbutton.h"
+#include "platform/gui/spinbutton.h"
 #include "entryfixture.h"
 #include "record/eradate.h"
 

@@ -1,6 +1,6 @@
 #include "entry/frmnew.h"
-#include "entry/spinbutton.h"
 #include "entryfixture.h"
+#include "platform/gui/spinbutton.h"
 #include "record/eradate.h"
 
 #include <QClipboard>
@@ -184,6 +184,8 @@ TEST_F(NewRegistrationTest, ClosingWithoutRegisteringStillSortsAndColours) {
     EXPECT_EQ(state.store.Count(), 2);
     EXPECT_EQ(state.settings.NewLeft, 1500);
     EXPECT_EQ(state.settings.NewTop, 900);
+    dialog->close(); // already closed: nothing runs again
+    EXPECT_EQ(calls.size(), 2u);
 }
 
 TEST_F(NewRegistrationTest, APlaceOffEveryScreenIsBroughtBack) {
