@@ -12,7 +12,10 @@
 #include "settings/frmoptions.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
+#include <QTranslator>
 
 namespace {
 

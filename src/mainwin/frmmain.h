@@ -140,5 +140,7 @@ private:
     std::vector<QPointer<QWidget>> windows_;
     bool applyingWidths_ = false;
     bool closed_ = false;
+    // Where the settings put the window, to write their values back unchanged while it stays.
+    QRect restoredFrame_;
     int savedScroll_ = 0;
 };

@@ -68,13 +68,17 @@ void frmMain::storeWindowGeometry() {
         return;
     }
     const QRect frame = frameGeometry();
-    auto toTwips = [](int pixels, int dpi) {
-        return float(std::round(twips::fromPixels(pixels, dpi)));
+    // Twips to pixels and back may differ by a few twips: where the window still stands as the
+    // settings placed it, their values stay as they were.
+    const bool unmoved = frame == restoredFrame_;
+    auto store = [unmoved](std::optional<float>& value, int pixels, int dpi) {
+        if (!unmoved || !value)
+            value = float(std::round(twips::fromPixels(pixels, dpi)));
     };
-    s.MainLeft = toTwips(frame.x(), dpiX());
-    s.MainTop = toTwips(frame.y(), dpiY());
-    s.MainWidth = toTwips(frame.width(), dpiX());
-    s.MainHeight = toTwips(frame.height(), dpiY());
+    store(s.MainLeft, frame.x(), dpiX());
+    store(s.MainTop, frame.y(), dpiY());
+    store(s.MainWidth, frame.width(), dpiX());
+    store(s.MainHeight, frame.height(), dpiY());
 }
 
 void frmMain::WriteSettings() {

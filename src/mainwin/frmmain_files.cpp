@@ -79,6 +79,7 @@ void frmMain::applyWindowGeometry() {
     resize((size - margins).expandedTo(minimumSizeHint()));
     move(position);
     moveOntoScreen();
+    restoredFrame_ = frameGeometry();
 }
 
 void frmMain::moveOntoScreen() {

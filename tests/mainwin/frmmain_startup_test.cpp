@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 
@@ -221,10 +222,11 @@ TEST_F(MainWindowTest, SettingsAreAppliedAndWrittenBack) {
     values.Grid[3] = 3000;
     values.Grid[16] = 900;
     values.Grid[0] = 720;
-    values.MainLeft = 300;
-    values.MainTop = 450;
-    values.MainWidth = 9000;
-    values.MainHeight = 6000;
+    // Values that no whole number of pixels gives exactly.
+    values.MainLeft = 301;
+    values.MainTop = 451;
+    values.MainWidth = 9001;
+    values.MainHeight = 6001;
     values.Zoom = 3;
     writeSettings(values);
     auto window = start();
@@ -233,7 +235,7 @@ TEST_F(MainWindowTest, SettingsAreAppliedAndWrittenBack) {
     EXPECT_EQ(window->Grid1->columnWidth(16), twips::toPixels(900, dpi));
     EXPECT_EQ(window->Grid1->verticalHeader()->width(), twips::toPixels(720, dpi));
     EXPECT_EQ(window->frameGeometry().topLeft(),
-              QPoint(twips::toPixels(300, dpi), twips::toPixels(450, window->logicalDpiY())));
+              QPoint(twips::toPixels(301, dpi), twips::toPixels(451, window->logicalDpiY())));
     EXPECT_EQ(state.settings.Zoom, 3);
 
     // The user widens column 5; everything else is written back as read.
@@ -247,9 +249,22 @@ TEST_F(MainWindowTest, SettingsAreAppliedAndWrittenBack) {
     EXPECT_EQ(written.Grid[0], 720);
     EXPECT_EQ(written.Grid[5], 2400);
     EXPECT_EQ(written.Zoom, 4);
-    EXPECT_EQ(written.MainLeft, 300.0f);
-    EXPECT_EQ(written.MainWidth, 9000.0f);
+    EXPECT_EQ(written.MainLeft, 301.0f);
+    EXPECT_EQ(written.MainTop, 451.0f);
+    EXPECT_EQ(written.MainWidth, 9001.0f);
+    EXPECT_EQ(written.MainHeight, 6001.0f);
     EXPECT_TRUE(written.DataFile.isEmpty());
+
+    // A window the user moved is written where it stands.
+    auto moved = start();
+    moved->move(100, 80);
+    const int width = moved->frameGeometry().width();
+    moved->StopAutoExit();
+    ASSERT_TRUE(moved->close());
+    const SettingsValues after = readBackSettings();
+    EXPECT_EQ(after.MainLeft, float(std::round(twips::fromPixels(100, dpi))));
+    EXPECT_EQ(after.MainWidth, float(std::round(twips::fromPixels(width, dpi))));
+    EXPECT_NE(after.MainWidth, 9001.0f);
 }
 
 TEST_F(MainWindowTest, AWindowPlacedOffEveryScreenComesBackOntoThePrimaryOne) {
