@@ -37,7 +37,11 @@ frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, Window
     startUp();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The grid view reads grid_ while it is hidden, and grid_ goes before the base class takes
+    // the widgets down: take the view down first.
+    delete Picture1;
+}
 
 int frmMain::dpiX() const {
     return logicalDpiX() > 0 ? logicalDpiX() : 96;

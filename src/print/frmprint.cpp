@@ -5,11 +5,11 @@
 #include "platform/gui/colours.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
+#include "platform/gui/spinbutton.h"
 #include "platform/prompter.h"
 #include "print/core/bureaufile.h"
 #include "print/frmview.h"
 #include "print/releasecheckbox.h"
-#include "print/spinbuttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,11 +108,11 @@ void frmPrint::buildControls() {
     place(Label2, 6900, 3180, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
-        auto* spin = new SpinButtons(data);
+        auto* spin = new SpinButton(data);
         spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
         place(spin, 6900 + i * 800, 3540, 255, 420);
         label(data, QString::fromUtf8(units[size_t(i)]), 7200 + i * 800, 3600, 400);
-        connect(spin, &SpinButtons::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
+        connect(spin, &SpinButton::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
         UpDown1[size_t(i)] = spin;
     }
 

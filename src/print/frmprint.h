@@ -16,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class ReleaseCheckBox;
-class SpinButtons;
+class SpinButton;
 
 // "印刷の設定": the modal dialog through which one station record is printed. It shows the
 // record at PrintRecordIndex with the remembered answers, and on "印　刷" stores everything in
@@ -53,7 +53,7 @@ public:
     std::array<QLineEdit*, printfill::kBoxCount> Text1{};
     QCheckBox* Check4 = nullptr;
     QLabel* Label2 = nullptr;
-    std::array<SpinButtons*, 3> UpDown1{};
+    std::array<SpinButton*, 3> UpDown1{};
     std::array<ReleaseCheckBox*, 2> Check5{};
     std::array<ReleaseCheckBox*, 2> Check7{};
     QLineEdit* Text2 = nullptr;

@@ -1,5 +1,7 @@
 #include "settings/updown.h"
 
+#include "platform/gui/spinbutton.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -8,17 +10,22 @@
 
 UpDown::UpDown(int minimum, int maximum, int increment, QWidget* parent)
     : QWidget(parent), minimum_(minimum), maximum_(std::max(minimum, maximum)),
-      increment_(increment), value_(std::clamp(0, minimum_, maximum_)), up_(new QToolButton(this)),
-      down_(new QToolButton(this)) {
+      increment_(increment), value_(std::clamp(0, minimum_, maximum_)),
+      arrows_(new SpinButton(this)) {
     setFocusPolicy(Qt::StrongFocus);
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    for (QToolButton* button : {up_, down_}) {
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(arrows_, &SpinButton::stepped, this, [this](int step) {
+        if (step > 0)
+            stepUp();
+        else
+            stepDown();
+    });
+}
+
+QToolButton* UpDown::upButton() const {
+    return arrows_->upButton();
+}
+QToolButton* UpDown::downButton() const {
+    return arrows_->downButton();
 }
 
 void UpDown::setValue(int value) {
@@ -44,10 +51,7 @@ constexpr int kFocusMargin = 1;
 } // namespace
 
 void UpDown::resizeEvent(QResizeEvent* event) {
-    const int w = event->size().width() - 2 * kFocusMargin;
-    const int h = event->size().height() - 2 * kFocusMargin;
-    up_->setGeometry(kFocusMargin, kFocusMargin, w, h / 2);
-    down_->setGeometry(kFocusMargin, kFocusMargin + h / 2, w, h - h / 2);
+    arrows_->setGeometry(rect().adjusted(kFocusMargin, kFocusMargin, -kFocusMargin, -kFocusMargin));
     QWidget::resizeEvent(event);
 }
 

@@ -3,9 +3,10 @@
 #include <QWidget>
 
 class QToolButton;
+class SpinButton;
 
-// A spin button that holds its value: an up and a down arrow that step the value by the
-// increment within the range. It shows no number itself; a label beside it follows
+// A spin button that holds its value: the arrows of SpinButton step the value by the increment
+// within the range. It shows no number itself; a label beside it follows
 // valueChanged().
 class UpDown final : public QWidget {
     Q_OBJECT
@@ -23,8 +24,8 @@ public:
     void stepUp();
     void stepDown();
 
-    QToolButton* upButton() const { return up_; }
-    QToolButton* downButton() const { return down_; }
+    QToolButton* upButton() const;
+    QToolButton* downButton() const;
 
 signals:
     void valueChanged(int value);
@@ -41,6 +42,5 @@ private:
     int maximum_;
     int increment_;
     int value_;
-    QToolButton* up_;
-    QToolButton* down_;
+    SpinButton* arrows_;
 };

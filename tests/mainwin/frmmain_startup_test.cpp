@@ -294,3 +294,13 @@ TEST_F(MainWindowTest, AMinimisedWindowWritesTheFixedPlace) {
     EXPECT_EQ(written.MainWidth, 9960.0f);
     EXPECT_EQ(written.MainHeight, 7746.0f);
 }
+
+TEST_F(MainWindowTest, DestroyedWhileShownWithoutClosing) {
+    // A window torn down without its closing sequence (the program killed from outside, a
+    // test's fixture) must not read its grid after the grid is gone.
+    auto window = startWith(writeRegister("list.stn", stations::numbered(3)));
+    window->show();
+    ASSERT_TRUE(window->isVisible());
+    window.reset();
+    EXPECT_EQ(finishedCount, 0);
+}

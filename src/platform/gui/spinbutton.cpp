@@ -1,4 +1,4 @@
-#include "entry/spinbutton.h"
+#include "platform/gui/spinbutton.h"
 
 #include <QResizeEvent>
 #include <QToolButton>

@@ -5,7 +5,7 @@
 class QToolButton;
 
 // A spin button that holds no value of its own: an up arrow above a down arrow, each click one
-// step. The entry dialogs keep the date it steps in the label beside it.
+// step. The entry and print dialogs keep the date it steps in the text beside it.
 class SpinButton final : public QWidget {
     Q_OBJECT
 public:
