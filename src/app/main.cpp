@@ -34,6 +34,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     fonts::installSubstitutions();
+    // The program speaks Japanese whatever the system's language: so do Qt's own buttons.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
 
     AppState state;
     state.program = ProgramInfo::forRunningProgram();

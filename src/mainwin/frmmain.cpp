@@ -39,8 +39,9 @@ frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, Window
 
 frmMain::~frmMain() {
     // The grid view reads grid_ while it is hidden, and grid_ goes before the base class takes
-    // the widgets down: take the view down first.
+    // the widgets down: take the view down first, then the model that listens to grid_.
     delete Picture1;
+    delete model_;
 }
 
 int frmMain::dpiX() const {

@@ -138,6 +138,9 @@ private:
     RecordGrid grid_;
     RecordGridModel* model_ = nullptr;
     std::vector<QPointer<QWidget>> windows_;
+    // The grid's areas whose mouse events the window handles.
+    QPointer<QWidget> cellArea_;
+    QPointer<QWidget> numberArea_;
     bool applyingWidths_ = false;
     bool closed_ = false;
     // Where the settings put the window, to write their values back unchanged while it stays.

@@ -97,8 +97,10 @@ void frmMain::buildGrid() {
             [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
     connect(model_, &QAbstractItemModel::modelReset, this, &frmMain::restoreView);
 
-    Grid1->viewport()->installEventFilter(this);
-    rows->viewport()->installEventFilter(this);
+    cellArea_ = Grid1->viewport();
+    numberArea_ = rows->viewport();
+    cellArea_->installEventFilter(this);
+    numberArea_->installEventFilter(this);
     restoreView();
 }
 
@@ -136,8 +138,7 @@ void frmMain::RefreshGrid(int keepIdentities) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    const bool onGrid =
-        watched == Grid1->viewport() || watched == Grid1->verticalHeader()->viewport();
+    const bool onGrid = watched && (watched == cellArea_ || watched == numberArea_);
     if (!onGrid)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
