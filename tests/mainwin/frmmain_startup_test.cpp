@@ -304,3 +304,23 @@ TEST_F(MainWindowTest, DestroyedWhileShownWithoutClosing) {
     window.reset();
     EXPECT_EQ(finishedCount, 0);
 }
+
+TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEnds) {
+    // A folder where the settings file should be: it can be neither read nor written.
+    ASSERT_TRUE(QDir(program.path()).mkdir(QLatin1String(settingsfile::kFileName)));
+    prompter.nextAnswer(Prompter::Answer::Ok);
+    auto window = start();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_NE(prompter.lastMessage()->text, u"tessaly.ini が有りません"_qs);
+    EXPECT_FALSE(prompter.lastMessage()->text.isEmpty());
+    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::Ok);
+    EXPECT_EQ(prompter.lastMessage()->title, u"Velmora"_qs);
+    EXPECT_TRUE(window->countdownRunning());
+
+    prompter.nextAnswer(Prompter::Answer::Ok);
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::Ok);
+    EXPECT_EQ(prompter.lastMessage()->icon, Prompter::Icon::None);
+    EXPECT_EQ(finishedCount, 1);
+}
