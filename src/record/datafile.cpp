@@ -137,26 +137,46 @@ RawFile readRaw(QIODevice& device, qint64 size, const QString& path) {
     return raw;
 }
 
-RawFile readRaw(const QString& path) {
-    RawFile raw;
+Opened openRecords(QFile& file, const QString& path) {
+    Opened opened;
     const QFileInfo info(path);
     if (!info.exists()) {
-        raw.missing = true;
-        return raw;
+        opened.missing = true;
+        return opened;
     }
     // A folder, a pipe or a device has no length to count records by: reading one would give
     // an empty register in place of the user's.
     if (!info.isFile()) {
-        raw.result = Result::failure(withPath(
+        opened.result = Result::failure(withPath(
             QStringLiteral("データファイルとして読み込めるファイルではありません。"), path));
-        return raw;
+        return opened;
     }
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        raw.result = Result::failure(withPath(file.errorString(), path));
+        opened.result = Result::failure(withPath(file.errorString(), path));
+        return opened;
+    }
+    opened.size = file.size();
+    opened.count = recordCount(opened.size);
+    if (opened.count > RecordStore::kMaxRecords)
+        opened.result = Result::failure(withPath(tooManyRecordsMessage(opened.count), path));
+    return opened;
+}
+
+Result readExactly(QIODevice& device, qint64 size, const QString& path, QByteArray& out) {
+    return readAll(device, size, path, out);
+}
+
+RawFile readRaw(const QString& path) {
+    QFile file;
+    const Opened opened = openRecords(file, path);
+    if (opened.missing || !opened.result) {
+        RawFile raw;
+        raw.missing = opened.missing;
+        raw.result = opened.result;
         return raw;
     }
-    return readRaw(file, file.size(), path);
+    return readRaw(file, opened.size, path);
 }
 
 ReadResult readFile(const QString& path) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <vector>
@@ -24,6 +25,18 @@ StationRecord decodeRecord(QByteArrayView bytes);
 // Exactly 449 bytes. Characters code page 932 cannot hold are written as '?' and reported
 // through unmappable (when given).
 QByteArray encodeRecord(const StationRecord& record, bool* unmappable = nullptr);
+
+// Opens a data file for reading its records: it must be an ordinary file of at most
+// RecordStore::kMaxRecords records. For callers that read it piece by piece.
+struct Opened {
+    Result result;
+    bool missing = false;
+    qint64 size = 0;
+    qint64 count = 0;
+};
+Opened openRecords(QFile& file, const QString& path);
+// Reads exactly size bytes (resizing out); a read that fails or ends early is an error.
+Result readExactly(QIODevice& device, qint64 size, const QString& path, QByteArray& out);
 
 // The bytes of a data file, checked as readFile checks them, for callers that decode one
 // record at a time.

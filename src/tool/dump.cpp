@@ -96,6 +96,13 @@ const std::array<QByteArray, kFieldCount>& keyPrefixes() {
     return prefixes;
 }
 
+bool writeOut(QByteArray& out) {
+    const bool ok =
+        std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
+    out.truncate(0);
+    return ok;
+}
+
 } // namespace
 
 void appendJsonLine(QByteArray& out, const StationRecord& record) {
@@ -129,39 +136,52 @@ int dump(const QStringList& args) {
         std::fputs("usage: velmora-tool dump FILE.stn [--sorted]\n", stderr);
         return 2;
     }
-    const datafile::RawFile raw = datafile::readRaw(files.first());
-    if (raw.missing || !raw.result) {
-        const QString error = raw.missing
-                                  ? QStringLiteral("ファイルが有りません: %1").arg(files.first())
-                                  : raw.result.error;
+    const QString& path = files.first();
+    QFile file;
+    const datafile::Opened opened = datafile::openRecords(file, path);
+    if (opened.missing || !opened.result) {
+        const QString error = opened.missing ? QStringLiteral("ファイルが有りません: %1").arg(path)
+                                             : opened.result.error;
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
     }
-    // In the order the program lists the register, so that line N is the record N that
-    // "render --record N" prints.
-    std::vector<StationRecord> records;
-    if (sorted) {
-        records.reserve(size_t(raw.count));
-        for (qint64 k = 0; k < raw.count; ++k)
-            records.push_back(datafile::decodeRecord(raw.record(k)));
-        sortByExpiry(records);
-    }
-    // One record at a time, written out in blocks: memory stays small for any register.
-    constexpr qsizetype kBlock = 1 << 20;
+    // Records are read and written a block at a time: memory stays small and the file is
+    // read only once, for any register.
+    constexpr qint64 kRecordsPerBlock = 2048;
     QByteArray out;
-    out.reserve(kBlock + kMaxLine);
-    auto flush = [&out] {
-        const bool ok =
-            std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
-        out.truncate(0);
-        return ok;
-    };
-    for (qint64 k = 0; k < raw.count; ++k) {
-        appendJsonLine(out, sorted ? records[size_t(k)] : datafile::decodeRecord(raw.record(k)));
-        if (out.size() >= kBlock && !flush())
-            break;
+    out.reserve(kRecordsPerBlock * 700 + kMaxLine);
+    QByteArray block;
+    std::vector<StationRecord> records; // --sorted: the whole register, to order it
+    bool written = true;
+    for (qint64 first = 0; first < opened.count && written; first += kRecordsPerBlock) {
+        const qint64 offset = first * datafile::kRecordSize;
+        const qint64 bytes = qMin(kRecordsPerBlock * datafile::kRecordSize, opened.size - offset);
+        if (Result read = datafile::readExactly(file, bytes, path, block); !read) {
+            std::fprintf(stderr, "%s\n", read.error.toUtf8().constData());
+            return 1;
+        }
+        for (qint64 at = 0; at < bytes; at += datafile::kRecordSize) {
+            const QByteArrayView piece(block.constData() + at,
+                                       qMin<qint64>(datafile::kRecordSize, bytes - at));
+            if (sorted)
+                records.push_back(datafile::decodeRecord(piece));
+            else
+                appendJsonLine(out, datafile::decodeRecord(piece));
+        }
+        written = sorted || writeOut(out);
     }
-    if (!flush() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (sorted) {
+        // In the order the program lists the register, so that line N is the record N that
+        // "render --record N" prints.
+        sortByExpiry(records);
+        for (size_t k = 0; k < records.size() && written; ++k) {
+            appendJsonLine(out, records[k]);
+            if (out.size() >= kRecordsPerBlock * 500)
+                written = writeOut(out);
+        }
+        written = written && writeOut(out);
+    }
+    if (!written || std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::perror("velmora-tool");
         return 1;
     }
