@@ -101,8 +101,12 @@ bool frmMain::countdownRunning() const {
 
 void frmMain::countdownTick() {
     AutoExitTicks = qint16(AutoExitTicks + 1);
-    if (AutoExitTicks == kCountdownSeconds)
-        close();
+    if (AutoExitTicks == kCountdownSeconds && !close()) {
+        // The user kept the window open (Cancel to the save question, a save that failed):
+        // counting on below zero would mean nothing, so the countdown ends here.
+        StopAutoExit();
+        return;
+    }
     setWindowTitle(title() + QChar(0x3000) + QString::number(kCountdownSeconds - AutoExitTicks) +
                    QStringLiteral(" 秒で自動終了"));
 }

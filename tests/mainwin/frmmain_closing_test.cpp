@@ -167,3 +167,20 @@ TEST_F(MainWindowTest, CountdownClosesAnOpenVersionBox) {
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(finishedCount, 1);
 }
+
+TEST_F(MainWindowTest, CountdownEndsWhenItsCloseIsRefused) {
+    // Changes made while the countdown runs (a duplicate check that removed a row) bring the
+    // save question at 60 seconds; Cancel keeps the window and ends the countdown.
+    writeSettings();
+    auto window = start();
+    state.store.Modified = 1;
+    prompter.nextAnswer(Prompter::Answer::Cancel);
+    for (int i = 0; i < 60; ++i)
+        window->countdownTick();
+    EXPECT_EQ(finishedCount, 0);
+    EXPECT_FALSE(window->countdownRunning());
+    EXPECT_EQ(window->windowTitle(), u"Velmora"_qs);
+    EXPECT_FALSE(window->AutoExit->isVisible());
+    prompter.nextAnswer(Prompter::Answer::No);
+    window->close();
+}
