@@ -9,6 +9,8 @@
 #include "record/appstate.h"
 #include "support/scriptedprompter.h"
 
+#include "support/samplestation.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,18 +53,9 @@ protected:
 
     static StationRecord station(const QString& callSign, const QString& licenceNo, QDate expiry,
                                  const QString& name = QStringLiteral(u"山田太郎")) {
-        StationRecord r;
-        r.set(Field::CallSign, callSign);
-        r.set(Field::LicenceNo, licenceNo);
-        r.setExpiry(expiry);
-        r.set(Field::StationType, u"固定局");
-        r.set(Field::HolderName, name);
-        r.set(Field::HolderKana, u"ﾔﾏﾀﾞ ﾀﾛｳ");
-        r.set(Field::StationZip, u"102-0074");
-        r.set(Field::StationAddr1, u"東京都千代田区九段南1-2-1");
+        StationRecord r = sampleStation(callSign, licenceNo, expiry, name);
         r.set(Field::ClubName, u"九段無線クラブ");
         r.set(Field::ApplicantName, u"山田花子");
-        r.set(Field::ApplicantTel, u"03-1234-5678");
         return r;
     }
 
