@@ -102,20 +102,6 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
 }
 
 void StorePrintData(FormState& form, PrintData& data, const StationRecord& record) {
-    data.PrintDest.clear();
-    data.PrintCallSign.clear();
-    data.PrintLicenceNo.clear();
-    data.PrintExpiry.clear();
-    data.PrintLicenceDate.clear();
-    data.PrintClubName.clear();
-    data.PrintClubKana.clear();
-    data.PrintApplicantZip.clear();
-    data.PrintApplicantAddr1.clear();
-    data.PrintApplicantAddr2.clear();
-    data.PrintApplicantTel.clear();
-    data.PrintApplicantName.clear();
-    data.PrintApplicantKana.clear();
-
     data.PrintClubFlag = form.club ? 1 : 0;
     data.PrintDateFlag = form.printDate ? 1 : 0;
     data.PrintAppDate = form.appDate;
