@@ -2,8 +2,9 @@
 // check (and a literal pairwise scan for reference), the sort with the colouring, and painting
 // while scrolling.
 //
-// bench_mainwin --write-register=PATH writes the 32,767-record register to PATH and exits (for
-// measuring the program's memory with the register open).
+// bench_mainwin --write-register=PATH writes the 32,767-record register to PATH and exits, and
+// --write-full-width-register=PATH the one full of double-byte text (for measuring the
+// program's memory with the register open).
 #include "mainwin/frmmain.h"
 #include "mainwin/recordchecks.h"
 #include "mainwin/recordgridmodel.h"
@@ -23,6 +24,9 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -71,6 +75,15 @@ const QString& fullWidthRegisterFile() {
     return path;
 }
 
+// Bytes of heap in use, where the C library tells.
+double heapInUse() {
+#ifdef __GLIBC__
+    return double(mallinfo2().uordblks);
+#else
+    return 0;
+#endif
+}
+
 void BM_OpenListSortColour(benchmark::State& state) {
     // 0: a realistic register; 1: every field full of double-byte text.
     const QString& path = state.range(0) == 0 ? fullRegisterFile() : fullWidthRegisterFile();
@@ -94,6 +107,12 @@ void BM_OpenListSortColour(benchmark::State& state) {
         benchmark::DoNotOptimize(grid->colour(1));
     }
     state.SetItemsProcessed(state.iterations() * kFullRegister);
+    // The heap the open register (store, grid and model) holds.
+    const double held = heapInUse();
+    model.reset();
+    grid.reset();
+    store.reset();
+    state.counters["heap_MB"] = (held - heapInUse()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_OpenListSortColour)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -258,11 +277,16 @@ BENCHMARK(BM_ScrollPaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const char* prefix = "--write-register=";
-        if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) {
-            QCoreApplication core(argc, argv);
-            const QString path = QString::fromLocal8Bit(argv[i] + std::strlen(prefix));
-            return datafile::writeFile(path, bench::sampleRegister(kFullRegister)) ? 0 : 1;
+        const std::pair<const char*, std::vector<StationRecord> (*)(int)> writers[] = {
+            {"--write-register=", [](int count) { return bench::sampleRegister(count); }},
+            {"--write-full-width-register=", bench::fullWidthRegister},
+        };
+        for (const auto& [prefix, make] : writers) {
+            if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) {
+                QCoreApplication core(argc, argv);
+                const QString path = QString::fromLocal8Bit(argv[i] + std::strlen(prefix));
+                return datafile::writeFile(path, make(kFullRegister)) ? 0 : 1;
+            }
         }
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -21,31 +21,13 @@ const QString& emptyText() {
     return empty;
 }
 
-// text without U+0020 at both ends, sharing text when there is nothing to remove.
-QString trimmedShared(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    if (begin == 0 && end == text.size())
-        return text;
-    return text.mid(begin, end - begin);
-}
-
-// True when previous is exactly cell cut or padded to width.
-bool isFixedWidthOf(const QString& previous, const QString& cell, int width) {
-    if (previous.size() != width)
-        return false;
-    const qsizetype kept = std::min<qsizetype>(cell.size(), width);
-    if (QStringView(previous).left(kept) != QStringView(cell).left(kept))
-        return false;
-    for (qsizetype i = kept; i < width; ++i) {
-        if (previous[i] != QLatin1Char(' '))
-            return false;
-    }
-    return true;
+// True when a field that keeps previous gets exactly that from cell (cut to width, without
+// spaces at the right end).
+bool keepsAs(const QString& previous, const QString& cell, int width) {
+    QStringView kept = QStringView(cell).first(std::min<qsizetype>(cell.size(), width));
+    while (!kept.isEmpty() && kept.back() == QLatin1Char(' '))
+        kept.chop(1);
+    return kept == QStringView(previous);
 }
 
 // Field shown in each grid column (column 0, the number, has none).
@@ -72,22 +54,29 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// True when the cells of record give record back: every text at its full width and without
-// leading spaces (which the grid does not show), the date without a time of day.
+// True when the cells of record give record back: no text with leading spaces (which the grid
+// does not show), the date without a time of day.
 bool roundTrips(const StationRecord& record) {
     if (!sameBits(wholeDay(record.ExpiryDate), record.ExpiryDate))
         return false;
     for (const FieldInfo& info : fieldTable()) {
         if (info.field == Field::ExpiryDate)
             continue;
-        const QString& text = record.text(info.field);
-        if (text.size() != info.width)
-            return false;
-        if (!text.isEmpty() && text.front() == QLatin1Char(' ') &&
-            text.count(QLatin1Char(' ')) != text.size())
+        const QString& text = record.unpadded(info.field);
+        if (!text.isEmpty() && text.front() == QLatin1Char(' '))
             return false;
     }
     return true;
+}
+
+// Where the record's texts live, which moving the record keeps: the first text it holds.
+// A record without any text has none, and is then never taken as in step.
+const void* whereTextsLive(const StationRecord& record) {
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field != Field::ExpiryDate && !record.unpadded(info.field).isEmpty())
+            return record.unpadded(info.field).constData();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -217,7 +206,7 @@ RecordGrid::Cells RecordGrid::cellsOf(const StationRecord& record, int number) {
         if (field == Field::ExpiryDate)
             cells[size_t(column)] = FormatEraDate(record.expiry());
         else
-            cells[size_t(column)] = trimmedShared(record.text(field));
+            cells[size_t(column)] = record.trimmed(field);
     }
     return cells;
 }
@@ -249,17 +238,17 @@ void RecordGrid::refresh(const RecordStore& store, int keepIdentities) {
                     it = dates.insert(day, FormatEraDate(date));
                 cell = it.value();
             } else if (field == Field::StationType) {
-                const QString& type = record.text(field);
+                const QString& type = record.unpadded(field);
                 auto it = types.constFind(type);
                 if (it == types.constEnd())
-                    it = types.insert(type, trimmedShared(type));
+                    it = types.insert(type, record.trimmed(field));
                 cell = it.value();
             } else {
-                cell = trimmedShared(record.text(field));
+                cell = record.trimmed(field);
             }
         }
         row->expiry = record.ExpiryDate;
-        row->inStepWith = roundTrips(record) ? record.CallSign.constData() : nullptr;
+        row->inStepWith = roundTrips(record) ? whereTextsLive(record) : nullptr;
         row->id = size_t(k - 1) < kept.size() ? kept[size_t(k - 1)] : nextId_++;
         rows.push_back(std::move(row));
     }
@@ -309,7 +298,7 @@ StationRecord RecordGrid::toRecord(int row, const StationRecord* previous) const
         if (field == Field::ExpiryDate)
             continue;
         const QString& cell = r->cells[size_t(column)];
-        if (!previous || !isFixedWidthOf(record.text(field), cell, fieldInfo(field).width))
+        if (!previous || !keepsAs(record.unpadded(field), cell, fieldInfo(field).width))
             record.set(field, cell);
     }
     record.ExpiryDate = wholeDay(r->expiry);
@@ -326,7 +315,7 @@ bool RecordGrid::shows(int row, const StationRecord& record) const {
     for (int column = 1; column < kColumns; ++column) {
         const Field field = columnFields()[size_t(column)];
         if (field != Field::ExpiryDate &&
-            !isFixedWidthOf(record.text(field), r->cells[size_t(column)], fieldInfo(field).width))
+            !keepsAs(record.unpadded(field), r->cells[size_t(column)], fieldInfo(field).width))
             return false;
     }
     return true;
@@ -334,13 +323,13 @@ bool RecordGrid::shows(int row, const StationRecord& record) const {
 
 bool RecordGrid::inStepWith(int row, const StationRecord& record) const {
     const Row* r = dataRow(row);
-    return r && r->inStepWith && r->inStepWith == record.CallSign.constData() &&
+    return r && r->inStepWith && r->inStepWith == whereTextsLive(record) &&
            sameBits(r->expiry, record.ExpiryDate);
 }
 
 void RecordGrid::markInStep(int row, const StationRecord& record) {
     if (Row* r = dataRow(row))
-        r->inStepWith = record.CallSign.constData();
+        r->inStepWith = whereTextsLive(record);
 }
 
 const QString& RecordGrid::numberText(int number) {

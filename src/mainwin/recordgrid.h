@@ -41,7 +41,7 @@ public:
         // The store record this row is in step with: the row gives back exactly that record.
         // Set when the row is filled from the store or the store from the row, cleared by any
         // change of the row's texts; it lets a rebuild move that record instead of building it
-        // again. Identified by where its call sign's text lives, which moving a record keeps.
+        // again. Identified by where the record's first text lives, which moving a record keeps.
         const void* inStepWith = nullptr;
         Cells cells;
     };

@@ -128,10 +128,7 @@ inline char* writeUnit(const Unit& unit, char* out) {
 //   0xFC), or a lead byte at the very end: U+30FB for the lead byte alone, and decoding goes
 //   on with the next byte, so a following CR, LF or ASCII character is never swallowed.
 // Every byte that is not a lead byte has a character, so nothing else can fail.
-QString decode(QByteArrayView bytes) {
-    // Never more characters than bytes: a double-byte code gives one, every other byte one.
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+qsizetype decodeInto(QByteArrayView bytes, char16_t* out) {
     char16_t* const start = out;
     const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
     const uchar* const end = p + bytes.size();
@@ -151,7 +148,13 @@ QString decode(QByteArrayView bytes) {
             *out++ = kUndecodable;
         }
     }
-    text.truncate(out - start);
+    return out - start;
+}
+
+QString decode(QByteArrayView bytes) {
+    // Never more characters than bytes: a double-byte code gives one, every other byte one.
+    QString text(bytes.size(), Qt::Uninitialized);
+    text.truncate(decodeInto(bytes, reinterpret_cast<char16_t*>(text.data())));
     return text;
 }
 

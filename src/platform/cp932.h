@@ -19,6 +19,9 @@ namespace cp932 {
 // without a valid trail byte after it, and decoding then goes on with that next byte.
 // Never gives more characters than there are bytes.
 QString decode(QByteArrayView bytes);
+// The same into out, which must have room for bytes.size() characters; returns how many it
+// wrote. Lets a caller allocate exactly what the text takes.
+qsizetype decodeInto(QByteArrayView bytes, char16_t* out);
 
 struct EncodeResult {
     QByteArray bytes;

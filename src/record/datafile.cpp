@@ -87,16 +87,17 @@ StationRecord decodeRecord(QByteArrayView bytes) {
             record.ExpiryDate = readDouble(data + info.fileOffset);
             continue;
         }
-        // A blank field keeps the record's shared blank text: most registers have many.
+        // Only the text before the padding is decoded (0x20 is never the second byte of a
+        // character), into a string of exactly its length: a blank field allocates nothing.
         const char* field = data + info.fileOffset;
         int used = info.width;
         while (used > 0 && field[used - 1] == ' ')
             --used;
         if (used == 0)
             continue;
-        QString text = cp932::decode(QByteArrayView(field, info.width));
-        text.resize(info.width, QLatin1Char(' ')); // within the capacity decode allocated
-        record.set(info.field, std::move(text));
+        char16_t decoded[kRecordSize];
+        const qsizetype length = cp932::decodeInto(QByteArrayView(field, used), decoded);
+        record.set(info.field, QString(reinterpret_cast<const QChar*>(decoded), length));
     }
     return record;
 }
@@ -109,7 +110,8 @@ QByteArray encodeRecord(const StationRecord& record, bool* unmappable) {
             writeDouble(out.data() + info.fileOffset, record.ExpiryDate);
             continue;
         }
-        const cp932::EncodeResult field = cp932::encodeField(record.text(info.field), info.width);
+        const cp932::EncodeResult field =
+            cp932::encodeField(record.unpadded(info.field), info.width);
         bad = bad || !field.ok();
         std::memcpy(out.data() + info.fileOffset, field.bytes.constData(), size_t(info.width));
     }
@@ -203,7 +205,7 @@ Result writeFile(const QString& path, const std::vector<StationRecord>& records)
                 if (info.field == Field::ExpiryDate)
                     continue;
                 // Only what fits the field counts: a character beyond the cut is not stored.
-                const QString& text = records[i].text(info.field);
+                const QString& text = records[i].unpadded(info.field);
                 const cp932::EncodeResult field = cp932::encodeField(text, info.width);
                 const QString bad = field.ok()
                                         ? QString()

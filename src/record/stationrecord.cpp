@@ -2,6 +2,8 @@
 
 #include "record/serialdate.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<FieldInfo, kFieldCount> kFields{{
@@ -94,66 +96,66 @@ QString fixedWidth(QStringView text, int width) {
     return result;
 }
 
-QString trimSpaces(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.sliced(begin, end - begin).toString();
-}
-
 namespace {
 
-// One blank text per width, shared by every new record: a register of 32,767 records starts
-// without allocating 16 strings each.
-const QString& blankOfWidth(int width) {
-    static const auto blanks = [] {
-        std::array<QString, 51> table;
-        for (int w = 0; w < int(table.size()); ++w)
-            table[size_t(w)] = QString(w, QLatin1Char(' '));
-        return table;
-    }();
-    return blanks[size_t(width)];
+QStringView withoutSpaces(QStringView text, bool left) {
+    while (left && !text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
+}
+
+// What a field keeps of text: cut to width, without spaces at the right end.
+QStringView keptPart(QStringView text, int width) {
+    return withoutSpaces(text.first(std::min<qsizetype>(text.size(), width)), false);
 }
 
 } // namespace
 
-StationRecord::StationRecord() {
-    for (const FieldInfo& info : kFields) {
-        if (info.field != Field::ExpiryDate)
-            this->*memberFor(info.field) = blankOfWidth(info.width);
-    }
+QString trimSpaces(QStringView text) {
+    return withoutSpaces(text, true).toString();
 }
 
+QString trimSpaces(const QString& text) {
+    const QStringView kept = withoutSpaces(text, true);
+    return kept.size() == text.size() ? text : kept.toString();
+}
+
+StationRecord::StationRecord() = default;
+
 void StationRecord::set(Field field, QStringView text) {
-    this->*memberFor(field) = fixedWidth(text, fieldInfo(field).width);
+    this->*memberFor(field) = keptPart(text, fieldInfo(field).width).toString();
+}
+
+void StationRecord::set(Field field, const QString& text) {
+    if (keptPart(text, fieldInfo(field).width).size() == text.size())
+        this->*memberFor(field) = text;
+    else
+        set(field, QStringView(text));
 }
 
 void StationRecord::set(Field field, QString&& text) {
-    const int width = fieldInfo(field).width;
-    if (text.size() == width)
+    if (keptPart(text, fieldInfo(field).width).size() == text.size())
         this->*memberFor(field) = std::move(text);
     else
         set(field, QStringView(text));
 }
 
-QStringView StationRecord::trimmedView(Field field) const {
-    QStringView view(text(field));
-    while (!view.isEmpty() && view.front() == QLatin1Char(' '))
-        view = view.sliced(1);
-    while (!view.isEmpty() && view.back() == QLatin1Char(' '))
-        view.chop(1);
-    return view;
+QString StationRecord::text(Field field) const {
+    return fixedWidth(unpadded(field), fieldInfo(field).width);
 }
 
-const QString& StationRecord::text(Field field) const {
+const QString& StationRecord::unpadded(Field field) const {
     return this->*memberFor(field);
 }
 
+QStringView StationRecord::trimmedView(Field field) const {
+    return withoutSpaces(unpadded(field), true);
+}
+
 QString StationRecord::trimmed(Field field) const {
-    return trimSpaces(text(field));
+    return trimSpaces(unpadded(field));
 }
 
 QDate StationRecord::expiry() const {

@@ -42,8 +42,10 @@ const FieldInfo& fieldInfo(Field field);
 // The field shown in grid column 1..17.
 Field fieldForGridColumn(int column);
 
-// One station. Text fields always hold exactly their width in characters: assign through
-// set(), which cuts a longer text and pads a shorter one with spaces (U+0020).
+// One station. Every text field has a fixed width in characters: assign through set(), which
+// cuts a longer text. A field reads as its text padded with spaces (U+0020) to that width
+// (text()), but the members keep the text without that padding: in a register full of short
+// or double-byte texts the padding would take as much memory as the texts themselves.
 struct StationRecord {
     QString CallSign;
     QString LicenceNo;
@@ -71,11 +73,15 @@ struct StationRecord {
     // Fixed-width assignment: the first width characters of a longer text, a shorter text
     // filled with spaces on the right. field must be a text field.
     void set(Field field, QStringView text);
-    // Same, taking over text when it already has the field's width.
+    // Same, sharing or taking over text when it needs no cut and ends in no space.
+    void set(Field field, const QString& text);
     void set(Field field, QString&& text);
-    // The stored text, width characters with its padding. field must be a text field.
-    const QString& text(Field field) const;
+    // The text at the field's width, with its padding. field must be a text field.
+    QString text(Field field) const;
+    // The text as kept: at most width characters, without spaces at the right end.
+    const QString& unpadded(Field field) const;
     // The stored text with the spaces (U+0020 only) at both ends removed.
+    // Shares the kept text when it has no spaces at the left end.
     QString trimmed(Field field) const;
     QStringView trimmedView(Field field) const;
 
@@ -90,3 +96,5 @@ struct StationRecord {
 QString fixedWidth(QStringView text, int width);
 // Removes U+0020 at both ends only (a full-width space U+3000 is part of the text).
 QString trimSpaces(QStringView text);
+// The same, sharing text when there is nothing to remove.
+QString trimSpaces(const QString& text);

@@ -173,7 +173,7 @@ TEST(DataSort, RebuildTakesTheCellsNotTheOldRecord) {
     EXPECT_EQ(reg.store.record(1).trimmed(Field::HolderName), u"佐藤花子"_qs);
     // The grid shows trimmed texts, so the leading spaces are gone from the record too, and the
     // date comes back without its time of day.
-    EXPECT_EQ(reg.store.record(2).CallSign, fixedWidth(u"ＪＡ1", 12));
+    EXPECT_EQ(reg.store.record(2).text(Field::CallSign), fixedWidth(u"ＪＡ1", 12));
     EXPECT_EQ(reg.store.record(2).ExpiryDate, serialdate::fromDate(QDate(2026, 1, 1)));
     expectGridMatchesStore(reg);
 }
@@ -384,4 +384,46 @@ TEST(DataSort, RowsTheStoreDoesNotHoldYetAreRebuiltToo) {
     checks::DataSort(reg.grid, reg.store);
     EXPECT_EQ(reg.store.Count(), 4);
     expectGridMatchesStore(reg);
+}
+
+TEST(DataSort, RecordsWithoutAnyTextAndWithSharedTextsRebuildCorrectly) {
+    // Blank records have no text of their own to tell them apart, and copies of a record share
+    // their texts: the rebuild must still put each record where its row went.
+    StationRecord blankLate, blankEarly;
+    blankLate.setExpiry(QDate(2030, 1, 1));
+    blankEarly.setExpiry(QDate(2020, 1, 1));
+    const StationRecord original = make(u"ＪＡ1"_qs, u"A"_qs, QDate(2025, 1, 1));
+    StationRecord copy = original;
+    copy.setExpiry(QDate(2019, 1, 1));
+    Register reg({blankLate, original, blankEarly, copy});
+    reg.grid.setText(2, 5, u"佐藤花子"_qs); // the original's row changes, the copy's does not
+    checks::DataSort(reg.grid, reg.store);
+    EXPECT_EQ(reg.callSigns(), texts({"ＪＡ1", "", "ＪＡ1", ""}));
+    EXPECT_EQ(reg.store.record(1).trimmed(Field::HolderName), u"山田太郎"_qs);
+    EXPECT_EQ(reg.store.record(3).trimmed(Field::HolderName), u"佐藤花子"_qs);
+    EXPECT_EQ(reg.store.record(2).expiry(), QDate(2020, 1, 1));
+    EXPECT_EQ(reg.store.record(4).expiry(), QDate(2030, 1, 1));
+    expectGridMatchesStore(reg);
+    // Sorting again changes nothing.
+    const std::vector<StationRecord> sorted = reg.store.records();
+    checks::DataSort(reg.grid, reg.store);
+    EXPECT_EQ(reg.store.records(), sorted);
+}
+
+TEST(RecordGrid, CellsShareTheRecordsTextsInsteadOfCopyingThem) {
+    // A full register is held twice, in the store and in the grid: the grid's cells must not
+    // take memory of their own where a record's text has nothing to trim.
+    StationRecord r = make(u"ＪＡ6ＡＢＣ"_qs, u"九第123号"_qs, QDate(2024, 3, 31));
+    r.set(Field::HolderName, u"  山田"); // leading spaces: the cell needs its own text
+    Register reg({r});
+    const StationRecord& stored = reg.store.record(1);
+    EXPECT_EQ(reg.grid.text(1, 1).constData(), stored.unpadded(Field::CallSign).constData());
+    EXPECT_EQ(reg.grid.text(1, 2).constData(), stored.unpadded(Field::LicenceNo).constData());
+    EXPECT_EQ(reg.grid.text(1, 5), u"山田"_qs);
+    // And a rebuild from unchanged cells keeps sharing them.
+    reg.grid.setText(1, 17, u"03-0000-0000"_qs);
+    checks::DataSort(reg.grid, reg.store);
+    EXPECT_EQ(reg.grid.text(1, 1).constData(),
+              reg.store.record(1).unpadded(Field::CallSign).constData());
+    EXPECT_EQ(reg.store.record(1).trimmed(Field::HolderName), u"山田"_qs);
 }

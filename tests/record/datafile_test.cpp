@@ -111,6 +111,14 @@ TEST(DataFile, BadDatesAndBytesNeverDisturbOtherFields) {
     EXPECT_FALSE(r.trimmed(Field::HolderName).isEmpty()); // decoded visibly
     // The unusual date is written back bit for bit.
     EXPECT_EQ(datafile::encodeRecord(r).mid(32, 8), bytes.mid(32, 8));
+
+    // A lead byte just before the padding, or at the very end of a field, is one visible
+    // stand-in, and the padding stays padding.
+    std::memcpy(bytes.data(), "JA1\x81        ", 12);
+    std::memcpy(bytes.data() + 434, "03-1234-5678  \x81", 15);
+    const StationRecord cut = datafile::decodeRecord(bytes);
+    EXPECT_EQ(cut.text(Field::CallSign), QStringLiteral(u"JA1・") + QString(8, QLatin1Char(' ')));
+    EXPECT_EQ(cut.text(Field::ApplicantTel), QStringLiteral(u"03-1234-5678  ・"));
 }
 
 TEST(DataFile, MissingFilesAreNotErrors) {

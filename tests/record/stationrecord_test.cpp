@@ -7,15 +7,34 @@
 TEST(StationRecord, FixedWidthAssignmentCutsAndPads) {
     StationRecord r;
     r.set(Field::CallSign, u"JA6ABC");
-    EXPECT_EQ(r.CallSign, u"JA6ABC      ");
+    EXPECT_EQ(r.text(Field::CallSign), u"JA6ABC      ");
     EXPECT_EQ(r.trimmed(Field::CallSign), u"JA6ABC");
     r.set(Field::StationAddr1, QString(60, QLatin1Char('x')));
-    EXPECT_EQ(r.StationAddr1, QString(50, QLatin1Char('x')));
+    EXPECT_EQ(r.text(Field::StationAddr1), QString(50, QLatin1Char('x')));
     r.set(Field::HolderName, u"　山田 ");
+    EXPECT_EQ(r.text(Field::HolderName), QStringLiteral(u"　山田") + QString(13, QLatin1Char(' ')));
     EXPECT_EQ(r.trimmed(Field::HolderName), u"　山田"); // a full-width space is text
+    // A cut that leaves spaces at the end reads the same however it was assigned.
+    const QString spaced = QStringLiteral(u"ＪＡ１ ") + QString(20, QChar(u'ｘ'));
+    StationRecord viaView, viaCopy, viaMove;
+    viaView.set(Field::CallSign, QStringView(spaced).first(4));
+    viaCopy.set(Field::CallSign, spaced.left(4));
+    QString moved = QStringLiteral(u"ＪＡ１   ");
+    viaMove.set(Field::CallSign, std::move(moved));
+    EXPECT_EQ(viaView, viaCopy);
+    EXPECT_EQ(viaView, viaMove);
+    EXPECT_EQ(viaView.text(Field::CallSign),
+              QStringLiteral(u"ＪＡ１") + QString(9, QLatin1Char(' ')));
+    EXPECT_EQ(viaView.trimmedView(Field::CallSign), u"ＪＡ１");
+    // Records that read the same are equal, whatever padding they were given.
+    StationRecord padded, bare;
+    padded.set(Field::LicenceNo, QString(20, QLatin1Char(' ')));
+    EXPECT_EQ(padded, bare);
     for (const FieldInfo& info : fieldTable()) {
         if (info.field != Field::ExpiryDate) {
-            EXPECT_EQ(StationRecord().text(info.field).size(), info.width) << info.name;
+            EXPECT_EQ(StationRecord().text(info.field), QString(info.width, QLatin1Char(' ')))
+                << info.name;
+            EXPECT_TRUE(StationRecord().trimmed(info.field).isEmpty()) << info.name;
         }
     }
 }
