@@ -67,7 +67,7 @@ struct StationRecord {
     QString ApplicantKana;
     QString ApplicantTel;
 
-    // A record with every text field full of spaces and day 0.
+    // A record with every text field blank (spaces when read) and day 0.
     StationRecord();
 
     // Fixed-width assignment: the first width characters of a longer text, a shorter text
