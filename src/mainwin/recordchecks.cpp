@@ -12,15 +12,6 @@ namespace checks {
 
 namespace {
 
-QStringView trimmedView(const QString& text) {
-    QStringView view(text);
-    while (!view.isEmpty() && view.front() == QLatin1Char(' '))
-        view = view.mid(1);
-    while (!view.isEmpty() && view.back() == QLatin1Char(' '))
-        view.chop(1);
-    return view;
-}
-
 // What makes two rows the same station entry.
 struct EntryKey {
     QStringView callSign;
@@ -53,7 +44,7 @@ std::vector<bool> repeatedEntries(const RecordGrid& grid) {
                 __builtin_prefetch(ahead[size_t(column)].constData());
         }
         const RecordGrid::Cells& cells = grid.dataRowAt(row).cells;
-        keys.push_back({trimmedView(cells[1]), trimmedView(cells[2]), trimmedView(cells[3])});
+        keys.push_back({trimmedSpaces(cells[1]), trimmedSpaces(cells[2]), trimmedSpaces(cells[3])});
         hashes.push_back(hashOf(keys.back()));
     }
     size_t capacity = 16;

@@ -21,13 +21,9 @@ const QString& emptyText() {
     return empty;
 }
 
-// True when a field that keeps previous gets exactly that from cell (cut to width, without
-// spaces at the right end).
+// True when a field that keeps previous gets exactly that from cell.
 bool keepsAs(const QString& previous, const QString& cell, int width) {
-    QStringView kept = QStringView(cell).first(std::min<qsizetype>(cell.size(), width));
-    while (!kept.isEmpty() && kept.back() == QLatin1Char(' '))
-        kept.chop(1);
-    return kept == QStringView(previous);
+    return keptText(cell, width) == QStringView(previous);
 }
 
 // Field shown in each grid column (column 0, the number, has none).

@@ -106,37 +106,40 @@ QStringView withoutSpaces(QStringView text, bool left) {
     return text;
 }
 
-// What a field keeps of text: cut to width, without spaces at the right end.
-QStringView keptPart(QStringView text, int width) {
+} // namespace
+
+QStringView trimmedSpaces(QStringView text) {
+    return withoutSpaces(text, true);
+}
+
+QStringView keptText(QStringView text, int width) {
     return withoutSpaces(text.first(std::min<qsizetype>(text.size(), width)), false);
 }
 
-} // namespace
-
 QString trimSpaces(QStringView text) {
-    return withoutSpaces(text, true).toString();
+    return trimmedSpaces(text).toString();
 }
 
 QString trimSpaces(const QString& text) {
-    const QStringView kept = withoutSpaces(text, true);
+    const QStringView kept = trimmedSpaces(text);
     return kept.size() == text.size() ? text : kept.toString();
 }
 
 StationRecord::StationRecord() = default;
 
 void StationRecord::set(Field field, QStringView text) {
-    this->*memberFor(field) = keptPart(text, fieldInfo(field).width).toString();
+    this->*memberFor(field) = keptText(text, fieldInfo(field).width).toString();
 }
 
 void StationRecord::set(Field field, const QString& text) {
-    if (keptPart(text, fieldInfo(field).width).size() == text.size())
+    if (keptText(text, fieldInfo(field).width).size() == text.size())
         this->*memberFor(field) = text;
     else
         set(field, QStringView(text));
 }
 
 void StationRecord::set(Field field, QString&& text) {
-    if (keptPart(text, fieldInfo(field).width).size() == text.size())
+    if (keptText(text, fieldInfo(field).width).size() == text.size())
         this->*memberFor(field) = std::move(text);
     else
         set(field, QStringView(text));
@@ -151,7 +154,7 @@ const QString& StationRecord::unpadded(Field field) const {
 }
 
 QStringView StationRecord::trimmedView(Field field) const {
-    return withoutSpaces(unpadded(field), true);
+    return trimmedSpaces(unpadded(field));
 }
 
 QString StationRecord::trimmed(Field field) const {

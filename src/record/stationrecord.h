@@ -98,3 +98,7 @@ QString fixedWidth(QStringView text, int width);
 QString trimSpaces(QStringView text);
 // The same, sharing text when there is nothing to remove.
 QString trimSpaces(const QString& text);
+// The same as a view of text.
+QStringView trimmedSpaces(QStringView text);
+// What a field of width keeps of text: cut to width, without spaces at the right end.
+QStringView keptText(QStringView text, int width);
