@@ -47,18 +47,22 @@ struct Sample {
 
 constexpr double kScreenDpi = 96;
 
-// The preview: erase the page buffer and draw the form into it.
-void FormIntoPreviewBuffer(benchmark::State& state) {
-    const Sample sample;
+// The preview: erase the page buffer and draw a page into it.
+template <typename Draw> void intoPreviewBuffer(benchmark::State& state, Draw draw) {
     const QSizeF page = pagesize::a4();
     QImage buffer = pagesize::pageImage(page, kScreenDpi);
     for (auto _ : state) {
         PainterSurface surface(buffer, page);
         surface.erase();
-        SaiMen(surface, 3, sample.inputs());
+        draw(surface);
         surface.finish();
         benchmark::DoNotOptimize(buffer.constBits());
     }
+}
+
+void FormIntoPreviewBuffer(benchmark::State& state) {
+    const Sample sample;
+    intoPreviewBuffer(state, [&](PainterSurface& surface) { SaiMen(surface, 3, sample.inputs()); });
 }
 BENCHMARK(FormIntoPreviewBuffer)->Unit(benchmark::kMillisecond);
 
@@ -83,15 +87,9 @@ BENCHMARK(FormAsPdfFile)->Unit(benchmark::kMillisecond);
 // The bureau envelope into the page buffer, for comparison.
 void BureauEnvelopeIntoPreviewBuffer(benchmark::State& state) {
     const Sample sample;
-    const QSizeF page = pagesize::a4();
-    QImage buffer = pagesize::pageImage(page, kScreenDpi);
-    for (auto _ : state) {
-        PainterSurface surface(buffer, page);
-        surface.erase();
+    intoPreviewBuffer(state, [&](PainterSurface& surface) {
         FutoSotu(surface, 3, sample.print.BureauEnvelopeNote, sample.inputs());
-        surface.finish();
-        benchmark::DoNotOptimize(buffer.constBits());
-    }
+    });
 }
 BENCHMARK(BureauEnvelopeIntoPreviewBuffer)->Unit(benchmark::kMillisecond);
 

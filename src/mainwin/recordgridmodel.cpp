@@ -22,6 +22,14 @@ int RecordGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : RecordGrid::kColumns;
 }
 
+QVariant RecordGridModel::rowBackground(int row) const {
+    // The window's own background is left to the view, so that the style draws it.
+    const quint32 colour = grid_.colour(row);
+    if (colour == colours::kWindowBackground)
+        return {};
+    return colours::toQColor(colour, QApplication::palette());
+}
+
 QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
@@ -33,12 +41,8 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return RecordGrid::isCentred(index.column()) ? int(Qt::AlignCenter)
                                                      : int(Qt::AlignLeft | Qt::AlignVCenter);
-    case Qt::BackgroundRole: {
-        const quint32 colour = grid_.colour(row);
-        if (colour == colours::kWindowBackground)
-            return {};
-        return colours::toQColor(colour, QApplication::palette());
-    }
+    case Qt::BackgroundRole:
+        return rowBackground(row);
     default:
         return {};
     }
@@ -62,12 +66,8 @@ QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, i
         return grid_.text(row, 0);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
-    case Qt::BackgroundRole: {
-        const quint32 colour = grid_.colour(row);
-        if (colour == colours::kWindowBackground)
-            return {};
-        return colours::toQColor(colour, QApplication::palette());
-    }
+    case Qt::BackgroundRole:
+        return rowBackground(row);
     default:
         return {};
     }

@@ -24,6 +24,8 @@ public:
     quint64 cellRequests() const { return cellRequests_; }
 
 private:
+    // The colour of a row, for every cell and its number.
+    QVariant rowBackground(int row) const;
     void gridAboutToChange() override;
     void gridChanged() override;
     void gridRowChanged(int row) override;
