@@ -1,16 +1,15 @@
-// The main window's work on a full register: open → grid → sort → colour, the duplicate
+// The main window's work on a full register: open → list → sort → colour, the duplicate
 // check (and a literal pairwise scan for reference), the sort with the colouring, and painting
 // while scrolling.
 //
 // bench_mainwin --write-register=PATH writes the 32,767-record register to PATH and exits, and
 // --write-full-width-register=PATH the one full of double-byte text (for measuring the
 // program's memory with the register open).
-#include "mainwin/frmmain.h"
-#include "mainwin/recordchecks.h"
 #include "mainwin/recordgridmodel.h"
 #include "platform/gui/fonts.h"
 #include "record/datafile.h"
 #include "record/eradate.h"
+#include "record/recordchecks.h"
 #include "record/sortorder.h"
 #include "support/sampleregister.h"
 
@@ -43,8 +42,8 @@ std::vector<StationRecord> registerWithDuplicates(int count) {
     for (int i = 0; i < copies; ++i) {
         StationRecord copy = bench::sampleRegister(1, 100 + unsigned(i)).front();
         const StationRecord& original = records[rng() % records.size()];
-        copy.CallSign = original.CallSign;
-        copy.LicenceNo = original.LicenceNo;
+        copy.set(Field::CallSign, original.unpadded(Field::CallSign));
+        copy.set(Field::LicenceNo, original.unpadded(Field::LicenceNo));
         copy.ExpiryDate = original.ExpiryDate;
         extra.push_back(copy);
     }
@@ -58,15 +57,6 @@ const QString& fullRegisterFile() {
         bench::writeSampleFile(bench::sampleRegister(kFullRegister), QStringLiteral("full.stn"));
     return path;
 }
-
-struct Register {
-    RecordStore store;
-    RecordGrid grid;
-    explicit Register(std::vector<StationRecord> records) {
-        store.load(std::move(records));
-        grid.refresh(store);
-    }
-};
 
 // The register at its limit with every field full to its width of double-byte text.
 const QString& fullWidthRegisterFile() {
@@ -88,29 +78,24 @@ void BM_OpenListSortColour(benchmark::State& state) {
     // 0: a realistic register; 1: every field full of double-byte text.
     const QString& path = state.range(0) == 0 ? fullRegisterFile() : fullWidthRegisterFile();
     std::unique_ptr<RecordStore> store;
-    std::unique_ptr<RecordGrid> grid;
     std::unique_ptr<RecordGridModel> model;
     for (auto _ : state) {
         state.PauseTiming();
         // Freeing the register opened before is measured on its own below.
         model.reset();
-        grid.reset();
         store.reset();
         state.ResumeTiming();
         store = std::make_unique<RecordStore>();
-        grid = std::make_unique<RecordGrid>();
-        model = std::make_unique<RecordGridModel>(*grid); // the view's model follows
+        model = std::make_unique<RecordGridModel>(*store); // the view's model follows
         datafile::OpenDataFile(*store, path, kToday);
-        grid->refresh(*store);
-        checks::DataSort(*grid, *store);
-        checks::LimitCheck(*grid, *store, kToday);
-        benchmark::DoNotOptimize(grid->colour(1));
+        checks::DataSort(*store);
+        checks::LimitCheck(*store, kToday);
+        benchmark::DoNotOptimize(store->colour(1));
     }
     state.SetItemsProcessed(state.iterations() * kFullRegister);
-    // The heap the open register (store, grid and model) holds.
+    // The heap the open register (store and model) holds.
     const double held = heapInUse();
     model.reset();
-    grid.reset();
     store.reset();
     state.counters["heap_MB"] = (held - heapInUse()) / (1024.0 * 1024.0);
 }
@@ -122,11 +107,8 @@ void BM_FreeOpenRegister(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto store = std::make_unique<RecordStore>();
-        auto grid = std::make_unique<RecordGrid>();
         datafile::OpenDataFile(*store, path, kToday);
-        grid->refresh(*store);
         state.ResumeTiming();
-        grid.reset();
         store.reset();
     }
 }
@@ -137,51 +119,43 @@ void BM_Step(benchmark::State& state) {
     const QString& path = fullRegisterFile();
     const int step = int(state.range(0));
     std::unique_ptr<RecordStore> store;
-    std::unique_ptr<RecordGrid> grid;
     for (auto _ : state) {
         state.PauseTiming();
-        grid.reset();
-        store.reset();
         store = std::make_unique<RecordStore>();
-        grid = std::make_unique<RecordGrid>();
         if (step > 0)
             datafile::OpenDataFile(*store, path, kToday);
         if (step > 1)
-            grid->refresh(*store);
-        if (step > 2)
-            checks::DataSort(*grid, *store);
+            checks::DataSort(*store);
         state.ResumeTiming();
         switch (step) {
         case 0:
             datafile::OpenDataFile(*store, path, kToday);
             break;
         case 1:
-            grid->refresh(*store);
-            break;
-        case 2:
-            checks::DataSort(*grid, *store);
+            checks::DataSort(*store);
             break;
         default:
-            checks::LimitCheck(*grid, *store, kToday);
+            checks::LimitCheck(*store, kToday);
             break;
         }
     }
-    const char* names[] = {"open", "list", "sort", "colour"};
-    state.SetLabel(names[std::min(step, 3)]);
+    const char* names[] = {"open", "sort", "colour"};
+    state.SetLabel(names[std::min(step, 2)]);
 }
-BENCHMARK(BM_Step)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Step)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_DupeCheck2Mem(benchmark::State& state) {
     const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
     int left = 0;
-    std::unique_ptr<Register> reg;
+    std::unique_ptr<RecordStore> store;
     for (auto _ : state) {
         state.PauseTiming();
-        reg.reset(); // freeing the previous register is not part of the check
-        reg = std::make_unique<Register>(records);
+        store.reset(); // freeing the previous register is not part of the check
+        store = std::make_unique<RecordStore>();
+        store->load(records);
         state.ResumeTiming();
-        checks::DupeCheck2Mem(reg->grid, reg->store);
-        left = reg->store.Count();
+        checks::DupeCheck2Mem(*store);
+        left = store->Count();
     }
     state.counters["rows"] = double(records.size());
     state.counters["left"] = left;
@@ -194,20 +168,21 @@ BENCHMARK(BM_DupeCheck2Mem)->Arg(4096)->Arg(kFullRegister)->Unit(benchmark::kMil
 void BM_PairwiseScanReference(benchmark::State& state) {
     const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
     int left = 0;
-    std::vector<RecordGrid::Cells> rows;
+    std::vector<std::array<QString, 3>> rows;
     for (auto _ : state) {
         state.PauseTiming();
         rows.clear();
-        for (size_t i = 0; i < records.size(); ++i)
-            rows.push_back(RecordGrid::cellsOf(records[i], int(i) + 1));
+        for (const StationRecord& record : records)
+            rows.push_back({record.trimmed(Field::CallSign), record.trimmed(Field::LicenceNo),
+                            FormatEraDate(record.expiry())});
         state.ResumeTiming();
         for (size_t i = 0; i < rows.size(); ++i) {
-            const QString a = rows[i][1].trimmed();
-            const QString b = rows[i][2].trimmed();
-            const QString c = rows[i][3].trimmed();
+            const QString a = rows[i][0].trimmed();
+            const QString b = rows[i][1].trimmed();
+            const QString c = rows[i][2].trimmed();
             for (size_t j = i + 1; j < rows.size(); ++j) {
-                if (rows[j][1].trimmed() == a && rows[j][2].trimmed() == b &&
-                    rows[j][3].trimmed() == c) {
+                if (rows[j][0].trimmed() == a && rows[j][1].trimmed() == b &&
+                    rows[j][2].trimmed() == c) {
                     rows.erase(rows.begin() + qsizetype(j));
                     --j;
                 }
@@ -225,17 +200,17 @@ void BM_DataSortLimitCheck(benchmark::State& state) {
     std::vector<StationRecord> records = bench::sampleRegister(kFullRegister);
     if (!shuffled)
         sortByExpiry(records);
-    Register reg(records);
-    RecordGridModel model(reg.grid);
+    RecordStore store;
+    store.load(records);
+    RecordGridModel model(store);
     for (auto _ : state) {
         if (shuffled) {
             state.PauseTiming();
-            reg.store.load(records);
-            reg.grid.refresh(reg.store);
+            store.load(records);
             state.ResumeTiming();
         }
-        checks::DataSort(reg.grid, reg.store);
-        checks::LimitCheck(reg.grid, reg.store, kToday);
+        checks::DataSort(store);
+        checks::LimitCheck(store, kToday);
     }
     state.SetLabel(shuffled ? "random order" : "already sorted");
 }
@@ -244,10 +219,11 @@ BENCHMARK(BM_DataSortLimitCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // Paints the grid page by page from the top to the bottom of the full register.
 void BM_ScrollPaint(benchmark::State& state) {
     fonts::installSubstitutions();
-    Register reg(bench::sampleRegister(kFullRegister));
-    checks::DataSort(reg.grid, reg.store);
-    checks::LimitCheck(reg.grid, reg.store, kToday);
-    RecordGridModel model(reg.grid);
+    RecordStore store;
+    store.load(bench::sampleRegister(kFullRegister));
+    checks::DataSort(store);
+    checks::LimitCheck(store, kToday);
+    RecordGridModel model(store);
     QTableView view;
     QFont font(fonts::gothic());
     font.setPointSizeF(10.5);

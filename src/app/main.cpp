@@ -47,9 +47,13 @@ int main(int argc, char** argv) {
     const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();
 
     WindowOpeners openers;
-    openers.newRegistration = [](frmMain& main) { entry::openNewRegistration(main); };
-    openers.edit = [](frmMain& main) { entry::openEdit(main); };
-    openers.print = printOpener(*printers);
+    openers.newRegistration = [&state, &prompter, &clock](frmMain& main) {
+        entry::openNewRegistration(state, prompter, clock, main);
+    };
+    openers.edit = [&state, &prompter](frmMain& main) { entry::openEdit(state, prompter, main); };
+    openers.print = [&state, &prompter, &clock, &printers](frmMain& main) {
+        openPrint(state, prompter, clock, *printers, main);
+    };
     openers.options = [&state, &prompter](frmMain& main) {
         frmOptions dialog(state, prompter, &main, &closePreviews);
         dialog.exec();

@@ -2,6 +2,7 @@
 
 #include "platform/cp932.h"
 #include "platform/width.h"
+#include "record/captions.h"
 
 namespace entryform {
 
@@ -12,12 +13,6 @@ const std::array<Field, kBoxCount> kFields{
     Field::StationZip,     Field::StationAddr1,   Field::StationAddr2,  Field::ClubName,
     Field::ClubKana,       Field::ApplicantName,  Field::ApplicantKana, Field::ApplicantZip,
     Field::ApplicantAddr1, Field::ApplicantAddr2, Field::ApplicantTel,
-};
-
-const std::array<const char16_t*, kBoxCount> kNames{
-    u"コールサイン",     u"免許番号",         u"氏名",        u"フリガナ",    u"郵便番号",
-    u"設置(常置)場所1",  u"設置(常置)場所2",  u"社団名",      u"社団名カナ",  u"申請者の氏名",
-    u"申請者のフリガナ", u"申請者の郵便番号", u"申請書住所1", u"申請書住所2", u"電話番号",
 };
 
 bool widened(int box) {
@@ -40,7 +35,7 @@ Field fieldOfBox(int box) {
 }
 
 QString boxName(int box) {
-    return QString::fromUtf16(kNames[size_t(box)]);
+    return fieldCaption(fieldOfBox(box));
 }
 
 QString missingFieldsMessage(const Texts& texts, QStringView addressPiece) {
@@ -71,7 +66,8 @@ QString unstorableMessage(const Texts& texts, QStringView stationType) {
     }
     const QString bad = cp932::firstUnmappableCharacter(stationType);
     if (!bad.isEmpty())
-        return QStringLiteral(u"「免許種別」に") + tail.arg(describe(bad));
+        return QStringLiteral(u"「%1」に").arg(fieldCaption(Field::StationType)) +
+               tail.arg(describe(bad));
     return {};
 }
 
@@ -82,17 +78,6 @@ StationRecord toRecord(const Texts& texts, QDate expiry, QStringView stationType
     record.set(Field::StationType, stationType);
     record.setExpiry(expiry);
     return record;
-}
-
-RecordGrid::Cells newRowCells(const Texts& texts, int number, QStringView dateText,
-                              QStringView stationType) {
-    RecordGrid::Cells cells;
-    cells[0] = QString::number(number);
-    for (int box = 0; box < kBoxCount; ++box)
-        cells[size_t(fieldInfo(fieldOfBox(box)).gridColumn)] = storedText(texts, box);
-    cells[size_t(fieldInfo(Field::ExpiryDate).gridColumn)] = trimSpaces(dateText);
-    cells[size_t(fieldInfo(Field::StationType).gridColumn)] = stationType.toString();
-    return cells;
 }
 
 } // namespace entryform

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "mainwin/recordgrid.h"
 #include "record/stationrecord.h"
 
 #include <QDate>
@@ -10,7 +9,7 @@
 
 // What the entry dialogs do with the texts of their fifteen boxes, apart from any widget: the
 // required-field check, the check that the data file can hold every character, and the record
-// and grid row the texts become.
+// the texts become.
 namespace entryform {
 
 constexpr int kBoxCount = 15;
@@ -39,10 +38,5 @@ QString unstorableMessage(const Texts& texts, QStringView stationType);
 
 // The record the texts make: each stored text as a fixed-width value (cut or padded).
 StationRecord toRecord(const Texts& texts, QDate expiry, QStringView stationType);
-
-// The grid row of a newly registered station: its number, then the stored texts whole (the
-// record may cut them), the date text and the station type, each under its heading.
-RecordGrid::Cells newRowCells(const Texts& texts, int number, QStringView dateText,
-                              QStringView stationType);
 
 } // namespace entryform

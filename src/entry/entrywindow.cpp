@@ -1,11 +1,10 @@
 #include "entry/entrywindow.h"
 
 #include "entry/datestep.h"
-#include "mainwin/recordgrid.h"
-#include "mainwin/twips.h"
 #include "platform/gui/colours.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/spinbutton.h"
+#include "platform/gui/twips.h"
 #include "record/appstate.h"
 
 #include <QCloseEvent>
@@ -38,10 +37,10 @@ void fitCaption(QLabel* label, int width) {
 
 } // namespace
 
-EntryWindow::EntryWindow(const EntryDesign& design, AppState& state, RecordGrid& grid,
-                         Prompter& prompter, MainWindowOps ops, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), design_(design), state_(state), grid_(grid), prompter_(prompter),
-      ops_(std::move(ops)) {
+EntryWindow::EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
+                         MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), design_(design), state_(state), prompter_(prompter),
+      mainWindow_(mainWindow) {
     setObjectName(QString::fromUtf16(design.objectName));
     setWindowTitle(QString::fromUtf16(design.title));
     buildControls();
@@ -174,10 +173,8 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     const QPoint corner = frameGeometry().topLeft();
     s.*design_.left = qint32(std::lround(twips::fromPixels(corner.x(), logicalDpiX())));
     s.*design_.top = qint32(std::lround(twips::fromPixels(corner.y(), logicalDpiY())));
-    if (ops_.DataSort)
-        ops_.DataSort();
-    if (ops_.LimitCheck)
-        ops_.LimitCheck();
+    mainWindow_.DataSort();
+    mainWindow_.LimitCheck();
 }
 
 void EntryWindow::UpDown1Click(int index, int step) {

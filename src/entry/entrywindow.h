@@ -2,7 +2,7 @@
 
 #include "entry/entrydesign.h"
 #include "entry/entryform.h"
-#include "entry/mainwindowops.h"
+#include "platform/gui/mainwindowlink.h"
 #include "platform/prompter.h"
 
 #include <QWidget>
@@ -13,7 +13,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class RecordGrid;
 class SpinButton;
 
 // What the new-registration and edit dialogs share: the two frames with the fifteen text boxes,
@@ -41,8 +40,8 @@ public:
     QComboBox* Combo1 = nullptr;
 
 protected:
-    EntryWindow(const EntryDesign& design, AppState& state, RecordGrid& grid, Prompter& prompter,
-                MainWindowOps ops, QWidget* parent);
+    EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
+                MainWindowLink& mainWindow, QWidget* parent);
 
     // Storing the window's place, then the main window's DataSort and LimitCheck, however the
     // window closes.
@@ -60,9 +59,8 @@ protected:
 
     const EntryDesign& design_;
     AppState& state_;
-    RecordGrid& grid_;
     Prompter& prompter_;
-    MainWindowOps ops_;
+    MainWindowLink& mainWindow_;
 
 private:
     void buildControls();

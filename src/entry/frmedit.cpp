@@ -1,7 +1,6 @@
 #include "entry/frmedit.h"
 
 #include "entry/datestep.h"
-#include "mainwin/recordgrid.h"
 #include "record/appstate.h"
 #include "record/eradate.h"
 
@@ -18,9 +17,8 @@ const QString kGone = QStringLiteral(
 
 } // namespace
 
-frmEdit::frmEdit(AppState& state, RecordGrid& grid, Prompter& prompter, MainWindowOps ops,
-                 QWidget* parent)
-    : EntryWindow(editDesign(), state, grid, prompter, std::move(ops), parent) {
+frmEdit::frmEdit(AppState& state, Prompter& prompter, MainWindowLink& mainWindow, QWidget* parent)
+    : EntryWindow(editDesign(), state, prompter, mainWindow, parent) {
     Command3 = new QPushButton(QStringLiteral(u"免許期限日5年延長"), Frame1[0]);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setAutoDefault(false);
@@ -40,7 +38,7 @@ frmEdit::~frmEdit() = default;
 void frmEdit::LoadFields() {
     const RecordStore& store = state_.store;
     const int index = store.CurrentIndex;
-    if (index < 1 || index > store.Count() || index > grid_.dataRows()) {
+    if (index < 1 || index > store.Count()) {
         loadedId_ = 0;
         for (EntryBox* box : Text1)
             box->clear();
@@ -48,7 +46,7 @@ void frmEdit::LoadFields() {
         showStationType(QString());
         return;
     }
-    loadedId_ = grid_.rowId(index);
+    loadedId_ = store.rowId(index);
     const StationRecord& record = store.record(index);
     for (int i = 0; i < entryform::kBoxCount; ++i)
         Text1[size_t(i)]->setText(record.trimmed(entryform::fieldOfBox(i)));
@@ -57,9 +55,7 @@ void frmEdit::LoadFields() {
 }
 
 int frmEdit::loadedRow() const {
-    const int row = grid_.rowOfId(loadedId_);
-    // Row k and record k are the same station; a row beyond the store holds no record.
-    return row >= 1 && row <= state_.store.Count() ? row : 0;
+    return state_.store.rowOfId(loadedId_);
 }
 
 int frmEdit::rowToChange(const QString& refused) {
@@ -93,7 +89,6 @@ bool frmEdit::Command1Click() {
     if (!shown.isValid())
         store.WorkRecord.ExpiryDate = store.record(row).ExpiryDate;
     store.replace(row, store.WorkRecord);
-    grid_.setRow(row, RecordGrid::cellsOf(store.WorkRecord, row), store.WorkRecord.ExpiryDate);
     store.Modified = 1;
     close();
     return true;
@@ -118,8 +113,7 @@ bool frmEdit::Command4Click() {
     const int row = rowToChange(refused);
     if (row == 0)
         return false;
-    if (ops_.DelGrid2Mem)
-        ops_.DelGrid2Mem(row);
+    mainWindow_.DelGrid2Mem(row);
     close();
     return true;
 }

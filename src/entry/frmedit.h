@@ -9,12 +9,12 @@ class QPushButton;
 // main window sort and colour the register.
 //
 // The register can change while the dialog is open (a sort, a duplicate check, another file).
-// The dialog therefore keeps the identity of the grid row it was loaded from, and overwriting
+// The dialog therefore keeps the identity of the record it was loaded from, and overwriting
 // and deleting act on that station wherever it now stands; when it is gone they change nothing.
 class frmEdit final : public EntryWindow {
     Q_OBJECT
 public:
-    frmEdit(AppState& state, RecordGrid& grid, Prompter& prompter, MainWindowOps ops,
+    frmEdit(AppState& state, Prompter& prompter, MainWindowLink& mainWindow,
             QWidget* parent = nullptr);
     ~frmEdit() override;
 
@@ -30,7 +30,7 @@ public:
     // "削　除": true when the record was deleted (the dialog then closes).
     bool Command4Click();
 
-    // The grid row of the station the dialog was loaded from, or 0 when it is no longer there.
+    // The row of the station the dialog was loaded from, or 0 when it is no longer there.
     int loadedRow() const;
 
     QPushButton* Command1 = nullptr;

@@ -1,6 +1,5 @@
 #include "entry/frmnew.h"
 
-#include "mainwin/recordgrid.h"
 #include "platform/clock.h"
 #include "record/appstate.h"
 #include "record/eradate.h"
@@ -9,10 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmNew::frmNew(AppState& state, RecordGrid& grid, Prompter& prompter, const Clock& clock,
-               MainWindowOps ops, QWidget* parent)
-    : EntryWindow(newRegistrationDesign(), state, grid, prompter, std::move(ops), parent),
-      clock_(clock) {
+frmNew::frmNew(AppState& state, Prompter& prompter, const Clock& clock, MainWindowLink& mainWindow,
+               QWidget* parent)
+    : EntryWindow(newRegistrationDesign(), state, prompter, mainWindow, parent), clock_(clock) {
     setWindowModality(Qt::ApplicationModal);
     Command1 = addButton("Command1", u"登　録", 5280, 972);
     Command2 = addButton("Command2", u"キャンセル", 6720, 1092);
@@ -60,10 +58,6 @@ bool frmNew::Command1Click() {
         tell(appended.error);
         return false;
     }
-    // The row shows the whole texts; the record may have cut them to its field widths.
-    grid_.appendRow(
-        entryform::newRowCells(texts, store.Count(), FormatEraDate(expiry), stationType),
-        store.WorkRecord.ExpiryDate);
     ClearFields();
     store.Modified = 1;
     return true;

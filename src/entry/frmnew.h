@@ -11,8 +11,8 @@ class QPushButton;
 class frmNew final : public EntryWindow {
     Q_OBJECT
 public:
-    frmNew(AppState& state, RecordGrid& grid, Prompter& prompter, const Clock& clock,
-           MainWindowOps ops, QWidget* parent = nullptr);
+    frmNew(AppState& state, Prompter& prompter, const Clock& clock, MainWindowLink& mainWindow,
+           QWidget* parent = nullptr);
     ~frmNew() override;
 
     // Empties the boxes, selects "固定局" and shows today's date.

@@ -2,30 +2,22 @@
 
 #include "entry/frmedit.h"
 #include "entry/frmnew.h"
-#include "mainwin/frmmain.h"
 
 namespace entry {
 
-MainWindowOps mainWindowOps(frmMain& main) {
-    MainWindowOps ops;
-    ops.DelGrid2Mem = [&main](int row) { main.DelGrid2Mem(row); };
-    ops.DataSort = [&main] { main.DataSort(); };
-    ops.LimitCheck = [&main] { main.LimitCheck(); };
-    return ops;
-}
-
-frmNew* openNewRegistration(frmMain& main) {
-    auto* dialog = new frmNew(main.state(), main.grid(), main.prompter(), main.clock(),
-                              mainWindowOps(main), &main);
+frmNew* openNewRegistration(AppState& state, Prompter& prompter, const Clock& clock,
+                            MainWindowLink& mainWindow) {
+    auto* dialog = new frmNew(state, prompter, clock, mainWindow, mainWindow.mainWidget());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    main.trackWindow(dialog);
+    mainWindow.trackWindow(dialog);
     dialog->show();
     return dialog;
 }
 
-frmEdit* openEdit(frmMain& main) {
+frmEdit* openEdit(AppState& state, Prompter& prompter, MainWindowLink& mainWindow) {
+    QWidget* main = mainWindow.mainWidget();
     // Only the main window's own child, not any edit dialog a test may have made.
-    for (frmEdit* open : main.findChildren<frmEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (frmEdit* open : main->findChildren<frmEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
         // A closed one may linger until its deletion runs.
         if (open->isVisible()) {
             open->raise();
@@ -33,10 +25,9 @@ frmEdit* openEdit(frmMain& main) {
             return open;
         }
     }
-    auto* dialog =
-        new frmEdit(main.state(), main.grid(), main.prompter(), mainWindowOps(main), &main);
+    auto* dialog = new frmEdit(state, prompter, mainWindow, main);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    main.trackWindow(dialog);
+    mainWindow.trackWindow(dialog);
     dialog->show();
     return dialog;
 }

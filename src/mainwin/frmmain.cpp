@@ -1,8 +1,8 @@
 #include "mainwin/frmmain.h"
 
-#include "mainwin/recordchecks.h"
 #include "mainwin/recordgridmodel.h"
-#include "mainwin/twips.h"
+#include "platform/gui/twips.h"
+#include "record/recordchecks.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,13 +16,19 @@ namespace {
 constexpr int kDesignedWidth = 9735;
 constexpr int kDesignedHeight = 6915;
 constexpr int kCountdownSeconds = 60;
+// The grid's own column widths in twips, used until the settings give others.
+constexpr std::array<qint32, kGridColumnCount> kDefaultWidths = {
+    600,  1500, 2300, 2100, 900,  1800, 2000, 1200, 3000,
+    3000, 2400, 2400, 1800, 2000, 1200, 3000, 3000, 1800,
+};
 
 } // namespace
 
 frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, WindowOpeners openers,
                  QWidget* parent)
     : QMainWindow(parent), CommonDialog1(prompter, state.program.folder), state_(state),
-      prompter_(prompter), clock_(clock), openers_(std::move(openers)) {
+      prompter_(prompter), clock_(clock), openers_(std::move(openers)),
+      columnWidths_(kDefaultWidths) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(title());
     resize(twips::toPixels(kDesignedWidth, dpiX()), twips::toPixels(kDesignedHeight, dpiY()));
@@ -38,8 +44,8 @@ frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, Window
 }
 
 frmMain::~frmMain() {
-    // The grid view reads grid_ while it is hidden, and grid_ goes before the base class takes
-    // the widgets down: take the view down first, then the model that listens to grid_.
+    // The grid view reads the model while it is taken down: take the view down first, then the
+    // model, which stops listening to the store.
     delete Picture1;
     delete model_;
 }
@@ -119,19 +125,19 @@ void frmMain::trackWindow(QWidget* window) {
 }
 
 void frmMain::DelGrid2Mem(int row) {
-    checks::DelGrid2Mem(grid_, state_.store, row);
+    checks::DelGrid2Mem(state_.store, row);
 }
 
 void frmMain::DupeCheck2Mem() {
-    checks::DupeCheck2Mem(grid_, state_.store);
+    checks::DupeCheck2Mem(state_.store);
 }
 
 void frmMain::DataSort() {
-    checks::DataSort(grid_, state_.store);
+    checks::DataSort(state_.store);
 }
 
 void frmMain::LimitCheck() {
-    checks::LimitCheck(grid_, state_.store, clock_.today());
+    checks::LimitCheck(state_.store, clock_.today());
 }
 
 void frmMain::stopCountdownCommand() {
@@ -167,7 +173,7 @@ void frmMain::gridDoubleClicked() {
     StopAutoExit();
     if (state_.store.Count() <= 0)
         return;
-    state_.store.CurrentIndex = grid_.currentRow();
+    state_.store.CurrentIndex = currentRow_;
     if (openers_.edit)
         openers_.edit(*this);
 }
@@ -175,19 +181,19 @@ void frmMain::gridDoubleClicked() {
 void frmMain::gridRightPressed() {
     if (state_.store.Count() <= 0)
         return;
-    state_.print.PrintRecordIndex = grid_.currentRow();
+    state_.print.PrintRecordIndex = currentRow_;
 }
 
 void frmMain::gridRightReleased() {
     if (state_.store.Count() <= 0)
         return;
     StopAutoExit();
-    const int row = grid_.currentRow();
+    const int row = currentRow_;
     if (row < 1)
         return;
     const QString crlf = QStringLiteral("\r\n");
-    const QString question = grid_.text(row, 1) + crlf + grid_.text(row, 2) + crlf +
-                             grid_.text(row, 3) + crlf +
+    const QString question = model_->cellText(row, 1) + crlf + model_->cellText(row, 2) + crlf +
+                             model_->cellText(row, 3) + crlf +
                              QStringLiteral("再免許申請書を印刷しますか？");
     const Prompter::Answer answer = prompter_.message(
         {question, title(), Prompter::Buttons::YesNo, Prompter::Icon::None}, this);

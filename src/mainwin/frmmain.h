@@ -1,14 +1,15 @@
 #pragma once
 
 #include "mainwin/commondialog.h"
-#include "mainwin/recordgrid.h"
 #include "mainwin/windowopeners.h"
 #include "platform/clock.h"
+#include "platform/gui/mainwindowlink.h"
 #include "platform/prompter.h"
 #include "record/appstate.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <vector>
 
 class QAction;
@@ -21,7 +22,7 @@ class RecordGridModel;
 // Building it runs the start-up (backup folders, settings, the last data file, the countdown);
 // closing it runs the closing sequence (save question, backup copy, settings, other windows)
 // and then emits finished().
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 
 public:
@@ -32,14 +33,19 @@ public:
     AppState& state() { return state_; }
     Prompter& prompter() { return prompter_; }
     const Clock& clock() const { return clock_; }
-    // The grid's contents; the view follows every change.
-    RecordGrid& grid() { return grid_; }
+    // The grid's model: it shows the store, and follows every change of it.
+    const RecordGridModel& gridModel() const { return *model_; }
+    // The row the user last selected, 1..(rows shown); the header row never becomes current.
+    int currentRow() const { return currentRow_; }
+    void setCurrentRow(int row);
+    // Column widths in twips; 0 leaves the view's own width.
+    qint32 columnWidth(int column) const { return columnWidths_[size_t(column)]; }
 
-    // The record checks on the grid and the store.
-    void DelGrid2Mem(int row);
+    // The record checks on the register.
+    void DelGrid2Mem(int row) override;
     void DupeCheck2Mem();
-    void DataSort();
-    void LimitCheck();
+    void DataSort() override;
+    void LimitCheck() override;
 
     // Stops the countdown for good: the title goes back to the program title and the menu item
     // that stops the countdown disappears. Does nothing once stopped.
@@ -50,7 +56,8 @@ public:
 
     // A window opened from here that does not block the main window; closing the main window
     // closes these, the most recently shown first.
-    void trackWindow(QWidget* window);
+    void trackWindow(QWidget* window) override;
+    QWidget* mainWidget() override { return this; }
 
     // The menu commands.
     void openCommand();
@@ -109,7 +116,6 @@ private:
     void SetupGridHeader();
     void applyColumnWidths();
     void columnResized(int column, int newPixels);
-    void RefreshGrid(int keepIdentities = 0);
     void restoreView();
 
     // The file operations with everything the window does around them. Each returns whether
@@ -135,8 +141,9 @@ private:
     Prompter& prompter_;
     const Clock& clock_;
     WindowOpeners openers_;
-    RecordGrid grid_;
     RecordGridModel* model_ = nullptr;
+    int currentRow_ = 1;
+    std::array<qint32, kGridColumnCount> columnWidths_;
     std::vector<QPointer<QWidget>> windows_;
     // The grid's areas whose mouse events the window handles.
     QPointer<QWidget> cellArea_;

@@ -1,7 +1,7 @@
 // The closing sequence: the save question, the backup copy, the settings, the other windows.
 #include "mainwin/frmmain.h"
 
-#include "mainwin/twips.h"
+#include "platform/gui/twips.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 
@@ -84,8 +84,8 @@ void frmMain::storeWindowGeometry() {
 void frmMain::WriteSettings() {
     SettingsValues& s = state_.settings;
     storeWindowGeometry();
-    for (int column = 0; column < RecordGrid::kColumns; ++column)
-        s.Grid[size_t(column)] = grid_.columnWidth(column);
+    for (int column = 0; column < kGridColumnCount; ++column)
+        s.Grid[size_t(column)] = columnWidths_[size_t(column)];
     s.DataFile = state_.store.DataFile;
     const QString path = state_.program.path(QLatin1String(settingsfile::kFileName));
     const Result written = settingsfile::WriteSettings(path, s);

@@ -1,7 +1,7 @@
 // Start-up, the settings file as the window applies it, and the data file commands.
 #include "mainwin/frmmain.h"
 
-#include "mainwin/twips.h"
+#include "platform/gui/twips.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 
@@ -54,9 +54,9 @@ void frmMain::readSettings() {
         return;
     }
     applyWindowGeometry();
-    for (int column = 0; column < RecordGrid::kColumns; ++column) {
+    for (int column = 0; column < kGridColumnCount; ++column) {
         if (const auto width = state_.settings.Grid[size_t(column)]; width && *width > 0)
-            grid_.setColumnWidth(column, *width);
+            columnWidths_[size_t(column)] = *width;
     }
     state_.store.DataFile = state_.settings.DataFile;
 }
@@ -128,7 +128,6 @@ bool frmMain::openDataFile(const QString& path, bool atStartUp) {
     store.DataFile = path;
     if (opened.outcome == datafile::Outcome::Done)
         store.BackupPath = datafile::backupPathFor(path, today);
-    RefreshGrid();
     DataSort();
     LimitCheck();
     return true;
@@ -136,7 +135,6 @@ bool frmMain::openDataFile(const QString& path, bool atStartUp) {
 
 void frmMain::appendDataFile(const QString& path) {
     RecordStore& store = state_.store;
-    const int before = store.Count();
     const datafile::OpResult merged = datafile::AppendDataFile(store, path, clock_.today());
     if (merged.outcome == datafile::Outcome::Failed) {
         showFileError(merged.result.error);
@@ -144,7 +142,6 @@ void frmMain::appendDataFile(const QString& path) {
     }
     if (merged.outcome == datafile::Outcome::Missing)
         return;
-    RefreshGrid(before);
     DupeCheck2Mem();
     LimitCheck();
     store.Modified = 1;

@@ -2,8 +2,9 @@
 #include "mainwin/frmmain.h"
 
 #include "mainwin/recordgridmodel.h"
-#include "mainwin/twips.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/twips.h"
+#include "record/gridcolumns.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -32,7 +33,7 @@ protected:
         QStyleOptionHeader option;
         option.initFrom(corner);
         option.rect = corner->rect();
-        option.text = RecordGrid::headerText(0);
+        option.text = columnHeader(0);
         option.textAlignment = Qt::AlignCenter;
         option.position = QStyleOptionHeader::OnlyOneSection;
         option.orientation = Qt::Horizontal;
@@ -60,7 +61,7 @@ void frmMain::buildGrid() {
     font.setBold(true);
     Grid1->setFont(font);
 
-    model_ = new RecordGridModel(grid_, this);
+    model_ = new RecordGridModel(state_.store, this);
     Grid1->setModel(model_);
     Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,7 +92,7 @@ void frmMain::buildGrid() {
     connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    grid_.setCurrentRow(current.row() + 1);
+                    setCurrentRow(current.row() + 1);
             });
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
@@ -107,10 +108,15 @@ void frmMain::buildGrid() {
 // After the rows changed as a whole, the view keeps the current row number and its scroll
 // position, as far as the rows still reach.
 void frmMain::restoreView() {
-    const QModelIndex current = model_->index(grid_.currentRow() - 1, 1);
+    setCurrentRow(currentRow_);
+    const QModelIndex current = model_->index(currentRow_ - 1, 1);
     Grid1->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
                                                           QItemSelectionModel::Rows);
     Grid1->verticalScrollBar()->setValue(savedScroll_);
+}
+
+void frmMain::setCurrentRow(int row) {
+    currentRow_ = std::clamp(row, 1, model_->rowCount());
 }
 
 void frmMain::SetupGridHeader() {
@@ -120,21 +126,17 @@ void frmMain::SetupGridHeader() {
 
 void frmMain::applyColumnWidths() {
     applyingWidths_ = true;
-    Grid1->verticalHeader()->setFixedWidth(twips::toPixels(grid_.columnWidth(0), dpiX()));
-    for (int column = 1; column < RecordGrid::kColumns; ++column)
-        Grid1->setColumnWidth(column, twips::toPixels(grid_.columnWidth(column), dpiX()));
+    Grid1->verticalHeader()->setFixedWidth(twips::toPixels(columnWidths_[0], dpiX()));
+    for (int column = 1; column < kGridColumnCount; ++column)
+        Grid1->setColumnWidth(column, twips::toPixels(columnWidths_[size_t(column)], dpiX()));
     applyingWidths_ = false;
 }
 
 void frmMain::columnResized(int column, int newPixels) {
     // Only the user's changes are kept: widths applied from twips are written back unchanged.
-    if (applyingWidths_ || column <= 0 || column >= RecordGrid::kColumns || newPixels <= 0)
+    if (applyingWidths_ || column <= 0 || column >= kGridColumnCount || newPixels <= 0)
         return;
-    grid_.setColumnWidth(column, qint32(std::lround(twips::fromPixels(newPixels, dpiX()))));
-}
-
-void frmMain::RefreshGrid(int keepIdentities) {
-    grid_.refresh(state_.store, keepIdentities);
+    columnWidths_[size_t(column)] = qint32(std::lround(twips::fromPixels(newPixels, dpiX())));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -1,33 +1,41 @@
 #include "mainwin/recordgridmodel.h"
 
 #include "platform/gui/colours.h"
+#include "record/gridcolumns.h"
 
 #include <QApplication>
 #include <QPalette>
 
-RecordGridModel::RecordGridModel(RecordGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {
-    grid_.setListener(this);
+RecordGridModel::RecordGridModel(RecordStore& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {
+    store_.setListener(this);
 }
 
 RecordGridModel::~RecordGridModel() {
-    grid_.setListener(nullptr);
+    store_.setListener(nullptr);
+}
+
+QString RecordGridModel::cellText(int row, int column) const {
+    if (row < 1 || row > store_.Count() || column < 0 || column >= kGridColumnCount)
+        return {};
+    if (column == 0)
+        return QString::number(store_.number(row));
+    return columnText(store_.record(row), column);
 }
 
 int RecordGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : grid_.Rows() - 1;
+    return parent.isValid() ? 0 : std::max(store_.Count(), 1);
 }
 
 int RecordGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : RecordGrid::kColumns;
+    return parent.isValid() ? 0 : kGridColumnCount;
 }
 
 QVariant RecordGridModel::rowBackground(int row) const {
     // The window's own background is left to the view, so that the style draws it.
-    const quint32 colour = grid_.colour(row);
-    if (colour == colours::kWindowBackground)
+    if (row < 1 || row > store_.Count() || store_.colour(row) == colours::kWindowBackground)
         return {};
-    return colours::toQColor(colour, QApplication::palette());
+    return colours::toQColor(store_.colour(row), QApplication::palette());
 }
 
 QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
@@ -37,10 +45,9 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         ++cellRequests_;
-        return grid_.text(row, index.column());
+        return cellText(row, index.column());
     case Qt::TextAlignmentRole:
-        return RecordGrid::isCentred(index.column()) ? int(Qt::AlignCenter)
-                                                     : int(Qt::AlignLeft | Qt::AlignVCenter);
+        return index.column() == 0 ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return rowBackground(row);
     default:
@@ -50,10 +57,10 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
-        if (section < 0 || section >= RecordGrid::kColumns)
+        if (section < 0 || section >= kGridColumnCount)
             return {};
         if (role == Qt::DisplayRole)
-            return RecordGrid::headerText(section);
+            return columnHeader(section);
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};
@@ -63,7 +70,7 @@ QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, i
     const int row = section + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return grid_.text(row, 0);
+        return cellText(row, 0);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
@@ -73,18 +80,18 @@ QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, i
     }
 }
 
-void RecordGridModel::gridAboutToChange() {
+void RecordGridModel::registerAboutToChange() {
     beginResetModel();
 }
 
-void RecordGridModel::gridChanged() {
+void RecordGridModel::registerChanged() {
     endResetModel();
 }
 
-void RecordGridModel::gridRowChanged(int row) {
+void RecordGridModel::rowChanged(int row) {
     const int r = row - 1;
     if (r < 0 || r >= rowCount())
         return;
-    emit dataChanged(index(r, 0), index(r, RecordGrid::kColumns - 1));
+    emit dataChanged(index(r, 0), index(r, kGridColumnCount - 1));
     emit headerDataChanged(Qt::Vertical, r, r);
 }

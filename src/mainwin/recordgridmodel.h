@@ -1,18 +1,23 @@
 #pragma once
 
-#include "mainwin/recordgrid.h"
+#include "record/recordstore.h"
 
 #include <QAbstractTableModel>
 
-// Shows a RecordGrid in a view. Model row r is grid row r + 1; the header row is the view's
-// horizontal header. Cells are read only when the view asks for them, so painting costs what
-// is visible, whatever the size of the register.
-class RecordGridModel final : public QAbstractTableModel, private RecordGrid::Listener {
+// Shows the register in the record grid. Model row r is record r + 1; the header row is the
+// view's horizontal header, and column 0 (the row numbers) its vertical header. Cells are
+// worked out from the records only when the view asks for them, so painting costs what is
+// visible, whatever the size of the register. An empty register shows one blank row.
+class RecordGridModel final : public QAbstractTableModel, private RecordStore::Listener {
     Q_OBJECT
 
 public:
-    explicit RecordGridModel(RecordGrid& grid, QObject* parent = nullptr);
+    explicit RecordGridModel(RecordStore& store, QObject* parent = nullptr);
     ~RecordGridModel() override;
+
+    // The text of a cell of data row 1.., column 0..17, as the grid shows it: the row's number,
+    // the trimmed texts, the expiry as an era date. The blank row gives empty texts.
+    QString cellText(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,10 +31,10 @@ public:
 private:
     // The colour of a row, for every cell and its number.
     QVariant rowBackground(int row) const;
-    void gridAboutToChange() override;
-    void gridChanged() override;
-    void gridRowChanged(int row) override;
+    void registerAboutToChange() override;
+    void registerChanged() override;
+    void rowChanged(int row) override;
 
-    RecordGrid& grid_;
+    RecordStore& store_;
     mutable quint64 cellRequests_ = 0;
 };

@@ -7,10 +7,10 @@ class frmMain;
 // How the main window opens the other windows, which live in other parts of the program and
 // are plugged in by main(). Each is called with the main window; an empty one does nothing.
 //
-// - newRegistration: shown modally. The dialog appends its records to the store and its rows to
-//   frmMain::grid(), and runs DataSort() and LimitCheck() when it closes.
+// - newRegistration: shown modally. The dialog appends its records to the store, and runs
+//   DataSort() and LimitCheck() when it closes.
 // - edit: shown without blocking; the store's CurrentIndex names the record. The dialog should
-//   keep grid().rowId(CurrentIndex) and find its row again with grid().rowOfId() before it
+//   keep the store's rowId(CurrentIndex) and find the record again with rowOfId() before it
 //   changes or deletes anything, since the register can be sorted or replaced meanwhile.
 // - print: shown modally; the print data's PrintRecordIndex names the record.
 // - options: shown modally.

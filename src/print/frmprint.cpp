@@ -1,11 +1,11 @@
 #include "print/frmprint.h"
 
-#include "mainwin/twips.h"
 #include "platform/clock.h"
 #include "platform/gui/colours.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "platform/gui/spinbutton.h"
+#include "platform/gui/twips.h"
 #include "platform/prompter.h"
 #include "print/core/bureaufile.h"
 #include "print/frmview.h"

@@ -1,7 +1,7 @@
 #include "print/frmview.h"
 
-#include "mainwin/twips.h"
 #include "platform/gui/printers.h"
+#include "platform/gui/twips.h"
 #include "platform/prompter.h"
 #include "platform/width.h"
 #include "print/core/pagesize.h"

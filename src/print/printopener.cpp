@@ -1,13 +1,11 @@
 #include "print/printopener.h"
 
-#include "mainwin/frmmain.h"
+#include "platform/gui/mainwindowlink.h"
 #include "print/frmprint.h"
 #include "print/frmview.h"
 
-std::function<void(frmMain&)> printOpener(PrinterCatalogue& printers) {
-    return [&printers](frmMain& main) {
-        if (frmView* view =
-                openPrintDialog(main.state(), main.prompter(), main.clock(), printers, &main))
-            main.trackWindow(view);
-    };
+void openPrint(AppState& state, Prompter& prompter, const Clock& clock, PrinterCatalogue& printers,
+               MainWindowLink& mainWindow) {
+    if (frmView* view = openPrintDialog(state, prompter, clock, printers, mainWindow.mainWidget()))
+        mainWindow.trackWindow(view);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <functional>
-
+class Clock;
+class MainWindowLink;
 class PrinterCatalogue;
-class frmMain;
+class Prompter;
+struct AppState;
 
-// The main window's print opener (WindowOpeners::print): "印刷の設定" for the record named by
-// PrintRecordIndex, then the preview, which the main window closes with itself. printers must
-// outlive the main window.
-std::function<void(frmMain&)> printOpener(PrinterCatalogue& printers);
+// "印刷の設定" for the record named by PrintRecordIndex, then the preview, which the main window
+// closes with itself. printers must outlive the main window.
+void openPrint(AppState& state, Prompter& prompter, const Clock& clock, PrinterCatalogue& printers,
+               MainWindowLink& mainWindow);

@@ -1,6 +1,7 @@
 #include "record/datafile.h"
 
 #include "platform/cp932.h"
+#include "record/captions.h"
 #include "record/serialdate.h"
 #include "record/wholefile.h"
 
@@ -14,6 +15,8 @@ namespace datafile {
 namespace {
 
 constexpr qint64 kReadChunk = 1 << 20;
+// Records read and decoded at a time: the file is never held whole in memory.
+constexpr qint64 kRecordsPerBlock = 2048;
 
 QString withPath(const QString& error, const QString& path) {
     return error + QLatin1Char('\n') + QDir::toNativeSeparators(path);
@@ -44,9 +47,9 @@ void writeDouble(char* out, double value) {
     }
 }
 
-// Reads the whole file, reporting a read that fails or ends early (a file that shrinks or
-// becomes unreadable while it is read).
-Result readAll(QIODevice& file, qint64 size, const QString& path, QByteArray& out) {
+// Reads exactly size bytes into out, reporting a read that fails or ends early (a file that
+// shrinks or becomes unreadable while it is read).
+Result readExactly(QIODevice& file, qint64 size, const QString& path, QByteArray& out) {
     out.resize(size);
     qint64 done = 0;
     while (done < size) {
@@ -59,6 +62,25 @@ Result readAll(QIODevice& file, qint64 size, const QString& path, QByteArray& ou
         done += n;
     }
     return Result::success();
+}
+
+// The message refusing a record that holds a character code page 932 cannot hold, or an empty
+// text. Only what fits the field counts: a character beyond the cut is not stored.
+QString unstorableMessage(const StationRecord& record, qsizetype number) {
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field == Field::ExpiryDate)
+            continue;
+        const QStringView text = record.unpadded(info.field);
+        const cp932::EncodeResult field = cp932::encodeField(text, info.width);
+        if (field.ok())
+            continue;
+        return QStringLiteral("%1 件目の「%2」に保存できない文字「%3」があります。"
+                              "この文字を直してから保存してください。")
+            .arg(number)
+            .arg(fieldCaption(info.field),
+                 cp932::firstUnmappableCharacter(text.sliced(field.firstUnmappable)));
+    }
+    return {};
 }
 
 } // namespace
@@ -82,23 +104,27 @@ StationRecord decodeRecord(QByteArrayView bytes) {
         }
         data = padded;
     }
+    // Every text decodes into one buffer: a character never takes more than its bytes.
+    char16_t decoded[kRecordSize];
+    qsizetype used = 0;
+    std::array<QStringView, kTextFieldCount> texts;
+    size_t slot = 0;
     for (const FieldInfo& info : fieldTable()) {
         if (info.field == Field::ExpiryDate) {
             record.ExpiryDate = readDouble(data + info.fileOffset);
             continue;
         }
         // Only the text before the padding is decoded (0x20 is never the second byte of a
-        // character), into a string of exactly its length: a blank field allocates nothing.
+        // character).
         const char* field = data + info.fileOffset;
-        int used = info.width;
-        while (used > 0 && field[used - 1] == ' ')
-            --used;
-        if (used == 0)
-            continue;
-        char16_t decoded[kRecordSize];
-        const qsizetype length = cp932::decodeInto(QByteArrayView(field, used), decoded);
-        record.set(info.field, QString(reinterpret_cast<const QChar*>(decoded), length));
+        int length = info.width;
+        while (length > 0 && field[length - 1] == ' ')
+            --length;
+        const qsizetype n = cp932::decodeInto(QByteArrayView(field, length), decoded + used);
+        texts[slot++] = QStringView(decoded + used, n);
+        used += n;
     }
+    record.setTexts(texts);
     return record;
 }
 
@@ -118,25 +144,6 @@ QByteArray encodeRecord(const StationRecord& record, bool* unmappable) {
     if (unmappable)
         *unmappable = bad;
     return out;
-}
-
-QByteArrayView RawFile::record(qint64 k) const {
-    const qint64 offset = k * kRecordSize;
-    return QByteArrayView(bytes.constData() + offset,
-                          qMin<qint64>(kRecordSize, bytes.size() - offset));
-}
-
-RawFile readRaw(QIODevice& device, qint64 size, const QString& path) {
-    RawFile raw;
-    const qint64 count = recordCount(size);
-    if (count > RecordStore::kMaxRecords) {
-        raw.result = Result::failure(withPath(tooManyRecordsMessage(count), path));
-        return raw;
-    }
-    raw.result = readAll(device, size, path, raw.bytes);
-    if (raw.result)
-        raw.count = count;
-    return raw;
 }
 
 Opened openRecords(QFile& file, const QString& path) {
@@ -165,32 +172,37 @@ Opened openRecords(QFile& file, const QString& path) {
     return opened;
 }
 
-Result readExactly(QIODevice& device, qint64 size, const QString& path, QByteArray& out) {
-    return readAll(device, size, path, out);
-}
-
-RawFile readRaw(const QString& path) {
-    QFile file;
-    const Opened opened = openRecords(file, path);
-    if (opened.missing || !opened.result) {
-        RawFile raw;
-        raw.missing = opened.missing;
-        raw.result = opened.result;
-        return raw;
+Result readRecords(QIODevice& device, qint64 size, const QString& path,
+                   const std::function<void(StationRecord&&)>& take) {
+    const qint64 count = recordCount(size);
+    const qint64 used = qMin(count * kRecordSize, size);
+    QByteArray block;
+    for (qint64 first = 0; first < count; first += kRecordsPerBlock) {
+        const qint64 offset = first * kRecordSize;
+        const qint64 bytes = qMin(kRecordsPerBlock * kRecordSize, used - offset);
+        if (Result read = readExactly(device, bytes, path, block); !read)
+            return read;
+        for (qint64 at = 0; at < bytes; at += kRecordSize)
+            take(decodeRecord(
+                QByteArrayView(block.constData() + at, qMin<qint64>(kRecordSize, bytes - at))));
     }
-    return readRaw(file, opened.size, path);
+    return Result::success();
 }
 
 ReadResult readFile(const QString& path) {
-    RawFile raw = readRaw(path);
     ReadResult read;
-    read.missing = raw.missing;
-    read.result = raw.result;
-    if (raw.missing || !raw.result)
+    QFile file;
+    const Opened opened = openRecords(file, path);
+    read.missing = opened.missing;
+    read.result = opened.result;
+    if (opened.missing || !opened.result)
         return read;
-    read.records.reserve(size_t(raw.count));
-    for (qint64 k = 0; k < raw.count; ++k)
-        read.records.push_back(decodeRecord(raw.record(k)));
+    read.records.reserve(size_t(opened.count));
+    read.result = readRecords(file, opened.size, path, [&read](StationRecord&& record) {
+        read.records.push_back(std::move(record));
+    });
+    if (!read.result)
+        read.records.clear();
     return read;
 }
 
@@ -201,23 +213,9 @@ Result writeFile(const QString& path, const std::vector<StationRecord>& records)
         bool unmappable = false;
         bytes.append(encodeRecord(records[i], &unmappable));
         if (unmappable) {
-            for (const FieldInfo& info : fieldTable()) {
-                if (info.field == Field::ExpiryDate)
-                    continue;
-                // Only what fits the field counts: a character beyond the cut is not stored.
-                const QString& text = records[i].unpadded(info.field);
-                const cp932::EncodeResult field = cp932::encodeField(text, info.width);
-                const QString bad = field.ok()
-                                        ? QString()
-                                        : cp932::firstUnmappableCharacter(
-                                              QStringView(text).sliced(field.firstUnmappable));
-                if (!bad.isEmpty())
-                    return Result::failure(
-                        QStringLiteral("%1 件目の %2 に保存できない文字「%3」があります。"
-                                       "この文字を直してから保存してください。")
-                            .arg(i + 1)
-                            .arg(QLatin1String(info.name), bad));
-            }
+            if (const QString message = unstorableMessage(records[i], qsizetype(i) + 1);
+                !message.isEmpty())
+                return Result::failure(message);
         }
     }
     return writeWholeFile(path, bytes);
@@ -250,7 +248,7 @@ Result copyBackup(const QString& dataFile, const QString& backupPath) {
     if (!source.open(QIODevice::ReadOnly))
         return Result::failure(withPath(source.errorString(), dataFile));
     QByteArray bytes;
-    if (Result read = readAll(source, source.size(), dataFile, bytes); !read)
+    if (Result read = readExactly(source, source.size(), dataFile, bytes); !read)
         return read;
     return writeWholeFile(backupPath, bytes);
 }

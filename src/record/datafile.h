@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // The data file: 449-byte records with no header, fields in code page 932, the date as a
@@ -27,7 +28,7 @@ StationRecord decodeRecord(QByteArrayView bytes);
 QByteArray encodeRecord(const StationRecord& record, bool* unmappable = nullptr);
 
 // Opens a data file for reading its records: it must be an ordinary file of at most
-// RecordStore::kMaxRecords records. For callers that read it piece by piece.
+// RecordStore::kMaxRecords records.
 struct Opened {
     Result result;
     bool missing = false;
@@ -35,23 +36,13 @@ struct Opened {
     qint64 count = 0;
 };
 Opened openRecords(QFile& file, const QString& path);
-// Reads exactly size bytes (resizing out); a read that fails or ends early is an error.
-Result readExactly(QIODevice& device, qint64 size, const QString& path, QByteArray& out);
 
-// The bytes of a data file, checked as readFile checks them, for callers that decode one
-// record at a time.
-struct RawFile {
-    Result result;
-    bool missing = false;
-    QByteArray bytes;
-    qint64 count = 0; // records, the last one possibly partial
-    // Record k (0-based), up to 449 bytes.
-    QByteArrayView record(qint64 k) const;
-};
-RawFile readRaw(const QString& path);
-// The same from an open device expected to hold size bytes; a read that fails or ends early is
-// an error (path names the file in messages).
-RawFile readRaw(QIODevice& device, qint64 size, const QString& path);
+// Reads the records of a device that holds size bytes, a block at a time, and hands each to
+// take in file order: recordCount(size) records, the last one possibly partial. A read that
+// fails or ends early is an error (path names the file in messages). Every reader of data
+// files goes through here, so that they all see the same records.
+Result readRecords(QIODevice& device, qint64 size, const QString& path,
+                   const std::function<void(StationRecord&&)>& take);
 
 // Reads every record of a file. Fails (with the platform's text, or the limit message) when it
 // cannot be opened or read, or holds more than RecordStore::kMaxRecords records.

@@ -26,45 +26,10 @@ constexpr std::array<FieldInfo, kFieldCount> kFields{{
     {Field::ApplicantTel, "ApplicantTel", 15, 434, 17},
 }};
 
-QString StationRecord::*memberFor(Field field) {
-    switch (field) {
-    case Field::CallSign:
-        return &StationRecord::CallSign;
-    case Field::LicenceNo:
-        return &StationRecord::LicenceNo;
-    case Field::StationType:
-        return &StationRecord::StationType;
-    case Field::HolderName:
-        return &StationRecord::HolderName;
-    case Field::HolderKana:
-        return &StationRecord::HolderKana;
-    case Field::ClubName:
-        return &StationRecord::ClubName;
-    case Field::ClubKana:
-        return &StationRecord::ClubKana;
-    case Field::StationZip:
-        return &StationRecord::StationZip;
-    case Field::StationAddr1:
-        return &StationRecord::StationAddr1;
-    case Field::StationAddr2:
-        return &StationRecord::StationAddr2;
-    case Field::ApplicantZip:
-        return &StationRecord::ApplicantZip;
-    case Field::ApplicantAddr1:
-        return &StationRecord::ApplicantAddr1;
-    case Field::ApplicantAddr2:
-        return &StationRecord::ApplicantAddr2;
-    case Field::ApplicantName:
-        return &StationRecord::ApplicantName;
-    case Field::ApplicantKana:
-        return &StationRecord::ApplicantKana;
-    case Field::ApplicantTel:
-        return &StationRecord::ApplicantTel;
-    case Field::ExpiryDate:
-        break;
-    }
-    Q_ASSERT_X(false, "StationRecord", "not a text field");
-    return &StationRecord::CallSign;
+// Place of a text field among the sixteen, in record order.
+int textSlot(Field field) {
+    Q_ASSERT_X(field != Field::ExpiryDate, "StationRecord", "not a text field");
+    return int(field) < int(Field::ExpiryDate) ? int(field) : int(field) - 1;
 }
 
 } // namespace
@@ -128,29 +93,45 @@ QString trimSpaces(const QString& text) {
 StationRecord::StationRecord() = default;
 
 void StationRecord::set(Field field, QStringView text) {
-    this->*memberFor(field) = keptText(text, fieldInfo(field).width).toString();
+    const int slot = textSlot(field);
+    const QStringView kept = keptText(text, fieldInfo(field).width);
+    const int start = slot == 0 ? 0 : ends_[size_t(slot - 1)];
+    const int oldLength = ends_[size_t(slot)] - start;
+    // The new text may be a view of this record's own string.
+    texts_.replace(start, oldLength, kept.toString());
+    const int change = int(kept.size()) - oldLength;
+    for (size_t i = size_t(slot); i < ends_.size(); ++i)
+        ends_[i] = quint16(ends_[i] + change);
 }
 
-void StationRecord::set(Field field, const QString& text) {
-    if (keptText(text, fieldInfo(field).width).size() == text.size())
-        this->*memberFor(field) = text;
-    else
-        set(field, QStringView(text));
-}
-
-void StationRecord::set(Field field, QString&& text) {
-    if (keptText(text, fieldInfo(field).width).size() == text.size())
-        this->*memberFor(field) = std::move(text);
-    else
-        set(field, QStringView(text));
+void StationRecord::setTexts(const std::array<QStringView, kTextFieldCount>& texts) {
+    std::array<QStringView, kTextFieldCount> kept;
+    qsizetype total = 0;
+    size_t slot = 0;
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.field == Field::ExpiryDate)
+            continue;
+        kept[slot] = keptText(texts[slot], info.width);
+        total += kept[slot].size();
+        ++slot;
+    }
+    QString joined;
+    joined.reserve(total);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        joined.append(kept[i]);
+        ends_[i] = quint16(joined.size());
+    }
+    texts_ = std::move(joined);
 }
 
 QString StationRecord::text(Field field) const {
     return fixedWidth(unpadded(field), fieldInfo(field).width);
 }
 
-const QString& StationRecord::unpadded(Field field) const {
-    return this->*memberFor(field);
+QStringView StationRecord::unpadded(Field field) const {
+    const int slot = textSlot(field);
+    const int start = slot == 0 ? 0 : ends_[size_t(slot - 1)];
+    return QStringView(texts_).sliced(start, ends_[size_t(slot)] - start);
 }
 
 QStringView StationRecord::trimmedView(Field field) const {
@@ -158,7 +139,7 @@ QStringView StationRecord::trimmedView(Field field) const {
 }
 
 QString StationRecord::trimmed(Field field) const {
-    return trimSpaces(unpadded(field));
+    return trimmedView(field).toString();
 }
 
 QDate StationRecord::expiry() const {

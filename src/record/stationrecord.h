@@ -42,30 +42,18 @@ const FieldInfo& fieldInfo(Field field);
 // The field shown in grid column 1..17.
 Field fieldForGridColumn(int column);
 
+constexpr int kTextFieldCount = kFieldCount - 1;
+
 // One station. Every text field has a fixed width in characters: assign through set(), which
 // cuts a longer text. A field reads as its text padded with spaces (U+0020) to that width
-// (text()), but the members keep the text without that padding: in a register full of short
-// or double-byte texts the padding would take as much memory as the texts themselves.
-struct StationRecord {
-    QString CallSign;
-    QString LicenceNo;
+// (text()), but the record keeps its texts without that padding, one after another in a
+// single string: a full register then takes one allocation per record rather than sixteen,
+// and no memory for padding.
+class StationRecord {
+public:
     // Days since 30 December 1899, as stored in the data file. Kept as read, so that a value
     // the program cannot show (NaN, infinite, far out of range) is written back unchanged.
     double ExpiryDate = 0.0;
-    QString StationType;
-    QString HolderName;
-    QString HolderKana;
-    QString ClubName;
-    QString ClubKana;
-    QString StationZip;
-    QString StationAddr1;
-    QString StationAddr2;
-    QString ApplicantZip;
-    QString ApplicantAddr1;
-    QString ApplicantAddr2;
-    QString ApplicantName;
-    QString ApplicantKana;
-    QString ApplicantTel;
 
     // A record with every text field blank (spaces when read) and day 0.
     StationRecord();
@@ -73,15 +61,14 @@ struct StationRecord {
     // Fixed-width assignment: the first width characters of a longer text, a shorter text
     // filled with spaces on the right. field must be a text field.
     void set(Field field, QStringView text);
-    // Same, sharing or taking over text when it needs no cut and ends in no space.
-    void set(Field field, const QString& text);
-    void set(Field field, QString&& text);
+    // Every text field at once, in record order (the date's place skipped), each assigned as
+    // set() does.
+    void setTexts(const std::array<QStringView, kTextFieldCount>& texts);
     // The text at the field's width, with its padding. field must be a text field.
     QString text(Field field) const;
     // The text as kept: at most width characters, without spaces at the right end.
-    const QString& unpadded(Field field) const;
+    QStringView unpadded(Field field) const;
     // The stored text with the spaces (U+0020 only) at both ends removed.
-    // Shares the kept text when it has no spaces at the left end.
     QString trimmed(Field field) const;
     QStringView trimmedView(Field field) const;
 
@@ -90,6 +77,11 @@ struct StationRecord {
     void setExpiry(QDate date);
 
     bool operator==(const StationRecord&) const = default;
+
+private:
+    QString texts_;
+    // Where each text field ends in texts_, in record order.
+    std::array<quint16, kTextFieldCount> ends_{};
 };
 
 // Fixed-width form of text: cut to width characters, or padded with spaces.

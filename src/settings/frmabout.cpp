@@ -1,7 +1,7 @@
 #include "settings/frmabout.h"
 
-#include "mainwin/twips.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/twips.h"
 #include "settings/appicon.h"
 #include "settings/windowplacement.h"
 

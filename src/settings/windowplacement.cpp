@@ -1,6 +1,6 @@
 #include "settings/windowplacement.h"
 
-#include "mainwin/twips.h"
+#include "platform/gui/twips.h"
 
 #include <QPoint>
 #include <QRect>

@@ -145,38 +145,34 @@ int dump(const QStringList& args) {
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
     }
-    // Records are read and written a block at a time: memory stays small and the file is
-    // read only once, for any register.
-    constexpr qint64 kRecordsPerBlock = 2048;
+    // Records are written a block at a time as they are read: memory stays small and the file
+    // is read only once, for any register.
+    constexpr qsizetype kFlushAt = 1 << 20;
     QByteArray out;
-    out.reserve(kRecordsPerBlock * 700 + kMaxLine);
-    QByteArray block;
+    out.reserve(kFlushAt + kMaxLine);
     std::vector<StationRecord> records; // --sorted: the whole register, to order it
     bool written = true;
-    for (qint64 first = 0; first < opened.count && written; first += kRecordsPerBlock) {
-        const qint64 offset = first * datafile::kRecordSize;
-        const qint64 bytes = qMin(kRecordsPerBlock * datafile::kRecordSize, opened.size - offset);
-        if (Result read = datafile::readExactly(file, bytes, path, block); !read) {
-            std::fprintf(stderr, "%s\n", read.error.toUtf8().constData());
-            return 1;
+    const Result read = datafile::readRecords(file, opened.size, path, [&](StationRecord&& record) {
+        if (sorted) {
+            records.push_back(std::move(record));
+            return;
         }
-        for (qint64 at = 0; at < bytes; at += datafile::kRecordSize) {
-            const QByteArrayView piece(block.constData() + at,
-                                       qMin<qint64>(datafile::kRecordSize, bytes - at));
-            if (sorted)
-                records.push_back(datafile::decodeRecord(piece));
-            else
-                appendJsonLine(out, datafile::decodeRecord(piece));
-        }
-        written = sorted || writeOut(out);
+        appendJsonLine(out, record);
+        if (out.size() >= kFlushAt)
+            written = writeOut(out) && written;
+    });
+    if (!read) {
+        std::fprintf(stderr, "%s\n", read.error.toUtf8().constData());
+        return 1;
     }
+    written = sorted || (written && writeOut(out));
     if (sorted) {
         // In the order the program lists the register, so that line N is the record N that
         // "render --record N" prints.
         sortByExpiry(records);
         for (size_t k = 0; k < records.size() && written; ++k) {
             appendJsonLine(out, records[k]);
-            if (out.size() >= kRecordsPerBlock * 500)
+            if (out.size() >= kFlushAt)
                 written = writeOut(out);
         }
         written = written && writeOut(out);

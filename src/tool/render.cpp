@@ -208,8 +208,8 @@ RenderJob prepareRender(const RenderOptions& options, QDate today) {
     const QString bureauPath = options.bureauFile.isEmpty()
                                    ? ProgramInfo::forRunningProgram().path(bureaufile::fileName())
                                    : options.bureauFile;
-    const bureaufile::ReadOutcome bureau =
-        bureaufile::readBureauFile(bureauPath, bureaufile::areaIndexForCallSign(record.CallSign));
+    const bureaufile::ReadOutcome bureau = bureaufile::readBureauFile(
+        bureauPath, bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign)));
     if (bureau.status == bureaufile::ReadOutcome::Status::Missing)
         return fail(bureaufile::missingMessage() + QStringLiteral(": ") + bureauPath);
     if (bureau.status == bureaufile::ReadOutcome::Status::ReadError)

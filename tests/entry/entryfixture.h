@@ -1,55 +1,56 @@
 #pragma once
 
 #include "entry/entrywindow.h"
-#include "entry/mainwindowops.h"
-#include "mainwin/recordchecks.h"
-#include "mainwin/recordgrid.h"
-#include "mainwin/twips.h"
 #include "platform/clock.h"
+#include "platform/gui/mainwindowlink.h"
+#include "platform/gui/twips.h"
 #include "record/appstate.h"
-#include "support/scriptedprompter.h"
-
+#include "record/recordchecks.h"
 #include "support/samplestation.h"
+#include "support/scriptedprompter.h"
+#include "support/shown.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-// A register (store and grid) with scripted answers, a fixed today and main-window operations
-// that run the record checks and note every call.
-class EntryTest : public ::testing::Test {
+// A register with scripted answers, a fixed today and a main window whose operations run the
+// record checks and note every call.
+class EntryTest : public ::testing::Test, public MainWindowLink {
 protected:
     AppState state;
-    RecordGrid grid;
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2024, 4, 1)};
     std::vector<std::string> calls;
+    std::function<void()> beforeSort; // runs first in DataSort, when set
 
-    MainWindowOps ops() {
-        MainWindowOps o;
-        o.DelGrid2Mem = [this](int row) {
-            calls.push_back("DelGrid2Mem " + std::to_string(row));
-            checks::DelGrid2Mem(grid, state.store, row);
-        };
-        o.DataSort = [this] {
-            calls.push_back("DataSort");
-            checks::DataSort(grid, state.store);
-        };
-        o.LimitCheck = [this] {
-            calls.push_back("LimitCheck");
-            checks::LimitCheck(grid, state.store, clock.today());
-        };
-        return o;
+    QWidget* mainWidget() override { return nullptr; }
+    void trackWindow(QWidget*) override {}
+    void DelGrid2Mem(int row) override {
+        calls.push_back("DelGrid2Mem " + std::to_string(row));
+        checks::DelGrid2Mem(state.store, row);
+    }
+    void DataSort() override {
+        calls.push_back("DataSort");
+        if (beforeSort)
+            beforeSort();
+        checks::DataSort(state.store);
+    }
+    void LimitCheck() override {
+        calls.push_back("LimitCheck");
+        checks::LimitCheck(state.store, clock.today());
     }
 
     // Opens a register of these records, as opening a data file lists it.
     void load(std::vector<StationRecord> records) {
         ASSERT_TRUE(state.store.load(std::move(records)));
-        grid.refresh(state.store);
     }
+    // What the grid shows in row, column.
+    QString cell(int row, int column) const { return shownText(state.store, row, column); }
 
     static StationRecord station(const QString& callSign, const QString& licenceNo, QDate expiry,
                                  const QString& name = QStringLiteral(u"山田太郎")) {
@@ -59,12 +60,6 @@ protected:
         return r;
     }
 
-    std::vector<QString> gridCallSigns() const {
-        std::vector<QString> texts;
-        for (int row = 1; row <= grid.dataRows(); ++row)
-            texts.push_back(grid.text(row, 1));
-        return texts;
-    }
     std::vector<QString> storeCallSigns() const {
         std::vector<QString> texts;
         for (const StationRecord& r : state.store.records())

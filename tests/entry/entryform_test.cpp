@@ -75,30 +75,6 @@ TEST(EntryForm, RecordTakesEachBoxIntoItsOwnFieldCutToWidth) {
     EXPECT_EQ(r.ExpiryDate, 45747.0);
 }
 
-TEST(EntryForm, NewRowShowsTheWholeTextsUnderTheirHeadings) {
-    Texts t = complete();
-    t[2] = u"一二三四五六七八九十一二三四五六七"_qs;
-    const RecordGrid::Cells cells = entryform::newRowCells(t, 7, u" 令和7年03月31日 ", u" 固定局");
-    EXPECT_EQ(cells[0], u"7"_qs);
-    EXPECT_EQ(cells[1], u"ｊａ１ａｂｃ"_qs);
-    EXPECT_EQ(cells[2], u"関第１２３号"_qs);
-    EXPECT_EQ(cells[3], u"令和7年03月31日"_qs);
-    EXPECT_EQ(cells[4], u" 固定局"_qs); // the station type goes in unchanged
-    EXPECT_EQ(cells[5], t[2]);          // not cut
-    EXPECT_EQ(cells[6], t[3]);
-    EXPECT_EQ(cells[7], t[4]);
-    EXPECT_EQ(cells[8], t[5]);
-    EXPECT_EQ(cells[9], t[6]);
-    EXPECT_EQ(cells[10], t[7]);
-    EXPECT_EQ(cells[11], t[8]);
-    EXPECT_EQ(cells[12], t[9]);
-    EXPECT_EQ(cells[13], t[10]);
-    EXPECT_EQ(cells[14], t[11]);
-    EXPECT_EQ(cells[15], t[12]);
-    EXPECT_EQ(cells[16], t[13]);
-    EXPECT_EQ(cells[17], t[14]);
-}
-
 TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsBox) {
     EXPECT_EQ(entryform::unstorableMessage(complete(), u"固定局"), QString());
 

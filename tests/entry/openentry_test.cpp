@@ -3,6 +3,7 @@
 #include "entry/openentry.h"
 #include "entryfixture.h"
 #include "mainwin/frmmain.h"
+#include "mainwin/recordgridmodel.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 #include "support/tempfolder.h"
@@ -30,11 +31,17 @@ protected:
         EXPECT_TRUE(settingsfile::WriteSettings(
             program.file(QLatin1String(settingsfile::kFileName)), values));
         WindowOpeners openers;
-        openers.newRegistration = [](frmMain& main) { entry::openNewRegistration(main); };
-        openers.edit = [](frmMain& main) { entry::openEdit(main); };
+        openers.newRegistration = [this](frmMain& main) {
+            entry::openNewRegistration(state, prompter, clock, main);
+        };
+        openers.edit = [this](frmMain& main) { entry::openEdit(state, prompter, main); };
         auto main = std::make_unique<frmMain>(state, prompter, clock, std::move(openers));
         main->show();
         return main;
+    }
+
+    static QString cellOf(frmMain& main, int row, int column) {
+        return main.gridModel().cellText(row, column);
     }
 
     static void runDeletions() {
@@ -56,13 +63,13 @@ TEST_F(OpenEntryTest, NewRegistrationOpensModallyAndItsCloseSortsTheMainWindowsG
 
     fillValid(*dialog); // expires today, 令和6年04月01日
     ASSERT_TRUE(dialog->Command1Click());
-    EXPECT_EQ(main->grid().text(3, 1), u"ｊａ１ｘｙｚ"_qs);
+    EXPECT_EQ(cellOf(*main, 3, 1), u"ｊａ１ｘｙｚ"_qs);
     dialog->close();
     runDeletions();
     EXPECT_FALSE(dialog); // deleted once closed
-    EXPECT_EQ(main->grid().text(1, 1), u"ｊａ１ｘｙｚ"_qs);
-    EXPECT_EQ(main->grid().text(1, 0), u"1"_qs);
-    EXPECT_EQ(main->grid().colour(1), 0x00FF00FFu); // expires today
+    EXPECT_EQ(cellOf(*main, 1, 1), u"ｊａ１ｘｙｚ"_qs);
+    EXPECT_EQ(cellOf(*main, 1, 0), u"1"_qs);
+    EXPECT_EQ(state.store.colour(1), 0x00FF00FFu); // expires today
     EXPECT_EQ(state.store.record(1).trimmed(Field::CallSign), u"ｊａ１ｘｙｚ"_qs);
     state.store.Modified = 0; // no save question on the way out
     main->close();
@@ -72,7 +79,7 @@ TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
     auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, u"1"_qs, QDate(2025, 1, 31)),
                        station(u"ＪＡ２ＢＢＢ"_qs, u"2"_qs, QDate(2026, 1, 31)),
                        station(u"ＪＡ３ＣＣＣ"_qs, u"3"_qs, QDate(2027, 1, 31))});
-    main->grid().setCurrentRow(2);
+    main->setCurrentRow(2);
     main->gridDoubleClicked();
     QPointer<frmEdit> dialog = main->findChild<frmEdit*>();
     ASSERT_TRUE(dialog);
@@ -81,7 +88,7 @@ TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
     EXPECT_EQ(dialog->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
 
     // Another double-click brings the same dialog forward, still on its station.
-    main->grid().setCurrentRow(3);
+    main->setCurrentRow(3);
     main->gridDoubleClicked();
     EXPECT_EQ(state.store.CurrentIndex, 3);
     EXPECT_EQ(main->findChildren<frmEdit*>().size(), 1);
@@ -93,11 +100,11 @@ TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
     runDeletions();
     EXPECT_FALSE(dialog);
     ASSERT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(main->grid().text(2, 1), u"ＪＡ３ＣＣＣ"_qs);
-    EXPECT_EQ(main->grid().text(2, 0), u"2"_qs); // renumbered by the close's sort
+    EXPECT_EQ(cellOf(*main, 2, 1), u"ＪＡ３ＣＣＣ"_qs);
+    EXPECT_EQ(cellOf(*main, 2, 0), u"2"_qs); // renumbered by the close's sort
 
     // After closing, a double-click loads afresh.
-    main->grid().setCurrentRow(1);
+    main->setCurrentRow(1);
     main->gridDoubleClicked();
     dialog = main->findChild<frmEdit*>();
     ASSERT_TRUE(dialog);

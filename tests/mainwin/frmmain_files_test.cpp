@@ -27,13 +27,13 @@ TEST_F(MainWindowTest, OpenMergeAndClose) {
     EXPECT_EQ(state.store.DataFile, listPath);
     EXPECT_EQ(state.store.Count(), 5); // 3 + 3, one duplicate removed
     EXPECT_EQ(state.store.Modified, 1);
-    EXPECT_EQ(window->grid().Rows(), 6);
+    EXPECT_EQ(gridRows(*window), 6);
     for (int row = 1; row <= 5; ++row)
         EXPECT_EQ(cell(*window, row, 0), QString::number(row));
     // Sorted: the merged 2023 records come first.
     EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ１ＡＡ1"_qs);
     EXPECT_EQ(cell(*window, 1, 3), u"令和5年01月31日"_qs);
-    EXPECT_EQ(window->grid().colour(1), 0x00FF0000u); // expired
+    EXPECT_EQ(state.store.colour(1), 0x00FF0000u); // expired
 
     prompter.nextAnswer(Prompter::Answer::No);
     ASSERT_TRUE(window->close());
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, AFailedOpenKeepsTheRegisterAndItsDataFile) {
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(state.store.DataFile, path);
     EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(window->grid().Rows(), 3);
+    EXPECT_EQ(gridRows(*window), 3);
 
     // A failed merge changes nothing either.
     prompter.nextFileName(huge);
@@ -100,11 +100,11 @@ TEST_F(MainWindowTest, OpeningAnEmptyFileEmptiesTheGrid) {
     const QString full = writeRegister(u"full.stn"_qs, stations::numbered(4));
     const QString empty = writeRegister(u"empty.stn"_qs, {});
     auto window = startWith(full);
-    ASSERT_EQ(window->grid().Rows(), 5);
+    ASSERT_EQ(gridRows(*window), 5);
     prompter.nextFileName(empty);
     window->file_open->trigger();
     EXPECT_EQ(state.store.Count(), 0);
-    EXPECT_EQ(window->grid().Rows(), 2);
+    EXPECT_EQ(gridRows(*window), 2);
     EXPECT_TRUE(cell(*window, 1, 1).isEmpty());
     EXPECT_EQ(state.store.DataFile, empty);
 }

@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, RightButtonAsksAboutTheCurrentRowNotTheOneUnderThePointer
     const QPoint row5 = grid->visualRect(model->index(4, 2)).center();
     sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, row2);
     sendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, row2);
-    ASSERT_EQ(window->grid().currentRow(), 2);
+    ASSERT_EQ(window->currentRow(), 2);
 
     prompter.nextAnswer(Prompter::Answer::Yes);
     sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::RightButton, row5);
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, RightButtonAsksAboutTheCurrentRowNotTheOneUnderThePointer
     EXPECT_EQ(question->icon, Prompter::Icon::None);
     EXPECT_EQ(opened, std::vector<std::string>{"print"});
     EXPECT_EQ(state.print.PrintRecordIndex, 2);
-    EXPECT_EQ(window->grid().currentRow(), 2);
+    EXPECT_EQ(window->currentRow(), 2);
     EXPECT_EQ(grid->currentIndex().row(), 1);
     EXPECT_FALSE(window->countdownRunning());
 
@@ -79,14 +79,14 @@ TEST_F(MainWindowTest, TheViewKeepsItsRowAndScrollPlaceThroughASort) {
     ASSERT_GT(scrolled, 0);
     window->DataSort();
     window->LimitCheck();
-    EXPECT_EQ(window->grid().currentRow(), 121);
+    EXPECT_EQ(window->currentRow(), 121);
     EXPECT_EQ(grid->currentIndex().row(), 120);
     EXPECT_EQ(grid->verticalScrollBar()->value(), scrolled);
 
     // Deleting the last rows moves the current row up to the last one left.
     for (int i = 0; i < 100; ++i)
         window->DelGrid2Mem(state.store.Count());
-    EXPECT_EQ(window->grid().currentRow(), 100);
+    EXPECT_EQ(window->currentRow(), 100);
     EXPECT_EQ(grid->currentIndex().row(), 99);
 }
 
@@ -101,11 +101,14 @@ TEST_F(MainWindowTest, GridShowsTheFontAndTheNumberColumnAsAFixedColumn) {
     EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), u"3"_qs);
     EXPECT_EQ(grid->model()->columnCount(), 18);
 
-    // The edit dialog's way to change a row: the view follows.
-    const int row = 2;
-    const quint64 id = window->grid().rowId(row);
-    RecordGrid::Cells cells = RecordGrid::cellsOf(state.store.record(row), row);
-    cells[5] = u"鈴木一郎"_qs;
-    window->grid().setRow(window->grid().rowOfId(id), cells, state.store.record(row).ExpiryDate);
-    EXPECT_EQ(cell(*window, 2, 5), u"鈴木一郎"_qs);
+    // The cells show the record's fields in the grid's order, trimmed, and follow a change.
+    StationRecord changed = state.store.record(2);
+    changed.set(Field::HolderName, u"\u3000鈴木一郎"); // a full-width space is text
+    changed.set(Field::ClubName, u"");
+    state.store.replace(2, changed);
+    EXPECT_EQ(cell(*window, 2, 5), u"\u3000鈴木一郎"_qs);
+    EXPECT_EQ(cell(*window, 2, 7), u"102-0074"_qs); // the station's postal code
+    EXPECT_EQ(cell(*window, 2, 10), QString());     // no club
+    EXPECT_EQ(cell(*window, 2, 3), u"令和7年02月28日"_qs);
+    EXPECT_EQ(grid->model()->headerData(17, Qt::Horizontal).toString(), u"申請書Tel"_qs);
 }

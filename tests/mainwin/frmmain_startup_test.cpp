@@ -1,5 +1,5 @@
-#include "mainwin/twips.h"
 #include "mainwindowfixture.h"
+#include "platform/gui/twips.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheMissingSettingsMessageThenCountsDown) {
     EXPECT_TRUE(QDir(program.file(u"BackUP2"_qs)).exists());
 
     // An empty grid: the header and one blank row.
-    EXPECT_EQ(window->grid().Rows(), 2);
+    EXPECT_EQ(gridRows(*window), 2);
     EXPECT_EQ(window->Grid1->model()->rowCount(), 1);
     EXPECT_EQ(window->windowTitle(), u"Velmora"_qs);
     EXPECT_TRUE(window->countdownRunning());
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, StartsEvenWhenTheBackupFoldersCannotBeCreated) {
     auto window = start();
     EXPECT_FALSE(QDir(file + u"/program/BackUP"_qs).exists());
     EXPECT_TRUE(window->countdownRunning());
-    EXPECT_EQ(window->grid().Rows(), 2);
+    EXPECT_EQ(gridRows(*window), 2);
 }
 
 TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
@@ -175,12 +175,12 @@ TEST_F(MainWindowTest, StartUpOpensTheLastDataFileSortedAndColoured) {
     EXPECT_EQ(state.store.DataFile, path);
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_EQ(state.print.PrepayAnswer, 0);
-    EXPECT_EQ(window->grid().Rows(), 4);
+    EXPECT_EQ(gridRows(*window), 4);
     EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ１ＡＡ1"_qs);
     EXPECT_EQ(cell(*window, 3, 0), u"3"_qs);
     EXPECT_EQ(cell(*window, 1, 3), u"令和6年05月01日"_qs);
     // 30 days left: magenta.
-    EXPECT_EQ(window->grid().colour(1), 0x00FF00FFu);
+    EXPECT_EQ(state.store.colour(1), 0x00FF00FFu);
     const QAbstractItemModel* model = window->Grid1->model();
     EXPECT_EQ(model->data(model->index(0, 4), Qt::BackgroundRole).value<QColor>(),
               QColor(255, 0, 255));
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, StartUpWithAMissingDataFileStartsEmptyWithoutAMessage) {
     auto window = startWith(path);
     EXPECT_TRUE(prompter.messages().empty());
     EXPECT_EQ(state.store.Count(), 0);
-    EXPECT_EQ(window->grid().Rows(), 2);
+    EXPECT_EQ(gridRows(*window), 2);
     EXPECT_EQ(state.store.DataFile, path);
 }
 

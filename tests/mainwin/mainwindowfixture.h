@@ -75,6 +75,9 @@ protected:
         return start();
     }
 
+    // Rows of the grid, the header row included.
+    static int gridRows(frmMain& window) { return window.Grid1->model()->rowCount() + 1; }
+
     static QString cell(frmMain& window, int row, int column) {
         const QAbstractItemModel* model = window.Grid1->model();
         return model->data(model->index(row - 1, column)).toString();

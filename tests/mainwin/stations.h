@@ -1,6 +1,5 @@
 #pragma once
 
-#include "mainwin/recordgrid.h"
 #include "record/recordstore.h"
 #include "record/stationrecord.h"
 #include "support/samplestation.h"
@@ -25,29 +24,5 @@ inline std::vector<StationRecord> numbered(int count, QDate first = QDate(2025, 
                                QStringLiteral("関第%1号").arg(n), first.addMonths(n - 1)));
     return records;
 }
-
-// A store holding records and a grid listing it, as after opening a file.
-struct Register {
-    RecordStore store;
-    RecordGrid grid;
-
-    explicit Register(std::vector<StationRecord> records = {}) {
-        store.load(std::move(records));
-        grid.refresh(store);
-    }
-    // Column texts of all data rows.
-    std::vector<QString> column(int c) const {
-        std::vector<QString> texts;
-        for (int row = 1; row <= grid.dataRows(); ++row)
-            texts.push_back(grid.text(row, c));
-        return texts;
-    }
-    std::vector<QString> callSigns() const {
-        std::vector<QString> texts;
-        for (const StationRecord& r : store.records())
-            texts.push_back(r.trimmed(Field::CallSign));
-        return texts;
-    }
-};
 
 } // namespace stations

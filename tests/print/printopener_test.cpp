@@ -1,4 +1,4 @@
-#include "mainwin/frmmain.h"
+#include "platform/gui/mainwindowlink.h"
 #include "print/frmprint.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
@@ -11,10 +11,24 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(PrintOpener, MainWindowOpensPreviewAndClosesItWithItself) {
+namespace {
+
+// A main window that only notes the windows it is asked to close with itself.
+struct MainWindow : MainWindowLink {
+    QWidget widget;
+    std::vector<QPointer<QWidget>> tracked;
+    QWidget* mainWidget() override { return &widget; }
+    void trackWindow(QWidget* window) override { tracked.emplace_back(window); }
+    void DelGrid2Mem(int) override {}
+    void DataSort() override {}
+    void LimitCheck() override {}
+};
+
+} // namespace
+
+TEST(PrintOpener, OpensThePreviewOverTheMainWindowWhichClosesItWithItself) {
     PrintFixture f;
-    f.folder.write(QStringLiteral("tessaly.ini"), "Zoom=1\r\n");
-    frmMain main(f.state, f.prompter, f.clock);
+    MainWindow main;
     f.state.print.PrintRecordIndex = 2;
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<frmPrint*>(QApplication::activeModalWidget());
@@ -23,13 +37,11 @@ TEST(PrintOpener, MainWindowOpensPreviewAndClosesItWithItself) {
         dialog->Check1[2]->setChecked(true);
         dialog->Command2Click();
     });
-    printOpener(f.printers)(main);
-    const auto previews = main.findChildren<frmView*>();
+    openPrint(f.state, f.prompter, f.clock, f.printers, main);
+    const auto previews = main.widget.findChildren<frmView*>();
     ASSERT_EQ(previews.size(), 1);
-    QPointer<frmView> view = previews.front();
-    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(previews.front()->isVisible());
+    ASSERT_EQ(main.tracked.size(), 1u);
+    EXPECT_EQ(main.tracked.front(), previews.front());
     EXPECT_EQ(f.state.print.PreviewDoc, 2);
-
-    main.close();
-    EXPECT_TRUE(view.isNull() || !view->isVisible());
 }

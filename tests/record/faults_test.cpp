@@ -185,10 +185,10 @@ TEST(Faults, ReadThatFailsHalfWayChangesNothing) {
     const QByteArray bytes = datafile::encodeRecord(registerOf(1, "名").front()).repeated(10);
     for (bool endEarly : {false, true}) {
         FailingDevice device(bytes, 2000, endEarly);
-        const auto raw = datafile::readRaw(device, bytes.size(), "list.stn");
-        EXPECT_FALSE(raw.result);
-        EXPECT_FALSE(raw.result.error.isEmpty());
-        EXPECT_EQ(raw.count, 0);
+        const Result read =
+            datafile::readRecords(device, bytes.size(), "list.stn", [](StationRecord&&) {});
+        EXPECT_FALSE(read);
+        EXPECT_FALSE(read.error.isEmpty());
     }
     // Through the store: an unreadable file leaves the register and DataFile alone.
     TempFolder dir;

@@ -1,8 +1,8 @@
 #include "entry/frmedit.h"
 #include "entry/frmnew.h"
-#include "mainwin/recordgrid.h"
 #include "platform/clock.h"
 #include "platform/gui/fonts.h"
+#include "platform/gui/mainwindowlink.h"
 #include "record/appstate.h"
 #include "support/scriptedprompter.h"
 
@@ -42,16 +42,24 @@ StationRecord sampleStation() {
     return r;
 }
 
+// A main window that does nothing when a dialog asks it for something.
+struct NoMainWindow : MainWindowLink {
+    QWidget* mainWidget() override { return nullptr; }
+    void trackWindow(QWidget*) override {}
+    void DelGrid2Mem(int) override {}
+    void DataSort() override {}
+    void LimitCheck() override {}
+};
+
 struct Sample {
     AppState state;
-    RecordGrid grid;
+    NoMainWindow mainWindow;
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2026, 2, 10)};
 
     Sample() {
         fonts::installSubstitutions();
         EXPECT_TRUE(state.store.append(sampleStation()));
-        grid.refresh(state.store);
         state.store.CurrentIndex = 1;
     }
 };
@@ -60,7 +68,7 @@ struct Sample {
 
 TEST(EntryScreens, NewRegistrationDialog) {
     Sample s;
-    frmNew dialog(s.state, s.grid, s.prompter, s.clock, {});
+    frmNew dialog(s.state, s.prompter, s.clock, s.mainWindow);
     dialog.Text1[0]->setText(QStringLiteral("JA1XVM"));
     dialog.Text1[1]->setText(QStringLiteral(u"関第210345号"));
     dialog.Text1[2]->setText(QStringLiteral(u"山田　太郎"));
@@ -73,7 +81,7 @@ TEST(EntryScreens, NewRegistrationDialog) {
 
 TEST(EntryScreens, EditDialog) {
     Sample s;
-    frmEdit dialog(s.state, s.grid, s.prompter, {});
+    frmEdit dialog(s.state, s.prompter, s.mainWindow);
     dialog.show();
     saveAndCheck(dialog.grab().toImage(), QStringLiteral("entry_frmEdit.png"));
     EXPECT_EQ(dialog.Combo1->currentText(), QStringLiteral(u"移動局"));

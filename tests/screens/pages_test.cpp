@@ -46,7 +46,7 @@ struct Sample {
 Sample sample(bool club) {
     const StationRecord record = sampleStation(club);
     Sample s;
-    const int area = bureaufile::areaIndexForCallSign(record.CallSign);
+    const int area = bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign));
     const auto read = bureaufile::readBureauFile(
         QStringLiteral(VELMORA_SOURCE_DIR "/data/") + bureaufile::fileName(), area);
     EXPECT_EQ(read.status, bureaufile::ReadOutcome::Status::Read);

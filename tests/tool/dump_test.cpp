@@ -49,7 +49,28 @@ TEST(Dump, UnreadableFilesExitWithOne) {
     EXPECT_EQ(tool::run({"velmora-tool", "frobnicate"}), 2);
 }
 
-TEST(Dump, SortedFollowsTheProgramsOrder) {
+namespace {
+
+// What the tool writes to stdout, captured through a temporary file.
+QByteArray stdoutOf(const QStringList& args, const TempFolder& dir, int& code) {
+    const QString out = dir.file("out.jsonl");
+    std::fflush(stdout);
+    const int saved = ::dup(1);
+    QFile capture(out);
+    if (!capture.open(QIODevice::WriteOnly))
+        return {};
+    ::dup2(capture.handle(), 1);
+    code = tool::run(args);
+    std::fflush(stdout);
+    ::dup2(saved, 1);
+    ::close(saved);
+    capture.close();
+    return dir.read("out.jsonl");
+}
+
+} // namespace
+
+TEST(Dump, SortedFollowsTheProgramsOrderAndReadsTheRecordsItReads) {
     TempFolder dir;
     std::vector<StationRecord> records(3);
     const int days[] = {30, 10, 20};
@@ -57,22 +78,24 @@ TEST(Dump, SortedFollowsTheProgramsOrder) {
         records[size_t(i)].set(Field::CallSign, QStringLiteral("ＪＡ%1").arg(i));
         records[size_t(i)].setExpiry(QDate(2030, 1, 1).addDays(days[i]));
     }
-    ASSERT_TRUE(datafile::writeFile(dir.file("three.stn"), records));
+    const QString path = dir.file("three.stn");
+    ASSERT_TRUE(datafile::writeFile(path, records));
+    // A trailing piece of 224 bytes is no record; one of 225 is, with the rest blank.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(224, ' '));
+    file.close();
     QByteArray expected;
     for (int i : {1, 2, 0})
         tool::appendJsonLine(expected, records[size_t(i)]);
-    // Capture stdout through a temporary file, then put it back.
-    const QString out = dir.file("out.jsonl");
-    std::fflush(stdout);
-    const int saved = ::dup(1);
-    QFile capture(out);
-    ASSERT_TRUE(capture.open(QIODevice::WriteOnly));
-    ::dup2(capture.handle(), 1);
-    const int code = tool::run({"velmora-tool", "dump", dir.file("three.stn"), "--sorted"});
-    std::fflush(stdout);
-    ::dup2(saved, 1);
-    ::close(saved);
-    capture.close();
+    int code = -1;
+    EXPECT_EQ(stdoutOf({"velmora-tool", "dump", path, "--sorted"}, dir, code), expected);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(dir.read("out.jsonl"), expected);
+
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(" ");
+    file.close();
+    const QByteArray plain = stdoutOf({"velmora-tool", "dump", path}, dir, code);
+    EXPECT_EQ(plain.count('\n'), 4);
+    EXPECT_EQ(plain.count("\"ExpiryDate\":\"1899-12-30\""), 1);
 }

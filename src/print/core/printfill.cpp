@@ -62,7 +62,7 @@ void loadDefaults(FormState& form, PrintData& data) {
 int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record, QDate today) {
     const QDate expiry = record.expiry();
 
-    form.boxes[CallSignBox] = callSignForDisplay(record.CallSign);
+    form.boxes[CallSignBox] = callSignForDisplay(record.unpadded(Field::CallSign));
     form.boxes[LicenceNoBox] = record.trimmed(Field::LicenceNo);
     form.boxes[LicenceDateBox] = trimSpaces(FormatEraDate(licenceDate(expiry)));
     form.boxes[ExpiryBox] = trimSpaces(FormatEraDate(expiry));
@@ -98,7 +98,7 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
         !data.PrintAppDate.isEmpty() ? data.PrintAppDate : trimSpaces(FormatEraDate(today));
     form.disposalHistory = data.DisposalHistory == 1;
 
-    return bureaufile::areaIndexForCallSign(record.CallSign);
+    return bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign));
 }
 
 void StorePrintData(FormState& form, PrintData& data, const StationRecord& record) {

@@ -1,8 +1,7 @@
 // The register at its limit: a full register goes through open, save, reopen, merge, duplicate
 // check, sort and save with every byte kept, and nothing can push it past the limit.
-#include "mainwin/recordchecks.h"
-#include "mainwin/recordgrid.h"
 #include "record/datafile.h"
+#include "record/recordchecks.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
@@ -44,26 +43,22 @@ TEST(RegisterLimit, FullRegisterSurvivesEveryOperationByteForByte) {
     ASSERT_EQ(original.size(), qint64(RecordStore::kMaxRecords) * 449);
 
     RecordStore store;
-    RecordGrid grid;
     ASSERT_EQ(datafile::OpenDataFile(store, path, today).outcome, datafile::Outcome::Done);
     ASSERT_EQ(store.Count(), RecordStore::kMaxRecords);
-    grid.refresh(store);
-    checks::DataSort(grid, store);
-    checks::LimitCheck(grid, store, today);
+    checks::DataSort(store);
+    checks::LimitCheck(store, today);
     ASSERT_TRUE(datafile::SaveDataFile(store, path, today).result);
     EXPECT_EQ(dir.read("full.stn"), original);
 
     // Reopen, merge an empty file, check for duplicates, sort and save: still the same bytes.
     RecordStore again;
     ASSERT_EQ(datafile::OpenDataFile(again, path, today).outcome, datafile::Outcome::Done);
-    grid.refresh(again);
     ASSERT_TRUE(datafile::writeFile(dir.file("empty.stn"), {}));
     ASSERT_EQ(datafile::AppendDataFile(again, dir.file("empty.stn"), today).outcome,
               datafile::Outcome::Done);
-    grid.refresh(again);
-    checks::DupeCheck2Mem(grid, again);
+    checks::DupeCheck2Mem(again);
     EXPECT_EQ(again.Count(), RecordStore::kMaxRecords);
-    checks::DataSort(grid, again);
+    checks::DataSort(again);
     ASSERT_TRUE(datafile::SaveDataFile(again, path, today).result);
     EXPECT_EQ(dir.read("full.stn"), original);
 

@@ -1,4 +1,4 @@
-#include "mainwin/twips.h"
+#include "platform/gui/twips.h"
 
 #include <cmath>
 

@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+// What a window opened from the main window may ask of it, so that the windows need not know
+// one another: the main window implements it, and main() hands it to the openers of the other
+// windows.
+class MainWindowLink {
+public:
+    virtual ~MainWindowLink() = default;
+
+    // The main window itself, as the parent of the windows it opens.
+    virtual QWidget* mainWidget() = 0;
+    // A window shown without blocking the main window; closing the main window closes it.
+    virtual void trackWindow(QWidget* window) = 0;
+
+    // The main window's record checks.
+    virtual void DelGrid2Mem(int row) = 0;
+    virtual void DataSort() = 0;
+    virtual void LimitCheck() = 0;
+};
