@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,9 +28,9 @@ size_t qHash(const EntryKey& key, size_t seed) {
 }
 
 EntryKey entryOf(const StationRecord& record) {
-    const QDate expiry = record.expiry();
+    // The sort key is the day for every date the calendar shows, and one value for all others.
     return {record.trimmedView(Field::CallSign), record.trimmedView(Field::LicenceNo),
-            expiry.isValid() ? expiry.toJulianDay() : std::numeric_limits<qint64>::min()};
+            expirySortKey(record.ExpiryDate)};
 }
 
 // True when the grid shows record otherwise than it is kept: a text with spaces at its left
@@ -40,8 +41,8 @@ bool shownOtherwise(const StationRecord& record) {
             record.unpadded(info.field).startsWith(QLatin1Char(' ')))
             return true;
     }
-    const QDate date = record.expiry();
-    return date.isValid() && record.ExpiryDate != serialdate::fromDate(date);
+    const qint64 day = expirySortKey(record.ExpiryDate);
+    return day != std::numeric_limits<qint64>::max() && double(day) != record.ExpiryDate;
 }
 
 // Makes every record what its row shows, as a register rebuilt from the grid's cells would be.
@@ -66,7 +67,10 @@ void sortRecords(RecordStore& store) {
     expiries.reserve(size_t(store.Count()));
     for (const StationRecord& record : store.records())
         expiries.push_back(record.ExpiryDate);
-    store.reorder(expiryOrder(expiries));
+    // After a dialog closes the register is mostly in order already.
+    if (const std::vector<int> order = expiryOrder(expiries);
+        !std::is_sorted(order.begin(), order.end()))
+        store.reorder(order);
     store.renumber();
 }
 
