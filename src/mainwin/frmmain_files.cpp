@@ -2,6 +2,7 @@
 #include "mainwin/frmmain.h"
 
 #include "mainwin/twips.h"
+#include "platform/gui/framewatch.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 
@@ -54,6 +55,8 @@ void frmMain::readSettings() {
         return;
     }
     applyWindowGeometry();
+    // Once the frame is known the stored outer size can be met exactly.
+    whenFramed(this, [this] { applyWindowGeometry(); });
     for (int column = 0; column < RecordGrid::kColumns; ++column) {
         if (const auto width = state_.settings.Grid[size_t(column)]; width && *width > 0)
             grid_.setColumnWidth(column, *width);
@@ -75,7 +78,7 @@ void frmMain::applyWindowGeometry() {
         size.setWidth(twips::toPixels(*s.MainWidth, dpiX()));
     if (s.MainHeight && *s.MainHeight > 0)
         size.setHeight(twips::toPixels(*s.MainHeight, dpiY()));
-    // The stored size is the outer one; the frame is only known once the window is shown.
+    // The stored size is the outer one; before the frame is known it is taken as the inner one.
     resize((size - margins).expandedTo(minimumSizeHint()));
     move(position);
     moveOntoScreen();
