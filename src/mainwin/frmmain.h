@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <vector>
 
 class QAction;
@@ -139,8 +140,7 @@ private:
     RecordGridModel* model_ = nullptr;
     std::vector<QPointer<QWidget>> windows_;
     // The grid's areas whose mouse events the window handles.
-    QPointer<QWidget> cellArea_;
-    QPointer<QWidget> numberArea_;
+    std::array<QPointer<QWidget>, 4> gridAreas_;
     bool applyingWidths_ = false;
     bool closed_ = false;
     // Where the settings put the window, to write their values back unchanged while it stays.
