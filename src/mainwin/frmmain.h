@@ -41,6 +41,9 @@ public:
     void DupeCheck2Mem();
     void DataSort();
     void LimitCheck();
+    // Once a minute: the expiry colours count the days from today, so a session that runs into
+    // a new day gets them again.
+    void newDayCheck();
 
     // Stops the countdown for good: the title goes back to the program title and the menu item
     // that stops the countdown disappears. Does nothing once stopped.
@@ -141,6 +144,8 @@ private:
     std::vector<QPointer<QWidget>> windows_;
     // The grid's areas whose mouse events the window handles.
     std::array<QPointer<QWidget>, 4> gridAreas_;
+    // The day the expiry colours were last worked out for.
+    QDate colouredFor_;
     bool applyingWidths_ = false;
     bool closed_ = false;
     // Where the settings put the window, to write their values back unchanged while it stays.

@@ -191,6 +191,19 @@ TEST_F(MainWindowTest, StartUpOpensTheLastDataFileSortedAndColoured) {
     EXPECT_TRUE(window->countdownRunning());
 }
 
+TEST_F(MainWindowTest, ANewDayRecoloursTheRows) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(1, QDate(2024, 5, 2)));
+    auto window = startWith(path);
+    const QAbstractItemModel* model = window->Grid1->model();
+    const auto colour = [model] {
+        return model->data(model->index(0, 4), Qt::BackgroundRole).value<QColor>();
+    };
+    EXPECT_EQ(colour(), QColor(255, 0, 0)); // 31 days left
+    clock.set(QDate(2024, 4, 2));
+    window->newDayCheck();
+    EXPECT_EQ(colour(), QColor(255, 0, 255)); // 30
+}
+
 TEST_F(MainWindowTest, TheOuterPlaceAndSizeStayTheSameOverRestarts) {
     SettingsValues values;
     values.MainLeft = 1500;
