@@ -117,6 +117,7 @@ TEST_F(MainWindowTest, SaveWritesTheFileAndClearsTheMark) {
 
     const QString other = data.file(u"other.STN"_qs);
     prompter.nextFileName(other);
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     window->file_Save->trigger();
     const Prompter::FileRequest save = *prompter.lastFileRequest();
     EXPECT_EQ(save.title, u"Velmoraデータの保存"_qs);
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, SaveWritesTheFileAndClearsTheMark) {
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_EQ(data.read(u"other.stn"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(data.read(u"BackUp/20240401other.stn"_qs), data.read(u"other.stn"_qs));
-    EXPECT_TRUE(prompter.messages().empty());
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
@@ -134,6 +135,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
     auto window = startWith(path);
     window->DelGrid2Mem(2);
     prompter.nextFileName(data.file(u"no such folder/list.stn"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
     const Prompter::Message* error = prompter.lastMessage();
@@ -146,6 +148,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
 
     // A wrong extension saves nothing either.
     prompter.nextFileName(data.file(u"list.txt"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
     EXPECT_EQ(state.store.Modified, 1);
@@ -158,9 +161,10 @@ TEST_F(MainWindowTest, AFailedBackupCopyStillCountsAsSaved) {
     window->DelGrid2Mem(2);
     TempFolder elsewhere; // no BackUp folder here
     prompter.nextFileName(elsewhere.file(u"list.stn"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
-    ASSERT_EQ(prompter.messages().size(), 1u);
+    ASSERT_EQ(prompter.messages().size(), 2u);
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(elsewhere.read(u"list.stn"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(state.store.Modified, 0);
