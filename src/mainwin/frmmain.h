@@ -124,8 +124,9 @@ private:
     void showFileError(const QString& text);
     bool wrongExtension(const std::optional<QString>& name);
 
-    // The closing sequence: whether the window may close, then what happens when it does.
-    bool mayClose();
+    // The closing sequence: the save question, whose answer decides whether the window may
+    // close (or another file replace the register), then what happens when it closes.
+    bool settleUnsavedChanges();
     bool saveAtExit();
     void finishClosing();
     void storeWindowGeometry();

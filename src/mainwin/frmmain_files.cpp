@@ -172,7 +172,7 @@ bool frmMain::saveDataFile(const QString& path) {
 void frmMain::openCommand() {
     StopAutoExit();
     const std::optional<QString> chosen = CommonDialog1.showOpen(kOpenTitle, this);
-    if (!chosen || wrongExtension(chosen))
+    if (!chosen || wrongExtension(chosen) || !settleUnsavedChanges())
         return;
     openDataFile(*dataFileName(*chosen), false);
 }
