@@ -13,10 +13,11 @@ velmora_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the program needs.
+# What building and running the program needs (qt6-translations-l10n: Qt's own buttons and
+# dialogs in Japanese).
 VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho
-    libqt6svg6 qt6-qpa-plugins)
+    libqt6svg6 qt6-qpa-plugins qt6-translations-l10n)
 # What the tests need besides: the code page 932 oracle (iconv, in libc-bin) and the fuzzers.
 VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev)
 

@@ -4,6 +4,7 @@
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
+#include "platform/gui/qttranslation.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
@@ -12,10 +13,7 @@
 #include "settings/frmoptions.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPointer>
-#include <QTranslator>
 
 namespace {
 
@@ -34,11 +32,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     fonts::installSubstitutions();
-    // The program speaks Japanese whatever the system's language: so do Qt's own buttons.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
+    installJapaneseQtTexts(app);
 
     AppState state;
     state.program = ProgramInfo::forRunningProgram();

@@ -1,27 +1,28 @@
 #include "entry/entrybox.h"
 
-#include "platform/cp932.h"
-
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
 namespace {
 
-// The longest start of text that takes at most budget bytes, never splitting a surrogate pair.
+// A surrogate pair is one character.
+qsizetype characterCount(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
+            ++count;
+    }
+    return count;
+}
+
+// The longest start of text that holds at most budget characters, never splitting a pair.
 QString fittingStart(const QString& text, qsizetype budget) {
     qsizetype end = 0;
-    qsizetype used = 0;
-    while (end < text.size()) {
-        const qsizetype next = end + (text[end].isHighSurrogate() && end + 1 < text.size() &&
-                                              text[end + 1].isLowSurrogate()
-                                          ? 2
-                                          : 1);
-        const qsizetype bytes = cp932::encodedLength(QStringView(text).sliced(end, next - end));
-        if (used + bytes > budget)
-            break;
-        used += bytes;
-        end = next;
+    for (qsizetype used = 0; end < text.size() && used < budget; ++used) {
+        const bool pair =
+            text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
     }
     return text.left(end);
 }
@@ -104,9 +105,9 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
 void EntryBox::limitEdit() {
     const QString before = before_;
     const QString now = text();
-    const qsizetype nowBytes = cp932::encodedLength(now);
-    const qsizetype beforeBytes = cp932::encodedLength(before);
-    if (undoing_ || byteLimit_ <= 0 || nowBytes <= byteLimit_ || nowBytes <= beforeBytes)
+    const qsizetype nowLength = characterCount(now);
+    const qsizetype beforeLength = characterCount(before);
+    if (undoing_ || limit_ <= 0 || nowLength <= limit_ || nowLength <= beforeLength)
         return;
     // The inserted part lies between what the texts share at the start and at the end.
     qsizetype prefix = 0;
@@ -125,8 +126,8 @@ void EntryBox::limitEdit() {
     const QStringView head = QStringView(now).left(prefix);
     const QStringView tail = QStringView(now).right(suffix);
     const QString inserted = now.mid(prefix, now.size() - prefix - suffix);
-    const qsizetype budget = std::max<qsizetype>(byteLimit_, beforeBytes) -
-                             cp932::encodedLength(head) - cp932::encodedLength(tail);
+    const qsizetype budget =
+        std::max<qsizetype>(limit_, beforeLength) - characterCount(head) - characterCount(tail);
     const qsizetype kept = fittingStart(inserted, std::max<qsizetype>(budget, 0)).size();
 
     // Deleting the excess as an edit keeps the undo history.

@@ -4,11 +4,12 @@
 
 // A text box of the entry dialogs.
 //
-// - Its input limit counts code page 932 bytes, so a double-byte character counts as two and
-//   what fits the box mostly fits the data file. The limit holds for everything the user puts
-//   in (keys, the input method, pasting, dropping); text set by the program is shown whole, and
-//   a box that already holds more than its limit still takes edits that do not lengthen it.
-//   What does not fit is cut at the end of the inserted part.
+// - Its input limit counts characters as the user sees them: a double-byte (full-width)
+//   character counts one, as a half-width one does (the data file cuts a field to its width in
+//   bytes when it is saved). The limit holds for everything the user puts in (keys, the input
+//   method, pasting, dropping); text set by the program is shown whole, and a box that already
+//   holds more than its limit still takes edits that do not lengthen it. What does not fit is
+//   cut at the end of the inserted part.
 // - With upper-casing on, typed characters (keys and input-method commits) become capitals
 //   before they reach the box; pasted or dropped text stays as it is.
 class EntryBox final : public QLineEdit {
@@ -19,9 +20,9 @@ public:
 
     explicit EntryBox(QWidget* parent = nullptr);
 
-    // Most bytes the user may enter; 0 for no limit.
-    void setByteLimit(int bytes) { byteLimit_ = bytes; }
-    int byteLimit() const { return byteLimit_; }
+    // Most characters the user may enter; 0 for no limit.
+    void setInputLimit(int characters) { limit_ = characters; }
+    int inputLimit() const { return limit_; }
     void setUpperCasing(bool on);
     bool upperCasing() const { return upperCasing_; }
     void setInputMode(InputMode mode);
@@ -36,7 +37,7 @@ private:
     // Cuts what the user's edit added beyond the limit.
     void limitEdit();
 
-    int byteLimit_ = 0;
+    int limit_ = 0;
     bool upperCasing_ = false;
     InputMode mode_ = InputMode::Hiragana;
     QString before_;       // the text as it stood before the edit being made

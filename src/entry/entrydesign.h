@@ -15,7 +15,7 @@ struct EntryDesign {
     };
     struct Box {
         const char16_t* caption; // of its Label2, kept with every space
-        int limit;               // code page 932 bytes
+        int limit;               // characters
         EntryBox::InputMode mode;
         int left, top, width;
         int captionLeft;

@@ -15,24 +15,37 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 constexpr std::array<const char16_t*, 3> kUnits{u"年", u"月", u"日"};
 constexpr std::array<const char16_t*, 2> kStationTypes{u"固定局", u"移動局"};
 
-// The captions were designed for a narrower face than most systems have; one that would be cut
-// off at the box beside it is drawn a little smaller instead.
-void fitCaption(QLabel* label, int width) {
-    QFont font = label->font();
+// Room kept between a caption and the box beside it, in twips.
+constexpr int kCaptionGap = 90;
+constexpr double kSmallestCaption = 6.0;
+
+// The captions were designed for a narrower face than most systems have. All captions of a
+// dialog share one size: the largest, up to the window's own, at which every one fits its place.
+void fitCaptions(const std::vector<QLabel*>& captions) {
+    if (captions.empty())
+        return;
+    QFont font = captions.front()->font();
     if (font.pointSizeF() <= 0)
         return;
-    const double smallest = font.pointSizeF() * 0.75;
-    while (QFontMetrics(font).horizontalAdvance(label->text()) > width &&
-           font.pointSizeF() - 0.5 >= smallest)
+    const auto fits = [&captions](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        return std::all_of(captions.begin(), captions.end(), [&metrics](const QLabel* label) {
+            return metrics.horizontalAdvance(label->text()) <= label->width();
+        });
+    };
+    while (!fits(font) && font.pointSizeF() - 0.5 >= kSmallestCaption)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    for (QLabel* label : captions)
+        label->setFont(font);
 }
 
 } // namespace
@@ -72,13 +85,16 @@ void EntryWindow::buildControls() {
 
     QFont boxFont(fonts::gothic());
     boxFont.setPointSizeF(10.5);
-    const auto caption = [this](QWidget* parent, const QString& text, const QString& name, double x,
-                                double top, double width, double height) {
+    std::vector<QLabel*> captions;
+    // A caption ending where a box begins keeps a gap to it.
+    const auto caption = [this, &captions](QWidget* parent, const QString& text,
+                                           const QString& name, double x, double top, double width,
+                                           double height) {
         auto* label = new QLabel(text, parent);
         label->setObjectName(name);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        place(label, x, top, width, height);
-        fitCaption(label, label->width());
+        place(label, x, top, width - kCaptionGap, height);
+        captions.push_back(label);
         return label;
     };
     const auto addBox = [&](int i) {
@@ -90,7 +106,7 @@ void EntryWindow::buildControls() {
         auto* box = new EntryBox(frame);
         box->setObjectName(QStringLiteral("Text1_%1").arg(i));
         box->setFont(boxFont);
-        box->setByteLimit(b.limit);
+        box->setInputLimit(b.limit);
         box->setInputMode(b.mode);
         box->setUpperCasing(i == 0 || i == 1);
         place(box, b.left, b.top, b.width, EntryDesign::kBoxHeight);
@@ -107,6 +123,7 @@ void EntryWindow::buildControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label1->setFont(boxFont);
     Label1->setAutoFillBackground(true);
     QPalette palette = Label1->palette();
     palette.setColor(QPalette::Window, colours::toQColor(colours::kWindowBackground, palette));
@@ -118,9 +135,10 @@ void EntryWindow::buildControls() {
         place(spin, d.spinLefts[size_t(i)], d.spinTop, d.spinWidth, d.spinHeight);
         connect(spin, &SpinButton::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
         UpDown1[size_t(i)] = spin;
+        // Under the spin buttons: no box beside them, so their whole width.
         auto* unit =
             caption(left, QString::fromUtf16(kUnits[size_t(i)]), QStringLiteral("Label4_%1").arg(i),
-                    d.unitLefts[size_t(i)], d.unitTop, 240, 240);
+                    d.unitLefts[size_t(i)], d.unitTop, 240 + kCaptionGap, 240);
         unit->setAlignment(Qt::AlignCenter);
     }
 
@@ -136,6 +154,7 @@ void EntryWindow::buildControls() {
 
     for (int i = 2; i < entryform::kBoxCount; ++i)
         addBox(i);
+    fitCaptions(captions);
 }
 
 QPushButton* EntryWindow::addButton(const char* name, const char16_t* caption, double left,

@@ -13,7 +13,7 @@ std::optional<QString> CommonDialog::show(Prompter::FileRequest request, QWidget
     request.filter = filter();
     request.filterIndex = 0;
     request.startFolder = startFolder_;
-    std::optional<QString> chosen = prompter_.fileName(request, parent);
+    std::optional<QString> chosen = prompter_.chooseFile(request, parent);
     if (chosen)
         fileName_ = *chosen;
     return chosen;

@@ -37,6 +37,10 @@ frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, Window
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::countdownTick);
+    auto* dayTimer = new QTimer(this);
+    dayTimer->setInterval(60 * 1000);
+    connect(dayTimer, &QTimer::timeout, this, &frmMain::newDayCheck);
+    dayTimer->start();
 
     buildMenus();
     buildGrid();
@@ -137,7 +141,13 @@ void frmMain::DataSort() {
 }
 
 void frmMain::LimitCheck() {
-    checks::LimitCheck(state_.store, clock_.today());
+    colouredFor_ = clock_.today();
+    checks::LimitCheck(state_.store, colouredFor_);
+}
+
+void frmMain::newDayCheck() {
+    if (clock_.today() != colouredFor_)
+        LimitCheck();
 }
 
 void frmMain::stopCountdownCommand() {

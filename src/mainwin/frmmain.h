@@ -46,6 +46,9 @@ public:
     void DupeCheck2Mem();
     void DataSort() override;
     void LimitCheck() override;
+    // Once a minute: the expiry colours count the days from today, so a session that runs into
+    // a new day gets them again.
+    void newDayCheck();
 
     // Stops the countdown for good: the title goes back to the program title and the menu item
     // that stops the countdown disappears. Does nothing once stopped.
@@ -126,8 +129,9 @@ private:
     void showFileError(const QString& text);
     bool wrongExtension(const std::optional<QString>& name);
 
-    // The closing sequence: whether the window may close, then what happens when it does.
-    bool mayClose();
+    // The closing sequence: the save question, whose answer decides whether the window may
+    // close (or another file replace the register), then what happens when it closes.
+    bool settleUnsavedChanges();
     bool saveAtExit();
     void finishClosing();
     void storeWindowGeometry();
@@ -146,8 +150,9 @@ private:
     std::array<qint32, kGridColumnCount> columnWidths_;
     std::vector<QPointer<QWidget>> windows_;
     // The grid's areas whose mouse events the window handles.
-    QPointer<QWidget> cellArea_;
-    QPointer<QWidget> numberArea_;
+    std::array<QPointer<QWidget>, 4> gridAreas_;
+    // The day the expiry colours were last worked out for.
+    QDate colouredFor_;
     bool applyingWidths_ = false;
     bool closed_ = false;
     // Where the settings put the window, to write their values back unchanged while it stays.

@@ -14,7 +14,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!mayClose()) {
+    if (!settleUnsavedChanges()) {
         event->ignore();
         return;
     }
@@ -24,7 +24,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     emit finished();
 }
 
-bool frmMain::mayClose() {
+bool frmMain::settleUnsavedChanges() {
     if (state_.store.Modified != 1)
         return true;
     const Prompter::Answer answer = prompter_.message(
@@ -33,9 +33,12 @@ bool frmMain::mayClose() {
         this);
     switch (answer) {
     case Prompter::Answer::Yes:
-        // Closing after a save that did not happen would lose the changes: stay open, so the
-        // user can save elsewhere or close again and answer No.
-        return saveAtExit();
+        // Going on after a save that did not happen would lose the changes: stay, so the user
+        // can save elsewhere or try again and answer No.
+        if (!saveAtExit())
+            return false;
+        state_.store.Modified = 0;
+        return true;
     case Prompter::Answer::No:
         return true;
     default:

@@ -1,6 +1,7 @@
 // Start-up, the settings file as the window applies it, and the data file commands.
 #include "mainwin/frmmain.h"
 
+#include "platform/gui/framewatch.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
@@ -54,6 +55,8 @@ void frmMain::readSettings() {
         return;
     }
     applyWindowGeometry();
+    // Once the frame is known the stored outer size can be met exactly.
+    whenFramed(this, [this] { applyWindowGeometry(); });
     for (int column = 0; column < kGridColumnCount; ++column) {
         if (const auto width = state_.settings.Grid[size_t(column)]; width && *width > 0)
             columnWidths_[size_t(column)] = *width;
@@ -75,7 +78,7 @@ void frmMain::applyWindowGeometry() {
         size.setWidth(twips::toPixels(*s.MainWidth, dpiX()));
     if (s.MainHeight && *s.MainHeight > 0)
         size.setHeight(twips::toPixels(*s.MainHeight, dpiY()));
-    // The stored size is the outer one; the frame is only known once the window is shown.
+    // The stored size is the outer one; before the frame is known it is taken as the inner one.
     resize((size - margins).expandedTo(minimumSizeHint()));
     move(position);
     moveOntoScreen();
@@ -166,7 +169,7 @@ bool frmMain::saveDataFile(const QString& path) {
 void frmMain::openCommand() {
     StopAutoExit();
     const std::optional<QString> chosen = CommonDialog1.showOpen(kOpenTitle, this);
-    if (!chosen || wrongExtension(chosen))
+    if (!chosen || wrongExtension(chosen) || !settleUnsavedChanges())
         return;
     openDataFile(*dataFileName(*chosen), false);
 }

@@ -16,6 +16,7 @@
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -86,7 +87,8 @@ void frmMain::buildGrid() {
     connect(columns, &QHeaderView::sectionResized, this,
             [this](int column, int, int size) { columnResized(column, size); });
 
-    if (auto* corner = Grid1->findChild<QAbstractButton*>())
+    auto* corner = Grid1->findChild<QAbstractButton*>();
+    if (corner)
         corner->installEventFilter(new CornerPainter(corner));
 
     connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -98,10 +100,13 @@ void frmMain::buildGrid() {
             [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
     connect(model_, &QAbstractItemModel::modelReset, this, &frmMain::restoreView);
 
-    cellArea_ = Grid1->viewport();
-    numberArea_ = rows->viewport();
-    cellArea_->installEventFilter(this);
-    numberArea_->installEventFilter(this);
+    // The mouse acts anywhere in the grid: the cells, the number column, the header row and
+    // the corner where the two meet.
+    gridAreas_ = {Grid1->viewport(), rows->viewport(), columns->viewport(), corner};
+    for (const QPointer<QWidget>& area : gridAreas_) {
+        if (area)
+            area->installEventFilter(this);
+    }
     restoreView();
 }
 
@@ -140,7 +145,10 @@ void frmMain::columnResized(int column, int newPixels) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    const bool onGrid = watched && (watched == cellArea_ || watched == numberArea_);
+    const bool onGrid = watched && std::any_of(gridAreas_.begin(), gridAreas_.end(),
+                                               [watched](const QPointer<QWidget>& area) {
+                                                   return area.data() == watched;
+                                               });
     if (!onGrid)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {

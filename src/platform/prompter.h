@@ -53,4 +53,9 @@ public:
     virtual std::optional<QString> fileName(const FileRequest& request, QWidget* parent) = 0;
     // The chosen colour as 0x00BBGGRR, or nothing when the user cancelled.
     virtual std::optional<quint32> colour(const ColourRequest& request, QWidget* parent) = 0;
+
+    // The file dialog with everything its flags ask for: as fileName(), and with CreatePrompt a
+    // save dialog takes a name that does not exist yet only once the user agrees to create it;
+    // otherwise the dialog comes back with that name.
+    std::optional<QString> chooseFile(FileRequest request, QWidget* parent);
 };

@@ -330,11 +330,12 @@ void frmPrint::Command3Click() {
 }
 
 void frmPrint::setDocumentBackground(bool red) {
-    // Off the red phase the boxes show the dialog's own face again.
+    // Off the red phase the boxes show the dialog's own face again. A button fills its
+    // background from its own role (the button colour), not from the window colour.
     for (QCheckBox* box : Check1) {
         box->setAutoFillBackground(red);
         if (red)
-            setBackground(box, QPalette::Window, kRed);
+            setBackground(box, box->backgroundRole(), kRed);
         else
             box->setPalette(QPalette());
     }

@@ -1,8 +1,10 @@
 #include "settings/windowplacement.h"
 
+#include "platform/gui/framewatch.h"
 #include "platform/gui/twips.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <cmath>
@@ -17,6 +19,14 @@ int dpiX(const QWidget* widget) {
 
 int dpiY(const QWidget* widget) {
     return widget->logicalDpiY() > 0 ? widget->logicalDpiY() : 96;
+}
+
+void centreNow(QWidget* window, const QWidget* other) {
+    const QRect outer = other->frameGeometry();
+    const QRect own = window->frameGeometry();
+    const double left = outer.left() + outer.width() / 2.0 - own.width() / 2.0;
+    const double top = outer.top() + outer.height() / 2.0 - own.height() / 2.0;
+    window->move(QPoint(int(std::lround(left)), int(std::lround(top))));
 }
 
 } // namespace
@@ -36,11 +46,12 @@ void setFixedTwipsSize(QWidget* window, double width, double height) {
 void centreOn(QWidget* window, const QWidget* other) {
     if (!other)
         return;
-    const QRect outer = other->frameGeometry();
-    const QRect own = window->frameGeometry();
-    const double left = outer.left() + outer.width() / 2.0 - own.width() / 2.0;
-    const double top = outer.top() + outer.height() / 2.0 - own.height() / 2.0;
-    window->move(QPoint(int(std::lround(left)), int(std::lround(top))));
+    centreNow(window, other);
+    // The window's own frame is known only once it is shown: centre it again on its real frame.
+    whenFramed(window, [window, other = QPointer<const QWidget>(other)] {
+        if (other)
+            centreNow(window, other);
+    });
 }
 
 } // namespace placement

@@ -11,7 +11,8 @@ void setTwipsGeometry(QWidget* widget, double left, double top, double width, do
 // Gives a window a fixed client area.
 void setFixedTwipsSize(QWidget* window, double width, double height);
 // Moves a window so that its centre falls on the centre of another window, both taken with
-// their frames. Does nothing without the other window.
+// their frames, and again once the window is shown and its own frame is known. Does nothing
+// without the other window.
 void centreOn(QWidget* window, const QWidget* other);
 
 } // namespace placement

@@ -53,51 +53,59 @@ TEST(EntryBox, UpperCasesTypedTextButNotPastedText) {
     EXPECT_EQ(plain.text(), u"ja1abc"_qs);
 }
 
-TEST(EntryBox, DoubleByteCharactersCountTwiceTowardsTheLimit) {
-    EntryBox box;
-    box.setByteLimit(17);
-    typeText(&box, u"山田太郎山田太郎山田"_qs); // 10 kanji, 20 bytes
-    EXPECT_EQ(box.text(), u"山田太郎山田太郎"_qs);
-    typeText(&box, u"山"_qs);
-    EXPECT_EQ(box.text(), u"山田太郎山田太郎"_qs);
-    typeText(&box, u"ab"_qs); // one single byte still fits
-    EXPECT_EQ(box.text(), u"山田太郎山田太郎a"_qs);
-
-    // Half-width katakana take one byte each.
-    EntryBox kana;
-    kana.setByteLimit(5);
-    typeText(&kana, u"ﾔﾏﾀﾞﾀﾛｳ"_qs);
-    EXPECT_EQ(kana.text(), u"ﾔﾏﾀﾞﾀ"_qs);
+TEST(EntryBox, TheLimitCountsCharactersWhateverTheirWidth) {
+    struct Case {
+        int limit;
+        const char16_t* typed;
+        const char16_t* shown;
+    };
+    const Case cases[] = {
+        {7, u"ＪＡ１ＡＢＣＤＥ", u"ＪＡ１ＡＢＣＤ"}, // a call sign typed in full width
+        {7, u"ja1abcdef", u"ja1abcd"},
+        {17, u"山田太郎山田太郎山田太郎山田太郎山田", u"山田太郎山田太郎山田太郎山田太郎山"},
+        {5, u"ﾔﾏﾀﾞﾀﾛｳ", u"ﾔﾏﾀﾞﾀ"}, // the sound mark is a character of its own
+    };
+    for (const Case& c : cases) {
+        EntryBox box;
+        box.setInputLimit(c.limit);
+        typeText(&box, QString::fromUtf16(c.typed));
+        EXPECT_EQ(box.text(), QString::fromUtf16(c.shown)) << box.text().toStdString();
+    }
 
     // A paste is cut to what fits, at the place it went in; the rest stays.
     EntryBox pasted;
-    pasted.setByteLimit(9);
+    pasted.setInputLimit(5);
     pasted.setText(u"ab"_qs);
     pasted.setCursorPosition(1);
     QGuiApplication::clipboard()->setText(u"一二三四五"_qs);
     pasted.paste();
     EXPECT_EQ(pasted.text(), u"a一二三b"_qs);
     EXPECT_EQ(pasted.cursorPosition(), 4);
-    pasteByKeyboard(&pasted, u"xy"_qs); // one byte was left
-    EXPECT_EQ(pasted.text(), u"a一二三xb"_qs);
     pasteByKeyboard(&pasted, u"z"_qs);
-    EXPECT_EQ(pasted.text(), u"a一二三xb"_qs);
+    EXPECT_EQ(pasted.text(), u"a一二三b"_qs);
 
-    // So is a commit from the input method.
+    // So is a commit from the input method; a pair of surrogates is one character.
     EntryBox composed;
-    composed.setByteLimit(4);
-    commitFromInputMethod(&composed, u"免許番号"_qs);
-    EXPECT_EQ(composed.text(), u"免許"_qs);
+    composed.setInputLimit(4);
+    commitFromInputMethod(&composed, u"𠮷野家です"_qs);
+    EXPECT_EQ(composed.text(), u"𠮷野家で"_qs);
+
+    // A full-width call sign as the edit dialog loads it still takes a seventh character.
+    EntryBox loaded;
+    loaded.setInputLimit(7);
+    loaded.setText(u"ＪＡ１ＡＢＣ"_qs);
+    typeText(&loaded, u"DE"_qs);
+    EXPECT_EQ(loaded.text(), u"ＪＡ１ＡＢＣD"_qs);
 }
 
 TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     EntryBox box;
-    box.setByteLimit(7);
-    box.setText(u"ＪＡ１ＡＢＣ"_qs); // 12 bytes
+    box.setInputLimit(4);
+    box.setText(u"ＪＡ１ＡＢＣ"_qs);
     EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
     typeText(&box, u"D"_qs);
     EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
-    // Replacing a character by one no longer is fine.
+    // Replacing a character by another is fine.
     box.setSelection(5, 1);
     typeText(&box, u"d"_qs);
     EXPECT_EQ(box.text(), u"ＪＡ１ＡＢd"_qs);
@@ -111,7 +119,7 @@ TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     box.selectAll();
     QGuiApplication::clipboard()->setText(u"ＪＡ１ＡＢＣＤＥ"_qs);
     box.paste();
-    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢ"_qs);
+    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
 }
 
 TEST(EntryBox, InputModesBecomeInputMethodHints) {

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <functional>
 #include <gtest/gtest.h>
@@ -96,6 +97,23 @@ protected:
 // Pixels of a measure in twips on the widget's screen.
 inline int px(const QWidget& widget, double twips) {
     return twips::toPixels(twips, widget.logicalDpiX());
+}
+
+// All captions of a dialog at one size, each whole in its place and ending short of its box; the
+// date display in the boxes' font.
+inline void expectCaptionsFit(const EntryWindow& dialog) {
+    const double size = dialog.Label2[0]->font().pointSizeF();
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label == dialog.Label1)
+            continue;
+        EXPECT_EQ(label->font().pointSizeF(), size) << label->objectName().toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
+    for (size_t i = 0; i < dialog.Text1.size(); ++i)
+        EXPECT_LT(dialog.Label2[i]->geometry().right() + 1, dialog.Text1[i]->geometry().left())
+            << i;
+    EXPECT_EQ(dialog.Label1->font(), dialog.Text1[0]->font());
 }
 
 // Typing: one key press per character, as the keyboard sends it.

@@ -50,7 +50,7 @@ TEST_F(EditTest, LayoutNamesAndCaptions) {
 
     const std::array<int, 15> limits{7, 12, 13, 20, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
     for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(dialog->Text1[size_t(i)]->byteLimit(), limits[size_t(i)]) << i;
+        EXPECT_EQ(dialog->Text1[size_t(i)]->inputLimit(), limits[size_t(i)]) << i;
     EXPECT_EQ(dialog->Text1[0]->geometry().topLeft(), QPoint(px(*left, 1440), px(*left, 360)));
     EXPECT_EQ(dialog->Text1[4]->width(), px(*left, 1815));
     EXPECT_EQ(dialog->Text1[9]->width(), px(*left, 1815));
@@ -78,6 +78,7 @@ TEST_F(EditTest, LayoutNamesAndCaptions) {
     }
     EXPECT_EQ(dialog->Command3->parentWidget(), left);
     EXPECT_EQ(dialog->Command3->text(), u"免許期限日5年延長"_qs);
+    expectCaptionsFit(*dialog);
     EXPECT_EQ(dialog->Command3->geometry(),
               QRect(px(*left, 3600), px(*left, 1800), px(*left, 2052), px(*left, 312)));
 }

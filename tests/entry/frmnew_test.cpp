@@ -46,7 +46,7 @@ TEST_F(NewRegistrationTest, LayoutNamesAndCaptions) {
         auto* box = dialog->findChild<EntryBox*>(u"Text1_%1"_qs.arg(i));
         ASSERT_EQ(box, dialog->Text1[size_t(i)]) << i;
         EXPECT_EQ(box->parentWidget(), i < 9 ? left : right) << i;
-        EXPECT_EQ(box->byteLimit(), limits[size_t(i)]) << i;
+        EXPECT_EQ(box->inputLimit(), limits[size_t(i)]) << i;
         EXPECT_EQ(box->height(), px(*box, 324)) << i;
         EXPECT_EQ(box->upperCasing(), i < 2) << i;
         EXPECT_EQ(box->font().pointSizeF(), 10.5);
@@ -87,6 +87,7 @@ TEST_F(NewRegistrationTest, LayoutNamesAndCaptions) {
               QRect(px(*left, 5280), px(*left, 5640), px(*left, 972), px(*left, 372)));
     EXPECT_EQ(dialog->Command2->text(), u"キャンセル"_qs);
     EXPECT_FALSE(dialog->Command1->autoDefault());
+    expectCaptionsFit(*dialog);
 }
 
 TEST_F(NewRegistrationTest, OpensEmptyWithTodayAndRegistersIntoAnEmptyRegister) {

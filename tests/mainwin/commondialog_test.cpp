@@ -1,5 +1,6 @@
 #include "mainwin/commondialog.h"
 #include "support/scriptedprompter.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -42,5 +43,38 @@ TEST(CommonDialog, EachUseSetsItsProperties) {
     dialog.showOpen(u"連結"_qs, nullptr);
     EXPECT_EQ(prompter.lastFileRequest()->fileName, u"/data/b.stn"_qs);
     EXPECT_EQ(dialog.fileName(), u"/data/c.stn"_qs);
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+TEST(CommonDialog, SaveAsksBeforeCreatingAFileThatDoesNotExist) {
+    TempFolder folder;
+    const QString existing = folder.write(u"a.stn"_qs, {});
+    const QString fresh = folder.file(u"new.stn"_qs);
+    ScriptedPrompter prompter;
+    CommonDialog dialog(prompter, folder.path());
+
+    prompter.nextFileName(existing);
+    EXPECT_EQ(dialog.showSave(u"保存題"_qs, existing, nullptr), existing);
+    EXPECT_TRUE(prompter.messages().empty());
+
+    // No brings the dialog back with the name; Yes takes it.
+    prompter.nextFileName(fresh);
+    prompter.nextAnswer(Prompter::Answer::No);
+    prompter.nextFileName(fresh);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    EXPECT_EQ(dialog.showSave(u"保存題"_qs, existing, nullptr), fresh);
+    const Prompter::Message* question = prompter.lastMessage();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text,
+              u"new.stn\nこのファイルは存在しません。\nファイルを作成しますか？"_qs);
+    EXPECT_EQ(question->title, u"保存題"_qs);
+    EXPECT_EQ(question->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, fresh);
+
+    // The open dialogs never ask.
+    prompter.nextFileName(fresh);
+    EXPECT_EQ(dialog.showOpen(u"開く題"_qs, nullptr), fresh);
+    EXPECT_EQ(prompter.messages().size(), 2u);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }

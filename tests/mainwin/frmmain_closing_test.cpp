@@ -99,6 +99,7 @@ TEST_F(MainWindowTest, SaveQuestionYesWithoutADataFileAsksForAName) {
     // A wrong extension: the message, and the window stays open.
     prompter.nextAnswer(Prompter::Answer::Yes);
     prompter.nextFileName(data.file(u"list.txt"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompter.lastMessage()->text, u"ファイル名（拡張子.stn）が違います"_qs);
@@ -109,6 +110,7 @@ TEST_F(MainWindowTest, SaveQuestionYesWithoutADataFileAsksForAName) {
     QDir(data.path()).mkpath(u"BackUp"_qs);
     prompter.nextAnswer(Prompter::Answer::Yes);
     prompter.nextFileName(data.file(u"list.STN"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(data.file(u"list.stn"_qs)));
     EXPECT_EQ(readBackSettings().DataFile, data.file(u"list.stn"_qs));

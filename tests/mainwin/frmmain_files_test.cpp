@@ -96,6 +96,50 @@ TEST_F(MainWindowTest, AFailedOpenKeepsTheRegisterAndItsDataFile) {
     EXPECT_EQ(state.store.Modified, 0);
 }
 
+TEST_F(MainWindowTest, OpenWithUnsavedChangesAsksTheClosingQuestionFirst) {
+    const QString list = writeRegister(u"list.stn"_qs, stations::numbered(3));
+    const QString other = writeRegister(u"other.stn"_qs, stations::numbered(2));
+    writeSettings();
+    auto window = start();
+    state.store.Modified = 1; // changes, and no data file yet
+
+    // Cancel, or a save that does not happen, keeps the register.
+    prompter.nextFileName(other);
+    prompter.nextAnswer(Prompter::Answer::Cancel);
+    prompter.nextFileName(other);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    prompter.nextFileName(std::nullopt); // the save dialog cancelled
+    window->file_open->trigger();
+    ASSERT_NE(prompter.lastMessage(), nullptr);
+    const Prompter::Message question = *prompter.lastMessage();
+    EXPECT_EQ(question.text, u"Velmoraデータを保存しますか？"_qs);
+    EXPECT_EQ(question.title, u"Velmoraの終了"_qs);
+    EXPECT_EQ(question.buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(question.icon, Prompter::Icon::Question);
+    window->file_open->trigger();
+    EXPECT_EQ(state.store.Count(), 0);
+    EXPECT_TRUE(state.store.DataFile.isEmpty());
+    EXPECT_EQ(state.store.Modified, 1);
+
+    // No opens the file.
+    prompter.nextFileName(other);
+    prompter.nextAnswer(Prompter::Answer::No);
+    window->file_open->trigger();
+    EXPECT_EQ(state.store.Count(), 2);
+    EXPECT_EQ(state.store.DataFile, other);
+
+    // Yes saves, then opens.
+    window->DelGrid2Mem(1);
+    prompter.nextFileName(list);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window->file_open->trigger();
+    EXPECT_EQ(data.read(u"other.stn"_qs).size(), datafile::kRecordSize);
+    EXPECT_EQ(state.store.Count(), 3);
+    EXPECT_EQ(state.store.DataFile, list);
+    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
 TEST_F(MainWindowTest, OpeningAnEmptyFileEmptiesTheGrid) {
     const QString full = writeRegister(u"full.stn"_qs, stations::numbered(4));
     const QString empty = writeRegister(u"empty.stn"_qs, {});
@@ -117,6 +161,7 @@ TEST_F(MainWindowTest, SaveWritesTheFileAndClearsTheMark) {
 
     const QString other = data.file(u"other.STN"_qs);
     prompter.nextFileName(other);
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     window->file_Save->trigger();
     const Prompter::FileRequest save = *prompter.lastFileRequest();
     EXPECT_EQ(save.title, u"Velmoraデータの保存"_qs);
@@ -126,7 +171,7 @@ TEST_F(MainWindowTest, SaveWritesTheFileAndClearsTheMark) {
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_EQ(data.read(u"other.stn"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(data.read(u"BackUp/20240401other.stn"_qs), data.read(u"other.stn"_qs));
-    EXPECT_TRUE(prompter.messages().empty());
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
@@ -134,6 +179,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
     auto window = startWith(path);
     window->DelGrid2Mem(2);
     prompter.nextFileName(data.file(u"no such folder/list.stn"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
     const Prompter::Message* error = prompter.lastMessage();
@@ -146,6 +192,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
 
     // A wrong extension saves nothing either.
     prompter.nextFileName(data.file(u"list.txt"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
     EXPECT_EQ(state.store.Modified, 1);
@@ -158,9 +205,10 @@ TEST_F(MainWindowTest, AFailedBackupCopyStillCountsAsSaved) {
     window->DelGrid2Mem(2);
     TempFolder elsewhere; // no BackUp folder here
     prompter.nextFileName(elsewhere.file(u"list.stn"_qs));
+    prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_Save->trigger();
-    ASSERT_EQ(prompter.messages().size(), 1u);
+    ASSERT_EQ(prompter.messages().size(), 2u);
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
     EXPECT_EQ(elsewhere.read(u"list.stn"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(state.store.Modified, 0);

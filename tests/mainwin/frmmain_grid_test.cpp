@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -66,6 +67,35 @@ TEST_F(MainWindowTest, DoubleClickOpensTheEditDialogForThatRow) {
     EXPECT_EQ(state.store.CurrentIndex, 4);
     EXPECT_EQ(opened, std::vector<std::string>{"edit"});
     EXPECT_FALSE(window->countdownRunning());
+}
+
+TEST_F(MainWindowTest, TheHeaderRowAndTheCornerActAsTheRestOfTheGrid) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(6));
+    auto window = startWith(path);
+    window->show();
+    QTableView* grid = window->Grid1;
+    grid->selectRow(2);
+    ASSERT_EQ(window->currentRow(), 3);
+    auto* corner = grid->findChild<QAbstractButton*>();
+    ASSERT_NE(corner, nullptr);
+    for (QWidget* area : {grid->horizontalHeader()->viewport(), static_cast<QWidget*>(corner)}) {
+        opened.clear();
+        const QPoint at = area->rect().center();
+        sendMouse(area, QEvent::MouseButtonDblClick, Qt::LeftButton, at);
+        EXPECT_EQ(opened, std::vector<std::string>{"edit"});
+        EXPECT_EQ(state.store.CurrentIndex, 3);
+
+        prompter.nextAnswer(Prompter::Answer::Yes);
+        sendMouse(area, QEvent::MouseButtonPress, Qt::RightButton, at);
+        sendMouse(area, QEvent::MouseButtonRelease, Qt::RightButton, at);
+        ASSERT_NE(prompter.lastMessage(), nullptr);
+        EXPECT_TRUE(prompter.lastMessage()->text.startsWith(cell(*window, 3, 1)));
+        EXPECT_EQ(opened, (std::vector<std::string>{"edit", "print"}));
+        EXPECT_EQ(state.print.PrintRecordIndex, 3);
+        prompter.clearSeen();
+    }
+    EXPECT_EQ(window->currentRow(), 3);
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 TEST_F(MainWindowTest, TheViewKeepsItsRowAndScrollPlaceThroughASort) {

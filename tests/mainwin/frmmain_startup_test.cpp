@@ -191,6 +191,43 @@ TEST_F(MainWindowTest, StartUpOpensTheLastDataFileSortedAndColoured) {
     EXPECT_TRUE(window->countdownRunning());
 }
 
+TEST_F(MainWindowTest, ANewDayRecoloursTheRows) {
+    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(1, QDate(2024, 5, 2)));
+    auto window = startWith(path);
+    const QAbstractItemModel* model = window->Grid1->model();
+    const auto colour = [model] {
+        return model->data(model->index(0, 4), Qt::BackgroundRole).value<QColor>();
+    };
+    EXPECT_EQ(colour(), QColor(255, 0, 0)); // 31 days left
+    clock.set(QDate(2024, 4, 2));
+    window->newDayCheck();
+    EXPECT_EQ(colour(), QColor(255, 0, 255)); // 30
+}
+
+TEST_F(MainWindowTest, TheOuterPlaceAndSizeStayTheSameOverRestarts) {
+    SettingsValues values;
+    values.MainLeft = 1500;
+    values.MainTop = 1200;
+    values.MainWidth = 9000;
+    values.MainHeight = 6000;
+    writeSettings(values);
+    for (int run = 0; run < 3; ++run) {
+        auto window = start();
+        window->show();
+        const int dpi = window->logicalDpiX();
+        EXPECT_EQ(window->frameGeometry(),
+                  QRect(twips::toPixels(1500, dpi), twips::toPixels(1200, dpi),
+                        twips::toPixels(9000, dpi), twips::toPixels(6000, dpi)));
+        window->StopAutoExit();
+        ASSERT_TRUE(window->close());
+        const SettingsValues written = readBackSettings();
+        EXPECT_EQ(written.MainLeft, 1500.0f) << run;
+        EXPECT_EQ(written.MainTop, 1200.0f) << run;
+        EXPECT_EQ(written.MainWidth, 9000.0f) << run;
+        EXPECT_EQ(written.MainHeight, 6000.0f) << run;
+    }
+}
+
 TEST_F(MainWindowTest, StartUpWithAMissingDataFileStartsEmptyWithoutAMessage) {
     const QString path = data.file(u"gone.stn"_qs);
     auto window = startWith(path);

@@ -59,9 +59,13 @@ TEST(frmAbout, ShowsTitleVersionAndIconCentredOnTheMainWindow) {
     EXPECT_EQ(box.lblTitle->font().pointSize(), 12);
     EXPECT_FALSE(box.picIcon->pixmap().isNull());
 
+    // Centred on the main window, both with their frames as shown.
+    main.show();
+    box.show();
+    const QRect outer = main.frameGeometry();
     const QRect frame = box.frameGeometry();
-    EXPECT_NEAR(frame.left() + frame.width() / 2.0, 100 + 450, 1.0);
-    EXPECT_NEAR(frame.top() + frame.height() / 2.0, 80 + 350, 1.0);
+    EXPECT_NEAR(frame.left() + frame.width() / 2.0, outer.left() + outer.width() / 2.0, 1.0);
+    EXPECT_NEAR(frame.top() + frame.height() / 2.0, outer.top() + outer.height() / 2.0, 1.0);
 
     for (const char* name : {"picIcon", "lblTitle", "lblVersion", "Line1_0", "Line1_1", "cmdOK"})
         EXPECT_NE(box.findChild<QWidget*>(QLatin1String(name)), nullptr) << name;

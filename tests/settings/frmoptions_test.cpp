@@ -50,9 +50,13 @@ TEST_F(OptionsFixture, LoadingClosesThePreviewCentresAndShowsTheStoredValues) {
     EXPECT_TRUE(dialog->isModal());
     EXPECT_EQ(dialog->parentWidget(), &main);
 
+    // Centred on the main window, both with their frames as shown.
+    main.show();
+    dialog->show();
+    const QRect outer = main.frameGeometry();
     const QRect frame = dialog->frameGeometry();
-    EXPECT_NEAR(frame.left() + frame.width() / 2.0, 200 + 400, 1.0);
-    EXPECT_NEAR(frame.top() + frame.height() / 2.0, 150 + 300, 1.0);
+    EXPECT_NEAR(frame.left() + frame.width() / 2.0, outer.left() + outer.width() / 2.0, 1.0);
+    EXPECT_NEAR(frame.top() + frame.height() / 2.0, outer.top() + outer.height() / 2.0, 1.0);
 
     EXPECT_EQ(dialog->documentFrame->title(), QStringLiteral("書類"));
     EXPECT_EQ(dialog->envelopeFrame->title(), QStringLiteral("封筒"));
