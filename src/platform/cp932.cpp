@@ -181,6 +181,11 @@ bool canEncode(QStringView text) {
     return firstUnmappableCharacter(text).isEmpty();
 }
 
+bool roundTrips(QStringView text) {
+    const EncodeResult encoded = encode(text);
+    return encoded.ok() && decode(encoded.bytes) == text;
+}
+
 QString firstUnmappableCharacter(QStringView text) {
     const EncodingTable& table = encodingTable();
     const char16_t* const begin = text.utf16();

@@ -39,6 +39,9 @@ EncodeResult encode(QStringView text);
 
 // True when every character of text has a code page 932 code.
 bool canEncode(QStringView text);
+// True when text decodes back from its code page 932 form unchanged: no character is missing
+// or written as the look-alike that stands in for it (U+301C as U+FF5E, and the like).
+bool roundTrips(QStringView text);
 
 // The first character (as a whole code point, surrogate pairs joined) that code page 932
 // cannot hold, or an empty string when there is none. For messages that name the character.

@@ -7,6 +7,7 @@
 #include "print/core/pagesize.h"
 #include "print/core/paintersurface.h"
 #include "print/core/printfill.h"
+#include "print/core/recordingsurface.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -174,14 +175,26 @@ void frmView::paintPicture2() {
         picture3_.scaled(picture2Pixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
+void frmView::reportDrawFailure(const QString& text) {
+    prompter_.message({text, state_.program.title, Prompter::Buttons::Ok, Prompter::Icon::Warning},
+                      this);
+}
+
 void frmView::showDocument(int doc) {
     clearPictures();
+    Result drawn;
     {
         PainterSurface surface(picture3_, pageTwips_);
-        printfill::drawDocument(surface, doc, 3,
-                                PageInputs{state_.print, state_.bureau, state_.settings});
+        drawn = printfill::drawDocument(surface, doc, 3,
+                                        PageInputs{state_.print, state_.bureau, state_.settings});
     }
     state_.print.PreviewDoc = qint16(doc);
+    if (!drawn) {
+        // No part of a page that broke off is shown as if it were the page.
+        picture3_.fill(Qt::white);
+        reportDrawFailure(QStringLiteral("%1を表示できませんでした。\n%2")
+                              .arg(printfill::documentName(doc), drawn.error));
+    }
     paintPicture2();
 }
 
@@ -209,6 +222,18 @@ bool frmView::PrintSel() {
     const int doc = state_.print.PreviewDoc;
     if (doc < 0 || doc >= printfill::kDocumentCount)
         return false;
+    const PageInputs inputs{state_.print, state_.bureau, state_.settings};
+    const QSizeF page = printerPageTwips();
+
+    // A page that cannot be drawn would go out blank: try it first, and send nothing.
+    {
+        RecordingSurface trial(page);
+        if (const Result drawn = printfill::drawDocument(trial, doc, 1, inputs); !drawn) {
+            reportDrawFailure(QStringLiteral("%1を印刷できませんでした。\n%2")
+                                  .arg(printfill::documentName(doc), drawn.error));
+            return false;
+        }
+    }
 
     QString pdfPath;
     if (printers_.currentIsPdf()) {
@@ -231,7 +256,6 @@ bool frmView::PrintSel() {
 
     // One page, one job: the page is drawn with the same routine as the preview, then the job
     // ends. A failure is reported, and the preview stays on the same page.
-    const QSizeF page = printerPageTwips();
     std::unique_ptr<PrintJob> job = printers_.startJob(printfill::documentName(doc), pdfPath);
     std::optional<QString> failure;
     {
@@ -239,10 +263,11 @@ bool frmView::PrintSel() {
         if (!surface.isActive()) {
             failure = QStringLiteral("印刷を始められませんでした。");
         } else {
-            printfill::drawDocument(surface, doc, 1,
-                                    PageInputs{state_.print, state_.bureau, state_.settings});
+            const Result drawn = printfill::drawDocument(surface, doc, 1, inputs);
             if (!surface.finish())
                 failure = QStringLiteral("印刷を終えられませんでした。");
+            if (!drawn)
+                failure = drawn.error;
         }
     }
     if (!failure)

@@ -61,6 +61,7 @@ private:
     void DisableButtons();
     void EnableButtons();
     void showDocument(int doc);
+    void reportDrawFailure(const QString& text);
     void clearPictures();
     void paintPicture2();
     void placePicture2();

@@ -250,6 +250,12 @@ Result copyBackup(const QString& dataFile, const QString& backupPath) {
     QByteArray bytes;
     if (Result read = readExactly(source, source.size(), dataFile, bytes); !read)
         return read;
+    // A data file kept outside the program folder has no backup folder until the first copy.
+    // Only the backup folder itself is made: a missing data folder is an error.
+    const QString folder = QFileInfo(backupPath).path();
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+        return Result::failure(
+            withPath(QStringLiteral("バックアップ用のフォルダを作成できませんでした。"), folder));
     return writeWholeFile(backupPath, bytes);
 }
 

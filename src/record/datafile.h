@@ -62,6 +62,7 @@ Result writeFile(const QString& path, const std::vector<StationRecord>& records)
 QString backupPathFor(const QString& dataFile, QDate today);
 
 // Copies dataFile to backupPath, replacing an older copy only once the new one is complete.
+// Creates the backup folder beside the data file when it is missing.
 Result copyBackup(const QString& dataFile, const QString& backupPath);
 
 // What happened to the register.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -61,16 +62,24 @@ QString formatSingle(float value) {
 struct IntKey {
     const char* name;
     qint32 SettingsValues::*member;
+    bool offset = false; // a print offset: kept within the options dialog's range
 };
 
 const IntKey kIntKeys[] = {
-    {"ViewLeft", &SettingsValues::ViewLeft},     {"ViewTop", &SettingsValues::ViewTop},
-    {"ViewWidth", &SettingsValues::ViewWidth},   {"ViewHeight", &SettingsValues::ViewHeight},
-    {"NewLeft", &SettingsValues::NewLeft},       {"NewTop", &SettingsValues::NewTop},
-    {"EditLeft", &SettingsValues::EditLeft},     {"EditTop", &SettingsValues::EditTop},
-    {"frmShoku", &SettingsValues::frmShoku},     {"MojiShoku", &SettingsValues::MojiShoku},
-    {"YohakuLeft", &SettingsValues::YohakuLeft}, {"YohakuTop", &SettingsValues::YohakuTop},
-    {"FutoLeft", &SettingsValues::FutoLeft},     {"FutoTop", &SettingsValues::FutoTop},
+    {"ViewLeft", &SettingsValues::ViewLeft},
+    {"ViewTop", &SettingsValues::ViewTop},
+    {"ViewWidth", &SettingsValues::ViewWidth},
+    {"ViewHeight", &SettingsValues::ViewHeight},
+    {"NewLeft", &SettingsValues::NewLeft},
+    {"NewTop", &SettingsValues::NewTop},
+    {"EditLeft", &SettingsValues::EditLeft},
+    {"EditTop", &SettingsValues::EditTop},
+    {"frmShoku", &SettingsValues::frmShoku},
+    {"MojiShoku", &SettingsValues::MojiShoku},
+    {"YohakuLeft", &SettingsValues::YohakuLeft, true},
+    {"YohakuTop", &SettingsValues::YohakuTop, true},
+    {"FutoLeft", &SettingsValues::FutoLeft, true},
+    {"FutoTop", &SettingsValues::FutoTop, true},
 };
 
 struct MainKey {
@@ -84,6 +93,12 @@ const MainKey kMainKeys[] = {
     {"MainWidth", &SettingsValues::MainWidth},
     {"MainHeight", &SettingsValues::MainHeight},
 };
+
+// Whether a text value reads back as written: every character has a code of its own in code
+// page 932 (not a look-alike such as ～ for 〜), and no line break ends the line early.
+bool storable(QStringView text) {
+    return cp932::roundTrips(text) && !text.contains(u'\r') && !text.contains(u'\n');
+}
 
 void applyLine(QStringView line, SettingsValues& values) {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -99,7 +114,11 @@ void applyLine(QStringView line, SettingsValues& values) {
     }
     for (const IntKey& k : kIntKeys) {
         if (key == QLatin1String(k.name)) {
-            readInteger(value, values.*k.member);
+            // An offset beyond the range (a hand-edited file) would push the page off the
+            // paper or past the page arithmetic: it goes to the nearer end, as the dialog does.
+            if (readInteger(value, values.*k.member) && k.offset)
+                values.*k.member = std::clamp(values.*k.member, SettingsValues::kOffsetMinimum,
+                                              SettingsValues::kOffsetMaximum);
             return;
         }
     }
@@ -194,9 +213,9 @@ QByteArray formatSettings(const SettingsValues& values) {
 Result WriteSettings(const QString& path, const SettingsValues& values) {
     SettingsValues toWrite = values;
     QString warning;
-    if (!cp932::canEncode(values.DataFile)) {
-        // A path that code page 932 cannot hold would come back as another path; leave it out
-        // rather than open a wrong file at the next start.
+    if (!storable(values.DataFile)) {
+        // A path that would come back as another path would open a wrong file, or none, at the
+        // next start: leave it out and say so.
         toWrite.DataFile.clear();
         warning = QStringLiteral("データファイル名に設定ファイルへ保存できない文字があるため、"
                                  "次回の起動時には開きません。\n") +

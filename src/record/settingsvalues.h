@@ -8,6 +8,9 @@
 // window and grid values; the other windows read and change the rest during the run.
 struct SettingsValues {
     static constexpr int kGridColumns = 18;
+    // Range of the print offsets YohakuLeft, YohakuTop, FutoLeft and FutoTop.
+    static constexpr qint32 kOffsetMinimum = -1000;
+    static constexpr qint32 kOffsetMaximum = 1000;
 
     // Main window geometry in twips; unset until read (the window keeps its designed place).
     std::optional<float> MainLeft, MainTop, MainWidth, MainHeight;

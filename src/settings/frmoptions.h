@@ -34,8 +34,8 @@ public:
     // Where the colour picker starts next time: the colour last chosen in this opening.
     quint32 pickerColour() const { return pickerColour_; }
 
-    static constexpr int kOffsetMinimum = -1000;
-    static constexpr int kOffsetMaximum = 1000;
+    static constexpr int kOffsetMinimum = SettingsValues::kOffsetMinimum;
+    static constexpr int kOffsetMaximum = SettingsValues::kOffsetMaximum;
     static constexpr int kOffsetStep = 5;
 
     // Controls, named as the program names them.

@@ -13,6 +13,7 @@
 #include "record/settingsfile.h"
 #include "record/sortorder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -37,6 +38,8 @@ const char* const kUsage =
     "  --prepay prepayment of the radio usage fee: none (default), for the licence period, or\n"
     "           a number of years\n"
     "  --club   club layout even without a club name; --no-club the personal layout\n"
+    "  --bureau bureau address file; default: the one beside the program, or the project's\n"
+    "           data/ when run from the build folder (the return envelope needs none)\n"
     "  --paper  paper of the envelopes (the form is always A4)\n";
 
 Result usageError(const QString& text) {
@@ -63,6 +66,20 @@ bool isWholeNumber(const QString& text) {
 }
 
 } // namespace
+
+QString defaultBureauFile(const QString& programFolder) {
+    const QString beside = ProgramInfo::withFolder(programFolder).path(bureaufile::fileName());
+    if (QFileInfo::exists(beside))
+        return beside;
+    // Only an installed program has the file beside it; a tool run from the build folder
+    // reads the project's own.
+    const QString build = QFileInfo(QStringLiteral(VELMORA_BUILD_DIR)).canonicalFilePath();
+    const QString folder = QFileInfo(programFolder).canonicalFilePath();
+    if (build.isEmpty() || (folder != build && !folder.startsWith(build + QLatin1Char('/'))))
+        return beside;
+    const QString project = QStringLiteral(VELMORA_DATA_DIR "/") + bureaufile::fileName();
+    return QFileInfo::exists(project) ? project : beside;
+}
 
 ParsedRender parseRenderOptions(const QStringList& args) {
     ParsedRender parsed;
@@ -205,16 +222,20 @@ RenderJob prepareRender(const RenderOptions& options, QDate today) {
             return fail(settings.result.error);
     }
 
-    const QString bureauPath = options.bureauFile.isEmpty()
-                                   ? ProgramInfo::forRunningProgram().path(bureaufile::fileName())
-                                   : options.bureauFile;
-    const bureaufile::ReadOutcome bureau = bureaufile::readBureauFile(
-        bureauPath, bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign)));
-    if (bureau.status == bureaufile::ReadOutcome::Status::Missing)
-        return fail(bureaufile::missingMessage() + QStringLiteral(": ") + bureauPath);
-    if (bureau.status == bureaufile::ReadOutcome::Status::ReadError)
-        return fail(bureau.error);
-    job.bureau = bureau.values;
+    // The return envelope is addressed to the applicant: it needs no bureau.
+    if (options.document != printfill::ReturnEnvelope) {
+        const QString bureauPath = options.bureauFile.isEmpty()
+                                       ? defaultBureauFile(QCoreApplication::applicationDirPath())
+                                       : options.bureauFile;
+        const bureaufile::ReadOutcome bureau = bureaufile::readBureauFile(
+            bureauPath, bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign)));
+        if (bureau.status == bureaufile::ReadOutcome::Status::Missing)
+            return fail(bureaufile::missingMessage() + QStringLiteral(": ") + bureauPath +
+                        QStringLiteral("\n（--bureau で別のファイルを指定できます）"));
+        if (bureau.status == bureaufile::ReadOutcome::Status::ReadError)
+            return fail(bureau.error);
+        job.bureau = bureau.values;
+    }
 
     // The answers of the print dialog, as it remembers them between openings.
     PrintData answers;

@@ -27,10 +27,14 @@ struct RenderOptions {
     bool registeredMail = false;
     std::optional<bool> club; // none: as the record's club name says
     QString settingsFile;
-    QString bureauFile;         // empty: the one beside the program
+    QString bureauFile;         // empty: defaultBureauFile()
     bool envelopePaper = false; // envelopes on "長型3号" paper rather than A4
     int dpi = 150;              // PNG only
 };
+
+// The bureau file used without --bureau: the one beside the program in programFolder; when
+// that is missing and the program runs from the build folder, the project's own data file.
+QString defaultBureauFile(const QString& programFolder);
 
 // Reads the arguments after "render"; the error text tells what is wrong.
 struct ParsedRender {

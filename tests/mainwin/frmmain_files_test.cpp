@@ -203,7 +203,8 @@ TEST_F(MainWindowTest, AFailedBackupCopyStillCountsAsSaved) {
     const QString path = writeRegister(u"list.stn"_qs, stations::numbered(3));
     auto window = startWith(path);
     window->DelGrid2Mem(2);
-    TempFolder elsewhere; // no BackUp folder here
+    TempFolder elsewhere;
+    elsewhere.write(u"BackUp"_qs, "a file where the backup folder belongs");
     prompter.nextFileName(elsewhere.file(u"list.stn"_qs));
     prompter.nextAnswer(Prompter::Answer::Yes); // create it
     prompter.nextAnswer(Prompter::Answer::Ok);

@@ -94,8 +94,13 @@ TEST(frmView, ZoomStepsStayWithinTheirLimits) {
     EXPECT_FALSE(view.Command5->isEnabled());
     EXPECT_TRUE(view.Command4->isEnabled());
     EXPECT_NEAR(view.Picture2->width(), full.width() * 0.6, 1.0);
-    // The page is only stretched anew, never drawn again.
-    EXPECT_EQ(f.state.print.PreviewDoc, 0);
+    // The page is only stretched anew, never drawn again: a page drawn now would show the new
+    // colour.
+    const QImage drawn = view.pageBuffer();
+    f.state.settings.frmShoku = 0x0000FF;
+    f.state.settings.MojiShoku = 0x0000FF;
+    view.Command4Click();
+    EXPECT_EQ(view.pageBuffer(), drawn);
 
     // A step outside the buttons' range from the settings file is brought back into it.
     ViewFixture g;
@@ -195,6 +200,35 @@ TEST(frmView, FailedPdfIsReportedAndThePreviewStaysOpen) {
     EXPECT_EQ(f.state.print.PreviewDoc, 0);
     EXPECT_TRUE(view.Command1->isEnabled());
     EXPECT_TRUE(view.Command2->isEnabled());
+}
+
+TEST(frmView, APageThatCannotBeDrawnIsReportedNeitherShownNorPrinted) {
+    ViewFixture f;
+    // Beyond the page arithmetic; the settings reader keeps offsets from a file in range.
+    f.state.settings.YohakuTop = 300000000;
+    ASSERT_TRUE(f.printers.select(QStringLiteral("PDF")));
+    frmView view(f.state, f.prompter, f.printers);
+    view.show();
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    view.showFirstDocument();
+    ASSERT_EQ(f.prompter.messages().size(), 1u);
+    EXPECT_EQ(f.prompter.lastMessage()->text,
+              QStringLiteral("再免許申請書を表示できませんでした。\nオーバーフローしました。"));
+    EXPECT_EQ(f.prompter.lastMessage()->title, QStringLiteral("Velmora"));
+    EXPECT_TRUE(isBlank(view.pageBuffer()));
+
+    // Printing says so before it asks for a file, and sends nothing.
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    EXPECT_FALSE(view.PrintSel());
+    ASSERT_EQ(f.prompter.messages().size(), 2u);
+    EXPECT_EQ(f.prompter.lastMessage()->text,
+              QStringLiteral("再免許申請書を印刷できませんでした。\nオーバーフローしました。"));
+    EXPECT_EQ(f.prompter.lastFileRequest(), nullptr);
+
+    // The envelopes have offsets of their own and still show.
+    view.Command2Click();
+    EXPECT_FALSE(isBlank(view.pageBuffer()));
+    EXPECT_EQ(f.prompter.messages().size(), 2u);
 }
 
 TEST(frmView, WindowRectangleRestoredAndStoredUnlessMinimised) {

@@ -209,15 +209,23 @@ TEST(DataFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(dir.read("keep.stn"), before);
 }
 
-TEST(DataFile, FailedBackupStillSavesTheData) {
+TEST(DataFile, MissingBackupFolderIsCreatedAndAFailureStillSavesTheData) {
     TempFolder dir;
     RecordStore store;
     ASSERT_TRUE(store.append(sample(1)));
     store.DataFile = dir.file("list.stn");
     const auto saved = datafile::SaveDataFile(store, store.DataFile, kToday);
-    EXPECT_EQ(saved.outcome, datafile::Outcome::Failed); // no BackUp folder
-    EXPECT_TRUE(saved.dataWritten);
-    EXPECT_FALSE(saved.result.error.isEmpty());
+    ASSERT_TRUE(saved.result) << saved.result.error.toStdString();
+    EXPECT_EQ(dir.read("BackUp/20220217list.stn"), dir.read("list.stn"));
+
+    // A file where the folder should be: the copy fails and says so, the data is saved.
+    TempFolder blocked;
+    blocked.write("BackUp", "not a folder");
+    store.DataFile = blocked.file("list.stn");
+    const auto failed = datafile::SaveDataFile(store, store.DataFile, kToday);
+    EXPECT_EQ(failed.outcome, datafile::Outcome::Failed);
+    EXPECT_TRUE(failed.dataWritten);
+    EXPECT_TRUE(failed.result.error.contains(u"BackUp"));
     EXPECT_EQ(QFileInfo(store.DataFile).size(), 449);
 }
 

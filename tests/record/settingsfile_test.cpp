@@ -54,6 +54,15 @@ TEST(SettingsFile, BadNumbersAreIgnoredOneByOne) {
     EXPECT_EQ(v.MainLeft, -120.25f);
     EXPECT_EQ(v.frmShoku, 0xFFFFFF);
 
+    // Offsets beyond the options dialog's range go to its nearer end; other numbers do not.
+    v = parse("YohakuLeft=214748255\r\nYohakuTop=-1001\r\nFutoLeft=1000\r\n"
+              "FutoTop=-5000\r\nViewLeft=5000\r\n");
+    EXPECT_EQ(v.YohakuLeft, 1000);
+    EXPECT_EQ(v.YohakuTop, -1000);
+    EXPECT_EQ(v.FutoLeft, 1000);
+    EXPECT_EQ(v.FutoTop, -1000);
+    EXPECT_EQ(v.ViewLeft, 5000);
+
     // Garbage, a huge line and binary bytes do no harm.
     QByteArray junk(100000, 'A');
     junk += "=1\r\n";
@@ -107,11 +116,16 @@ TEST(SettingsFile, FileLevelFailures) {
     EXPECT_FALSE(settingsfile::WriteSettings(dir.file("nofolder/tessaly.ini"), v));
     EXPECT_EQ(dir.read("tessaly.ini"), before);
 
-    // A path code page 932 cannot hold is left out rather than written wrong.
-    v.DataFile = QStringLiteral("/home/😀/list.stn");
-    EXPECT_FALSE(settingsfile::WriteSettings(dir.file("tessaly.ini"), v));
-    SettingsValues reread;
-    settingsfile::ReadSettings(dir.file("tessaly.ini"), reread);
-    EXPECT_TRUE(reread.DataFile.isEmpty());
-    EXPECT_EQ(reread.Zoom, 3);
+    // A path that would read back as another path is left out, with a warning: one code page
+    // 932 cannot hold, one it writes as a look-alike, one that breaks the line.
+    for (const char16_t* odd : {u"😀", u"〜", u"−", u"—", u"‖", u"¢", u"£", u"¬", u"\n"}) {
+        v.DataFile = QStringLiteral("/home/%1/list.stn").arg(QStringView(odd));
+        const Result written = settingsfile::WriteSettings(dir.file("tessaly.ini"), v);
+        EXPECT_FALSE(written) << v.DataFile.toStdString();
+        EXPECT_TRUE(written.error.contains(v.DataFile));
+        SettingsValues reread;
+        settingsfile::ReadSettings(dir.file("tessaly.ini"), reread);
+        EXPECT_TRUE(reread.DataFile.isEmpty()) << reread.DataFile.toStdString();
+        EXPECT_EQ(reread.Zoom, 3);
+    }
 }

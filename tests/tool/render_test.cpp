@@ -1,4 +1,5 @@
 #include "print/core/bureaufile.h"
+#include "print/core/printfill.h"
 #include "record/datafile.h"
 #include "record/eradate.h"
 #include "record/settingsfile.h"
@@ -6,6 +7,8 @@
 #include "tool/commands.h"
 #include "tool/render.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -222,6 +225,11 @@ TEST(Render, ReportsWhatIsMissing) {
     job = tool::prepareRender(o, kToday);
     EXPECT_FALSE(job.result.ok);
     EXPECT_TRUE(job.result.error.startsWith(bureaufile::missingMessage()));
+    EXPECT_TRUE(job.result.error.contains(QStringLiteral("--bureau")));
+    // The return envelope needs no bureau file.
+    o.document = printfill::ReturnEnvelope;
+    EXPECT_TRUE(tool::prepareRender(o, kToday).result.ok);
+    o.document = printfill::ApplicationForm;
 
     o.bureauFile = kBureauFile;
     o.settingsFile = folder.file(QStringLiteral("none.ini"));
@@ -230,6 +238,29 @@ TEST(Render, ReportsWhatIsMissing) {
     o.settingsFile.clear();
     o.dataFile = folder.file(QStringLiteral("none.stn"));
     EXPECT_FALSE(tool::prepareRender(o, kToday).result.ok);
+}
+
+TEST(Render, WithoutBureauOptionReadsTheFileBesideTheProgramOrTheProjectsOwn) {
+    const auto same = [](const QString& a, const QString& b) {
+        return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    // Run from the build folder (as this test is), where nothing is installed beside it.
+    ASSERT_FALSE(
+        QFileInfo::exists(QCoreApplication::applicationDirPath() + u'/' + bureaufile::fileName()));
+    EXPECT_TRUE(same(tool::defaultBureauFile(QCoreApplication::applicationDirPath()), kBureauFile));
+    TempFolder folder;
+    tool::RenderOptions o;
+    o.dataFile = writeRegister(folder);
+    o.record = 1;
+    const tool::RenderJob job = tool::prepareRender(o, kToday);
+    ASSERT_TRUE(job.result.ok) << qPrintable(job.result.error);
+    EXPECT_FALSE(job.bureau.AreaZip.isEmpty());
+
+    // An installed program uses only the file beside it.
+    const QString beside = folder.file(bureaufile::fileName());
+    EXPECT_EQ(tool::defaultBureauFile(folder.path()), beside);
+    QFile::copy(kBureauFile, beside);
+    EXPECT_TRUE(same(tool::defaultBureauFile(folder.path()), beside));
 }
 
 TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
@@ -273,15 +304,18 @@ TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
     EXPECT_EQ(run(QStringLiteral("form"), QStringLiteral("missing/x.pdf")), 1);
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("missing/x.pdf"))));
     EXPECT_EQ(run(QStringLiteral("form"), QStringLiteral("missing/x.png")), 1);
-    // Offsets that overflow the page arithmetic fail and leave no file behind.
-    SettingsValues settings;
-    settings.YohakuTop = 300000000;
-    const QString ini = folder.file(QStringLiteral("tessaly.ini"));
-    ASSERT_TRUE(settingsfile::WriteSettings(ini, settings));
-    EXPECT_EQ(run(QStringLiteral("form"), QStringLiteral("overflow.pdf"),
-                  {QStringLiteral("--settings"), ini}),
-              1);
-    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("overflow.pdf"))));
+    // Offsets that overflow the page arithmetic (a settings file cannot give them: its reader
+    // keeps offsets in range) fail and leave no file behind.
+    tool::RenderOptions o;
+    o.dataFile = data;
+    o.bureauFile = kBureauFile;
+    o.record = 1;
+    o.out = folder.file(QStringLiteral("overflow.pdf"));
+    tool::RenderJob job = tool::prepareRender(o, kToday);
+    ASSERT_TRUE(job.result.ok);
+    job.settings.YohakuTop = 300000000;
+    EXPECT_FALSE(tool::writeRender(o, job).ok);
+    EXPECT_FALSE(QFile::exists(o.out));
 }
 
 } // namespace

@@ -214,19 +214,16 @@ int documentCount(const PrintData& data) {
     return count;
 }
 
-void drawDocument(DrawingSurface& surface, int doc, int mode, const PageInputs& inputs) {
+Result drawDocument(DrawingSurface& surface, int doc, int mode, const PageInputs& inputs) {
     switch (doc) {
     case ApplicationForm:
-        SaiMen(surface, mode, inputs);
-        break;
+        return SaiMen(surface, mode, inputs);
     case BureauEnvelope:
-        FutoSotu(surface, mode, inputs.print.BureauEnvelopeNote, inputs);
-        break;
+        return FutoSotu(surface, mode, inputs.print.BureauEnvelopeNote, inputs);
     case ReturnEnvelope:
-        FutoHenshin(surface, mode, inputs.print.ReturnEnvelopeNote, inputs);
-        break;
+        return FutoHenshin(surface, mode, inputs.print.ReturnEnvelopeNote, inputs);
     default:
-        break;
+        return Result::success();
     }
 }
 

@@ -93,8 +93,9 @@ std::optional<int> nextDocument(const PrintData& data, int current);
 // Number of ticked documents.
 int documentCount(const PrintData& data);
 
-// Draws document doc (mode 1 printer, 3 page buffer) with its contents note.
-void drawDocument(DrawingSurface& surface, int doc, int mode, const PageInputs& inputs);
+// Draws document doc (mode 1 printer, 3 page buffer) with its contents note. A layout that
+// fails comes back as its error text; an unknown document draws nothing.
+Result drawDocument(DrawingSurface& surface, int doc, int mode, const PageInputs& inputs);
 
 // A short name of a document, for print job and file names: "再免許申請書", "総通宛封筒",
 // "返信用封筒".

@@ -36,10 +36,28 @@ public:
         surface_.setDrawWidth(3);
         surface_.setDrawStyle(DrawingSurface::DrawStyle::Solid);
     }
-    // A thin grey line through wording that does not apply.
-    void strikeOut(double x1, double y1, double x2, double y2) {
+    // Where a text's characters lie across a line, in CharWidth.
+    struct Span {
+        double from;
+        double to;
+    };
+
+    // Grey wording that does not apply, right behind the previous text on the same line. Gives
+    // the span of its characters as measured, without the blanks that end it, for strikeOut.
+    Span greyMore(double size, const QString& text) {
+        const double from = surface_.currentX();
+        more(size, kGrey, text, true);
+        qsizetype characters = text.size();
+        while (characters > 0 && text[characters - 1].isSpace())
+            --characters;
+        return {from / charWidth_,
+                (from + surface_.textWidth(text.first(characters))) / charWidth_};
+    }
+    // A thin grey line through a span at height y, in RowHeight.
+    void strikeOut(const Span& span, double y) {
         surface_.setDrawWidth(1);
-        surface_.line(x1 * charWidth_, y1 * rowHeight_, x2 * charWidth_, y2 * rowHeight_, kGrey);
+        surface_.line(span.from * charWidth_, y * rowHeight_, span.to * charWidth_, y * rowHeight_,
+                      kGrey);
         surface_.setDrawWidth(3);
     }
 
@@ -112,15 +130,17 @@ void drawFrame(FormWriter& w) {
 }
 
 void drawHead(FormWriter& w, quint32 form, const PrintData& print) {
+    // The strike-out lines follow the grey words as the face measures them: on fixed cells
+    // they would fall on the words that apply.
     w.text(25, 0, 12, form, QStringLiteral(u"無線局"), true);
-    w.more(12, kGrey, QStringLiteral(u"免許( "), true);
+    const FormWriter::Span licence = w.greyMore(12, QStringLiteral(u"免許( "));
     w.more(12, form, QStringLiteral(u"再免許"), true);
-    w.more(12, kGrey, QStringLiteral(")"), true);
+    const FormWriter::Span bracket = w.greyMore(12, QStringLiteral(")"));
     w.more(12, form, QStringLiteral(u"申請書"));
-    w.strikeOut(31, 0.3, 36, 0.3);
-    w.strikeOut(31, 0.6, 36, 0.6);
-    w.strikeOut(42, 0.3, 44, 0.3);
-    w.strikeOut(42, 0.6, 44, 0.6);
+    w.strikeOut(licence, 0.3);
+    w.strikeOut(licence, 0.6);
+    w.strikeOut(bracket, 0.3);
+    w.strikeOut(bracket, 0.6);
     w.text(1, 3, 12, form, print.PrintDest);
     w.text(63, 4.5, 12, form, QStringLiteral(u"収入印紙貼付欄"));
     w.text(66, 6, 12, form, QStringLiteral(u"3,050 円"));
@@ -184,10 +204,10 @@ void drawSections(FormWriter& w, DrawingSurface& surface, quint32 form, quint32 
     w.text(57, 32.3, kBodySize, form, QStringLiteral(u"□　有　　□　無"));
 
     w.text(0, 34.3, kBodySize, form, QStringLiteral(u"３　"), true);
-    w.more(kBodySize, kGrey, QStringLiteral(u"免許又は"), true);
+    const FormWriter::Span licenceOr = w.greyMore(kBodySize, QStringLiteral(u"免許又は"));
     w.more(kBodySize, form, QStringLiteral(u"再免許に関する事項"));
-    w.strikeOut(4, 34.7, 12, 34.7);
-    w.strikeOut(4, 35, 12, 35);
+    w.strikeOut(licenceOr, 34.7);
+    w.strikeOut(licenceOr, 35);
     w.text(3, 35.7, kBodySize, form, QStringLiteral(u"①　無線局の種別及び局数"));
     w.text(3, 37.5, kBodySize, form, QStringLiteral(u"②　識別信号"));
     w.text(3, 39.5, kBodySize, form, QStringLiteral(u"③　免許の番号"));
