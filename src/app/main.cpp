@@ -4,6 +4,8 @@
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
+#include "platform/terminationsignal.h"
+#include "print/core/bureaufile.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
@@ -15,6 +17,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -27,10 +30,31 @@ void closePreviews() {
     }
 }
 
+// Esc to every open box and Cancel to every dialog, the innermost first. False when one stays
+// open (a box without a safe answer), which keeps the program open too.
+bool dismissModalWindows() {
+    QWidget* previous = nullptr;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == previous)
+            return false;
+        previous = modal;
+        modal->close();
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Asked to end by the system, the program ends as the user would end it: what is open is
+    // dismissed, then 終了, which still asks about unsaved changes.
+    TerminationSignal termination;
+    QPointer<QWidget> mainWindow;
+    QObject::connect(&termination, &TerminationSignal::terminate, &app, [&mainWindow] {
+        if (dismissModalWindows() && mainWindow)
+            mainWindow->close();
+    });
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     fonts::installSubstitutions();
@@ -41,7 +65,7 @@ int main(int argc, char** argv) {
         app.installTranslator(&qtTexts);
 
     AppState state;
-    state.program = ProgramInfo::forRunningProgram();
+    state.program = ProgramInfo::forRunningProgram({bureaufile::fileName()});
     QtPrompter prompter;
     SystemClock clock;
     const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();
@@ -71,5 +95,9 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &frmMain::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    mainWindow = &window;
+    // Asked while the window was starting (its first message, say): end once it stands.
+    if (termination.received())
+        QTimer::singleShot(0, &window, &QWidget::close);
     return app.exec();
 }

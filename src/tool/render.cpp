@@ -205,9 +205,10 @@ RenderJob prepareRender(const RenderOptions& options, QDate today) {
             return fail(settings.result.error);
     }
 
-    const QString bureauPath = options.bureauFile.isEmpty()
-                                   ? ProgramInfo::forRunningProgram().path(bureaufile::fileName())
-                                   : options.bureauFile;
+    const QString bureauPath =
+        options.bureauFile.isEmpty()
+            ? ProgramInfo::forRunningProgram({bureaufile::fileName()}).path(bureaufile::fileName())
+            : options.bureauFile;
     const bureaufile::ReadOutcome bureau =
         bureaufile::readBureauFile(bureauPath, bureaufile::areaIndexForCallSign(record.CallSign));
     if (bureau.status == bureaufile::ReadOutcome::Status::Missing)
