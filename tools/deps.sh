@@ -18,7 +18,11 @@ velmora_install_missing() {
 VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho
     libqt6svg6 qt6-qpa-plugins qt6-translations-l10n)
-# What the tests need besides: the code page 932 oracle (iconv, in libc-bin) and the fuzzers.
-VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev)
+# What making the Debian package needs besides (dpkg-shlibdeps, and file, which CPack uses to
+# find the programs).
+VELMORA_PACKAGE_PACKAGES=(dpkg-dev file)
+# What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers, and
+# for the package test the packaging tools and the AppStream validator.
+VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev "${VELMORA_PACKAGE_PACKAGES[@]}" appstream)
 
 velmora_jobs() { nproc 2>/dev/null || echo 2; }

@@ -5,6 +5,8 @@
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
 #include "platform/gui/qttranslation.h"
+#include "platform/terminationsignal.h"
+#include "print/core/bureaufile.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -25,17 +28,38 @@ void closePreviews() {
     }
 }
 
+// Esc to every open box and Cancel to every dialog, the innermost first. False when one stays
+// open (a box without a safe answer), which keeps the program open too.
+bool dismissModalWindows() {
+    QWidget* previous = nullptr;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == previous)
+            return false;
+        previous = modal;
+        modal->close();
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Asked to end by the system, the program ends as the user would end it: what is open is
+    // dismissed, then 終了, which still asks about unsaved changes.
+    TerminationSignal termination;
+    QPointer<QWidget> mainWindow;
+    QObject::connect(&termination, &TerminationSignal::terminate, &app, [&mainWindow] {
+        if (dismissModalWindows() && mainWindow)
+            mainWindow->close();
+    });
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     fonts::installSubstitutions();
     installJapaneseQtTexts(app);
 
     AppState state;
-    state.program = ProgramInfo::forRunningProgram();
+    state.program = ProgramInfo::forRunningProgram({bureaufile::fileName()});
     QtPrompter prompter;
     SystemClock clock;
     const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();
@@ -69,5 +93,9 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &frmMain::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    mainWindow = &window;
+    // Asked while the window was starting (its first message, say): end once it stands.
+    if (termination.received())
+        QTimer::singleShot(0, &window, &QWidget::close);
     return app.exec();
 }

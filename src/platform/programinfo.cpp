@@ -1,10 +1,13 @@
 #include "platform/programinfo.h"
 
+#include "platform/programfolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
-ProgramInfo ProgramInfo::forRunningProgram() {
-    return withFolder(QCoreApplication::applicationDirPath());
+ProgramInfo ProgramInfo::forRunningProgram(const QStringList& shippedFiles) {
+    return withFolder(programfolder::settle(
+        programfolder::observe(QCoreApplication::applicationDirPath()), shippedFiles));
 }
 
 ProgramInfo ProgramInfo::withFolder(const QString& folder) {

@@ -225,7 +225,8 @@ RenderJob prepareRender(const RenderOptions& options, QDate today) {
     // The return envelope is addressed to the applicant: it needs no bureau.
     if (options.document != printfill::ReturnEnvelope) {
         const QString bureauPath = options.bureauFile.isEmpty()
-                                       ? defaultBureauFile(QCoreApplication::applicationDirPath())
+                                       ? defaultBureauFile(
+                  ProgramInfo::forRunningProgram({bureaufile::fileName()}).folder)
                                        : options.bureauFile;
         const bureaufile::ReadOutcome bureau = bureaufile::readBureauFile(
             bureauPath, bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign)));
