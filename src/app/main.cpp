@@ -4,6 +4,7 @@
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
+#include "print/frmbatch.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
     openers.edit = [&state, &prompter](frmMain& main) { entry::openEdit(state, prompter, main); };
     openers.print = [&state, &prompter, &clock, &printers](frmMain& main) {
         openPrint(state, prompter, clock, *printers, main);
+    };
+    openers.batch = [&state, &prompter, &clock, &printers](frmMain& main) {
+        openBatchPrint(state, prompter, clock, *printers, main);
     };
     openers.options = [&state, &prompter](frmMain& main) {
         frmOptions dialog(state, prompter, &main, &closePreviews);

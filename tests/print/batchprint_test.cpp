@@ -103,14 +103,18 @@ TEST(BatchPrint, ADeviceThatStopsTakingPagesNamesTheStationOfThatPage) {
     QPdfWriter writer(&buffer);
     // Two stations: page 3 is the first station's bureau envelope.
     int pages = 0;
+    bool aborted = false;
     const batchprint::Outcome outcome =
-        batchprint::drawPages(writer, request(2), {}, {}, [&]() -> std::optional<QString> {
-            if (++pages == 3)
-                return QStringLiteral("ディスクがいっぱいです");
-            return std::nullopt;
-        });
+        batchprint::drawPages(writer, request(2), {}, {},
+                              {[&]() -> std::optional<QString> {
+                                   if (++pages == 3)
+                                       return QStringLiteral("ディスクがいっぱいです");
+                                   return std::nullopt;
+                               },
+                               [&] { aborted = true; }});
     EXPECT_EQ(outcome.status, batchprint::Outcome::Status::Failed);
     EXPECT_EQ(outcome.pages, 3);
+    EXPECT_TRUE(aborted);
     EXPECT_EQ(outcome.error,
               QStringLiteral("ＪＡ１ＡＢＣ（1番）で止まりました。\nディスクがいっぱいです"));
 }

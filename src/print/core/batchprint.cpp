@@ -77,7 +77,7 @@ QString stationName(const Station& station) {
 }
 
 Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper& paper,
-                  const Progress& progress, const DeviceCheck& check) {
+                  const Progress& progress, const DeviceHooks& hooks) {
     const int total = pageCount(request);
     if (total == 0)
         return failure(0, QStringLiteral("印刷するページがありません。"));
@@ -101,8 +101,13 @@ Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper
     if (!painter.begin(&device))
         return failure(0, QStringLiteral("印刷を始められませんでした。"));
     Outcome outcome;
-    const auto stoppedAt = [&](const Station& station, const QString& why) {
+    const auto abandon = [&] {
+        if (hooks.abort)
+            hooks.abort();
         painter.end();
+    };
+    const auto stoppedAt = [&](const Station& station, const QString& why) {
+        abandon();
         return failure(outcome.pages,
                        QStringLiteral("%1で止まりました。\n%2").arg(stationName(station), why));
     };
@@ -133,12 +138,12 @@ Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper
             if (!drawn)
                 return stoppedAt(station, drawn.error);
             ++outcome.pages;
-            if (check) {
-                if (const std::optional<QString> error = check())
+            if (hooks.check) {
+                if (const std::optional<QString> error = hooks.check())
                     return stoppedAt(station, *error);
             }
             if (progress && !progress(outcome.pages, total)) {
-                painter.end();
+                abandon();
                 outcome.status = Outcome::Status::Cancelled;
                 return outcome;
             }
@@ -159,12 +164,13 @@ Outcome writePdf(const QString& path, const Request& request, const Paper& paper
     writer.setCreator(QStringLiteral("Velmora"));
     writer.setTitle(QStringLiteral("再免許申請書 一括印刷"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    const auto writeError = [&file]() -> std::optional<QString> {
+    DeviceHooks hooks;
+    hooks.check = [&file]() -> std::optional<QString> {
         if (file.error() != QFileDevice::NoError)
             return file.errorString();
         return std::nullopt;
     };
-    Outcome outcome = drawPages(writer, request, paper, progress, writeError);
+    Outcome outcome = drawPages(writer, request, paper, progress, hooks);
     if (!outcome.done()) {
         file.cancelWriting();
         return outcome;

@@ -65,17 +65,20 @@ struct Outcome {
 // A station as the messages name it: "ＪＡ１ＡＢＣ（12番）".
 QString stationName(const Station& station);
 
-// Reports a device that stopped taking pages (a PDF that cannot be written any more), checked
-// after each page; nothing while all is well.
-using DeviceCheck = std::function<std::optional<QString>()>;
+// What the caller adds for its device. check reports a device that stopped taking pages (a
+// PDF that cannot be written any more), asked after each page: nothing while all is well.
+// abort runs before the painter ends on a cancelled or failed batch, so that a printer drops
+// the job rather than printing part of it.
+struct DeviceHooks {
+    std::function<std::optional<QString>()> check;
+    std::function<void()> abort;
+};
 
 // Draws every page on device, which must not be painted on yet: one painter from the first
 // page to the last, a new page between pages. The bureau file is read (once per bureau) before
-// the first page, so a missing file fails before anything is printed. Cancelled and failed
-// batches end the painter too; whether the pages go anywhere is the caller's affair (abort the
-// printer, discard the file).
+// the first page, so a missing file fails before anything is printed.
 Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper& paper,
-                  const Progress& progress, const DeviceCheck& check = {});
+                  const Progress& progress, const DeviceHooks& hooks = {});
 
 // The batch as one PDF file at path, at 600 dpi. The pages go to a temporary file beside path,
 // which replaces path only when every page is written: a cancelled or failed batch leaves the
