@@ -17,7 +17,8 @@ velmora_install_missing() {
 VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho
     libqt6svg6 qt6-qpa-plugins)
-# What the tests need besides: the code page 932 oracle (iconv, in libc-bin) and the fuzzers.
-VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev)
+# What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers and
+# the iCalendar reader that checks velmora-tool calendar.
+VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev python3-icalendar)
 
 velmora_jobs() { nproc 2>/dev/null || echo 2; }

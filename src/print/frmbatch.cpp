@@ -30,9 +30,9 @@ namespace {
 
 enum Column { NumberColumn, CallSignColumn, LicenceColumn, ExpiryColumn, CloseColumn, StateColumn };
 
-void setBase(QWidget* widget, quint32 colour) {
+void setColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colours::toQColor(colour, widget->palette()));
+    palette.setColor(role, colours::toQColor(colour, widget->palette()));
     widget->setPalette(palette);
 }
 
@@ -153,6 +153,7 @@ void frmBatch::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2->setAutoFillBackground(true);
+    setColour(Label2, QPalette::Window, colours::kWindowBackground);
     place(Label2, 1560, 1260, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
@@ -201,7 +202,8 @@ void frmBatch::listStations() {
             continue;
         auto* item = new QTreeWidgetItem(List1);
         item->setData(NumberColumn, Qt::DisplayRole, k);
-        item->setText(CallSignColumn, record.trimmed(Field::CallSign));
+        item->setText(CallSignColumn,
+                      printfill::callSignForDisplay(record.unpadded(Field::CallSign)));
         item->setText(LicenceColumn, record.trimmed(Field::LicenceNo));
         item->setText(ExpiryColumn, FormatEraDate(window.expiry, EraPattern::Unpadded));
         item->setText(CloseColumn, FormatEraDate(window.closes, EraPattern::Unpadded));
@@ -269,7 +271,8 @@ void frmBatch::showAnswers(const printfill::FormState& form) {
     if (Text2->text() != form.years)
         Text2->setText(form.years);
     Text2->setEnabled(form.yearsEnabled);
-    setBase(Text2, form.yearsWindowBackground ? colours::kWindowBackground : colours::kButtonFace);
+    setColour(Text2, QPalette::Base,
+              form.yearsWindowBackground ? colours::kWindowBackground : colours::kButtonFace);
     Check2->setChecked(form.disposalHistory);
 }
 
