@@ -148,18 +148,8 @@ Result writeRender(const RenderOptions& options, const RenderJob& job) {
     fonts::installSubstitutions();
     const PageInputs inputs{job.print, job.bureau, job.settings};
     const bool envelope = options.document != printfill::ApplicationForm;
-    const QString note = options.document == printfill::BureauEnvelope
-                             ? job.print.BureauEnvelopeNote
-                             : job.print.ReturnEnvelopeNote;
     const auto draw = [&](DrawingSurface& surface, int mode) {
-        switch (options.document) {
-        case printfill::BureauEnvelope:
-            return FutoSotu(surface, mode, note, inputs);
-        case printfill::ReturnEnvelope:
-            return FutoHenshin(surface, mode, note, inputs);
-        default:
-            return SaiMen(surface, mode, inputs);
-        }
+        return printfill::drawDocument(surface, options.document, mode, inputs);
     };
     const QString cannotWrite = QStringLiteral("書き込めません: %1").arg(options.out);
 
