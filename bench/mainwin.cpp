@@ -10,6 +10,7 @@
 #include "record/datafile.h"
 #include "record/eradate.h"
 #include "record/recordchecks.h"
+#include "record/renewalwindow.h"
 #include "record/sortorder.h"
 #include "support/sampleregister.h"
 
@@ -215,6 +216,14 @@ void BM_DataSortLimitCheck(benchmark::State& state) {
     state.SetLabel(shuffled ? "random order" : "already sorted");
 }
 BENCHMARK(BM_DataSortLimitCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The main window's status line, worked out again after every change of the register.
+void BM_RenewalStatus(benchmark::State& state) {
+    const std::vector<StationRecord> records = bench::sampleRegister(kFullRegister);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renewal::statusText(renewal::summarise(records, kToday)));
+}
+BENCHMARK(BM_RenewalStatus)->Unit(benchmark::kMillisecond);
 
 // Paints the grid page by page from the top to the bottom of the full register.
 void BM_ScrollPaint(benchmark::State& state) {

@@ -21,8 +21,10 @@ VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 # What making the Debian package needs besides (dpkg-shlibdeps, and file, which CPack uses to
 # find the programs).
 VELMORA_PACKAGE_PACKAGES=(dpkg-dev file)
-# What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers, and
-# for the package test the packaging tools and the AppStream validator.
-VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev "${VELMORA_PACKAGE_PACKAGES[@]}" appstream)
+# What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers, the
+# iCalendar reader that checks velmora-tool calendar, and for the package test the packaging
+# tools and the AppStream validator.
+VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev python3-icalendar
+    "${VELMORA_PACKAGE_PACKAGES[@]}" appstream)
 
 velmora_jobs() { nproc 2>/dev/null || echo 2; }

@@ -7,6 +7,7 @@
 #include "platform/gui/qttranslation.h"
 #include "platform/terminationsignal.h"
 #include "print/core/bureaufile.h"
+#include "print/frmbatch.h"
 #include "print/frmview.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
     openers.edit = [&state, &prompter](frmMain& main) { entry::openEdit(state, prompter, main); };
     openers.print = [&state, &prompter, &clock, &printers](frmMain& main) {
         openPrint(state, prompter, clock, *printers, main);
+    };
+    openers.batch = [&state, &prompter, &clock, &printers](frmMain& main) {
+        openBatchPrint(state, prompter, clock, *printers, main);
     };
     openers.options = [&state, &prompter](frmMain& main) {
         frmOptions dialog(state, prompter, &main, &closePreviews);

@@ -44,6 +44,7 @@ frmMain::frmMain(AppState& state, Prompter& prompter, const Clock& clock, Window
 
     buildMenus();
     buildGrid();
+    buildStatusLine();
     startUp();
 }
 
@@ -75,6 +76,7 @@ void frmMain::buildMenus() {
     file_open = item(mnu1, "file_open", QStringLiteral("開く"), &frmMain::openCommand);
     fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &frmMain::mergeCommand);
     file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &frmMain::saveCommand);
+    fileBatch = item(mnu1, "fileBatch", QStringLiteral("一括印刷…"), &frmMain::batchPrintCommand);
     mnu5 = mnu1->addSeparator();
     mnu5->setObjectName(QStringLiteral("mnu5"));
     AutoExit =
@@ -162,6 +164,12 @@ void frmMain::newRegistrationCommand() {
     StopAutoExit();
     if (openers_.newRegistration)
         openers_.newRegistration(*this);
+}
+
+void frmMain::batchPrintCommand() {
+    StopAutoExit();
+    if (openers_.batch)
+        openers_.batch(*this);
 }
 
 void frmMain::duplicateCheckCommand() {

@@ -13,7 +13,9 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
+class QStatusBar;
 class QTableView;
 class QTimer;
 class RecordGridModel;
@@ -49,6 +51,10 @@ public:
     // Once a minute: the expiry colours count the days from today, so a session that runs into
     // a new day gets them again.
     void newDayCheck();
+    // Shows in the status line how the register stands with its application windows today. Runs
+    // whenever the grid's model reports a change (every change of the register and of its
+    // colours, so also each LimitCheck on a new day).
+    void RenewalStatus();
 
     // Stops the countdown for good: the title goes back to the program title and the menu item
     // that stops the countdown disappears. Does nothing once stopped.
@@ -66,6 +72,7 @@ public:
     void openCommand();
     void mergeCommand();
     void saveCommand();
+    void batchPrintCommand();
     void stopCountdownCommand();
     void quitCommand();
     void newRegistrationCommand();
@@ -83,10 +90,14 @@ public:
     CommonDialog CommonDialog1;
     QWidget* Picture1 = nullptr;
     QTableView* Grid1 = nullptr;
+    // The status line under the grid and its text (see RenewalStatus).
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* Label1 = nullptr;
     QMenu* mnu1 = nullptr;
     QAction* file_open = nullptr;
     QAction* fileAppend = nullptr;
     QAction* file_Save = nullptr;
+    QAction* fileBatch = nullptr;
     QAction* mnu5 = nullptr;
     QAction* AutoExit = nullptr;
     QAction* owari = nullptr;
@@ -111,6 +122,7 @@ protected:
 private:
     void buildMenus();
     void buildGrid();
+    void buildStatusLine();
     void startUp();
     void createBackupFolders();
     void readSettings();

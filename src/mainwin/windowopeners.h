@@ -13,6 +13,7 @@ class frmMain;
 //   keep the store's rowId(CurrentIndex) and find the record again with rowOfId() before it
 //   changes or deletes anything, since the register can be sorted or replaced meanwhile.
 // - print: shown modally; the print data's PrintRecordIndex names the record.
+// - batch: shown modally; prints the stations whose application window is open.
 // - options: shown modally.
 // - about: shown without blocking.
 // A window shown without blocking should be passed to frmMain::trackWindow() each time it is
@@ -21,6 +22,7 @@ struct WindowOpeners {
     std::function<void(frmMain&)> newRegistration;
     std::function<void(frmMain&)> edit;
     std::function<void(frmMain&)> print;
+    std::function<void(frmMain&)> batch;
     std::function<void(frmMain&)> options;
     std::function<void(frmMain&)> about;
 };

@@ -10,6 +10,8 @@
 #include "print/core/bureaufile.h"
 #include "print/frmview.h"
 #include "print/releasecheckbox.h"
+#include "record/eradate.h"
+#include "record/renewalwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,6 +182,10 @@ void frmPrint::buildControls() {
     place(Command3, 9600, 6930, 1500, 420);
     Command2->setAutoDefault(false);
     Command3->setAutoDefault(false);
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setStyleSheet(QStringLiteral("color: #d00000; font-weight: bold;"));
+    place(Label3, 180, 6975, 7600, 330);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -254,7 +260,13 @@ void frmPrint::FillFromRecord() {
     printfill::FormState form = readForm();
     const int area = printfill::FillFromRecord(form, state_.print, record_, clock_.today());
     showForm(form);
+    showWindowWarning();
     SouTsuRead(qint16(area));
+}
+
+void frmPrint::showWindowWarning() {
+    Label3->setText(
+        renewal::outsideWindowWarning(renewal::windowFor(record_), ParseEraDate(Label2->text())));
 }
 
 void frmPrint::SouTsuRead(qint16 areaIndex) {
@@ -279,8 +291,10 @@ void frmPrint::StorePrintData() {
 }
 
 void frmPrint::UpDown1Click(int index, int step) {
-    if (const auto shown = printfill::stepApplicationDate(Label2->text(), index, step))
+    if (const auto shown = printfill::stepApplicationDate(Label2->text(), index, step)) {
         Label2->setText(*shown);
+        showWindowWarning();
+    }
 }
 
 void frmPrint::Check5MouseUp(int index) {

@@ -66,6 +66,9 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QTimer* Timer1 = nullptr;
+    // The warning line beside the buttons: "申請期間外です（受付 …～…）" while the application
+    // date lies outside the station's application window. It does not stop printing.
+    QLabel* Label3 = nullptr;
 
 private:
     void buildControls();
@@ -75,6 +78,7 @@ private:
     void showForm(const printfill::FormState& form);
     void setDocumentBackground(bool red);
     void retitleForPrinter();
+    void showWindowWarning();
 
     AppState& state_;
     Prompter& prompter_;

@@ -1,5 +1,8 @@
 #include "tool/commands.h"
 
+#include "tool/batch.h"
+#include "tool/calendar.h"
+#include "tool/due.h"
 #include "tool/dump.h"
 #include "tool/render.h"
 
@@ -15,15 +18,17 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"dump", &dump},
-    {"render", &render},
+    {"dump", &dump}, {"render", &render}, {"due", &due}, {"batch", &batch}, {"calendar", &calendar},
 };
 
 void usage() {
     std::fputs("usage: velmora-tool COMMAND ...\n"
                "  dump FILE.stn [--sorted]   the register as JSON Lines, one station per line\n"
                "                              (--sorted: in the program's order, by expiry)\n"
-               "  render FILE.stn  one printed page of a station as PDF or PNG\n",
+               "  render FILE.stn  one printed page of a station as PDF or PNG\n"
+               "  due FILE.stn      every station's application window and its state\n"
+               "  batch FILE.stn    the documents of the stations due now as one PDF\n"
+               "  calendar FILE.stn the application windows as an iCalendar file\n",
                stderr);
 }
 

@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     // Only drawing needs Qt Gui (fonts); reading and dumping a register starts faster without
     // it. The tool never shows a window, so it needs no display either way.
-    const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    const bool draws =
+        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "batch") == 0);
     std::unique_ptr<QCoreApplication> app;
     if (draws) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -3,6 +3,7 @@
 #include "record/printdata.h"
 #include "record/result.h"
 #include "record/settingsvalues.h"
+#include "tool/printanswers.h"
 
 #include <QDate>
 #include <QSizeF>
@@ -13,28 +14,14 @@
 namespace tool {
 
 // What `velmora-tool render` was asked for.
-struct RenderOptions {
+struct RenderOptions : PrintAnswers {
     QString dataFile;
     int record = 0;   // 1-based, in the register's sorted order
     int document = 0; // index of PrintDocs: 0 form, 1 bureau envelope, 2 return envelope
     QString out;
-    bool pdf = true;           // else PNG
-    std::optional<QDate> date; // application date; none leaves the date line blank
-    qint16 prepayAnswer = 0;
-    qint16 prepayPeriod = 0;
-    QString prepayYears;
-    bool disposal = false;
-    bool registeredMail = false;
-    std::optional<bool> club; // none: as the record's club name says
-    QString settingsFile;
-    QString bureauFile;         // empty: defaultBureauFile()
-    bool envelopePaper = false; // envelopes on "長型3号" paper rather than A4
-    int dpi = 150;              // PNG only
+    bool pdf = true; // else PNG
+    int dpi = 150;   // PNG only
 };
-
-// The bureau file used without --bureau: the one beside the program in programFolder; when
-// that is missing and the program runs from the build folder, the project's own data file.
-QString defaultBureauFile(const QString& programFolder);
 
 // Reads the arguments after "render"; the error text tells what is wrong.
 struct ParsedRender {

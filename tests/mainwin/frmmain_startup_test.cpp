@@ -84,7 +84,8 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
     };
     EXPECT_EQ(captions(window->mnu1),
               QStringList({u"開く/file_open"_qs, u"データ連結/fileAppend"_qs, u"保存/file_Save"_qs,
-                           u"-/mnu5"_qs, u"自動終了停止/AutoExit"_qs, u"終了/owari"_qs}));
+                           u"一括印刷…/fileBatch"_qs, u"-/mnu5"_qs, u"自動終了停止/AutoExit"_qs,
+                           u"終了/owari"_qs}));
     EXPECT_EQ(captions(window->mnu2),
               QStringList({u"新規入力/Input"_qs, u"重複チェック/DupeChk"_qs}));
     EXPECT_EQ(captions(window->mnu4), QStringList({u"印刷設定/mnuSet"_qs}));
@@ -123,6 +124,7 @@ TEST_F(MainWindowTest, CommandsThatStopTheCountdown) {
         {"stop", [](frmMain& w) { w.AutoExit->trigger(); }, true},
         {"new", [](frmMain& w) { w.Input->trigger(); }, true},
         {"options", [](frmMain& w) { w.mnuSet->trigger(); }, true},
+        {"batch print", [](frmMain& w) { w.fileBatch->trigger(); }, true},
         {"double-click", [](frmMain& w) { w.gridDoubleClicked(); }, true},
         {"right button",
          [this](frmMain& w) {
@@ -148,7 +150,7 @@ TEST_F(MainWindowTest, CommandsThatStopTheCountdown) {
         EXPECT_FALSE(window->countdownRunning());
         EXPECT_TRUE(prompter.allAnswersUsed());
     }
-    EXPECT_EQ(opened, (std::vector<std::string>{"new", "options", "edit", "about"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"new", "options", "batch", "edit", "about"}));
 }
 
 TEST_F(MainWindowTest, RightButtonOnAnEmptyRegisterDoesNothing) {

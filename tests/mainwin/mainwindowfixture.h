@@ -37,6 +37,7 @@ protected:
         o.newRegistration = [this](frmMain&) { opened.push_back("new"); };
         o.edit = [this](frmMain&) { opened.push_back("edit"); };
         o.print = [this](frmMain&) { opened.push_back("print"); };
+        o.batch = [this](frmMain&) { opened.push_back("batch"); };
         o.options = [this](frmMain&) { opened.push_back("options"); };
         o.about = [this](frmMain&) { opened.push_back("about"); };
         return o;

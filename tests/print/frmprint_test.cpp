@@ -241,6 +241,23 @@ TEST(frmPrint, RecordIndexOutOfRangeOpensEmpty) {
     EXPECT_EQ(dialog.Text1[2]->text(), QStringLiteral("信越総合通信局長　殿"));
 }
 
+TEST(frmPrint, WarnsWhileTheApplicationDateIsOutsideTheWindow) {
+    PrintFixture f; // expiry 2030-02-28: window 2029-08-29..2030-01-28; today 2025-04-03
+    frmPrint dialog(f.state, f.prompter, f.clock, f.printers);
+    EXPECT_EQ(dialog.Label3->text(),
+              QStringLiteral("申請期間外です（受付 令和11年8月29日～令和12年1月28日）"));
+    for (int i = 0; i < 4; ++i)
+        dialog.UpDown1Click(0, +1);
+    for (int i = 0; i < 5; ++i)
+        dialog.UpDown1Click(1, +1); // 2029-09-03
+    EXPECT_TRUE(dialog.Label3->text().isEmpty());
+    // Printing goes on all the same.
+    dialog.UpDown1Click(0, +1);
+    EXPECT_FALSE(dialog.Label3->text().isEmpty());
+    dialog.Check1[0]->setChecked(true);
+    EXPECT_TRUE(dialog.Command2Click());
+}
+
 TEST(frmPrint, OpenerShowsThePreviewAndReplacesAnEarlierOne) {
     PrintFixture f;
     QWidget main;

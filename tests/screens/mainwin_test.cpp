@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTableView>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -56,6 +57,8 @@ std::vector<StationRecord> sampleRegister() {
         r.set(Field::ApplicantTel, QStringLiteral("03-1234-56%1").arg(n, 2, 10, QLatin1Char('0')));
         records.push_back(r);
     }
+    // And one whose stored date is no date: it has no application window.
+    records.back().ExpiryDate = std::numeric_limits<double>::quiet_NaN();
     return records;
 }
 

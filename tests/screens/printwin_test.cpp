@@ -2,6 +2,7 @@
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "print/core/bureaufile.h"
+#include "print/frmbatch.h"
 #include "print/frmprint.h"
 #include "print/frmview.h"
 #include "support/scriptedprompter.h"
@@ -61,6 +62,11 @@ TEST(PrintWindowScreens, PrintSettingsDialog) {
     dialog.show();
     saveAndCheck(dialog.grab().toImage(), QStringLiteral("print_frmPrint.png"));
 
+    // An application date after the window closed (30 April): the warning line.
+    for (int i = 0; i < 3; ++i)
+        dialog.UpDown1Click(1, +1);
+    saveAndCheck(dialog.grab().toImage(), QStringLiteral("print_frmPrint_outside_window.png"));
+
     // The blink's red phase, with nothing ticked.
     dialog.Check1[0]->setChecked(false);
     dialog.Check1[1]->setChecked(false);
@@ -86,4 +92,20 @@ TEST(PrintWindowScreens, PreviewWindow) {
     saveAndCheck(view.grab().toImage(), QStringLiteral("print_frmView_bureau_envelope.png"));
     view.Command2Click();
     saveAndCheck(view.grab().toImage(), QStringLiteral("print_frmView_return_envelope.png"));
+}
+
+TEST(PrintWindowScreens, BatchPrintDialog) {
+    Sample s;
+    // Today 2026-02-10: one station in each state, two of them due.
+    const std::array<QDate, 5> expiries{QDate(2026, 1, 31), QDate(2026, 2, 20), QDate(2026, 3, 15),
+                                        QDate(2026, 7, 31), QDate(2027, 1, 10)};
+    for (size_t i = 0; i < expiries.size(); ++i) {
+        StationRecord r = s.state.store.record(1);
+        r.set(Field::CallSign, QStringLiteral("ＪＡ%1ＢＡＴ").arg(i + 2));
+        r.setExpiry(expiries[i]);
+        (void)s.state.store.append(r);
+    }
+    frmBatch dialog(s.state, s.prompter, s.clock, s.printers);
+    dialog.show();
+    saveAndCheck(dialog.grab().toImage(), QStringLiteral("print_frmBatch.png"));
 }

@@ -180,3 +180,11 @@ std::unique_ptr<PrintJob> PrinterCatalogue::startJob(const QString& documentName
     printer.setDocName(documentName);
     return std::make_unique<PrinterJob>(printer);
 }
+
+QPrinter* PrinterCatalogue::pagedPrinter(const QString& documentName) {
+    if (currentIsPdf())
+        return nullptr;
+    QPrinter& printer = printerFor(current_);
+    printer.setDocName(documentName);
+    return &printer;
+}

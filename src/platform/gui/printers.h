@@ -59,6 +59,11 @@ public:
     // written only when the job finishes without error).
     std::unique_ptr<PrintJob> startJob(const QString& documentName, const QString& pdfPath);
 
+    // The current printer for a job of many pages, drawn with one painter (newPage() between
+    // pages; the job goes to the printer when the painter ends, unless aborted first). Null
+    // for "PDF": the caller writes that file itself.
+    QPrinter* pagedPrinter(const QString& documentName);
+
     // Folder of the last PDF written in this run, empty before the first.
     QString lastPdfFolder() const { return lastPdfFolder_; }
     void setLastPdfFolder(const QString& folder) { lastPdfFolder_ = folder; }

@@ -68,6 +68,41 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
     form.boxes[ExpiryBox] = trimSpaces(FormatEraDate(expiry));
     fillRecordBoxes(form, record);
 
+    loadAnswers(form, data, today);
+
+    form.club = false;
+    if (!form.boxes[ClubNameBox].isEmpty()) {
+        data.PrintClubFlag = 1;
+        form.club = true;
+    }
+
+    return bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign));
+}
+
+void StorePrintData(FormState& form, PrintData& data, const StationRecord& record) {
+    data.PrintClubFlag = form.club ? 1 : 0;
+
+    fillRecordBoxes(form, record);
+
+    const auto box = [&form](int i) { return trimSpaces(form.boxes[size_t(i)]); };
+    data.PrintCallSign = box(0);
+    data.PrintLicenceNo = box(1);
+    data.PrintDest = box(2);
+    data.PrintLicenceDate = box(3);
+    data.PrintExpiry = box(4);
+    data.PrintClubName = box(5);
+    data.PrintClubKana = box(6);
+    data.PrintApplicantName = box(10);
+    data.PrintApplicantKana = box(11);
+    data.PrintApplicantZip = box(12);
+    data.PrintApplicantAddr1 = box(13);
+    data.PrintApplicantAddr2 = box(14);
+    data.PrintApplicantTel = box(15);
+
+    storeAnswers(form, data);
+}
+
+void loadAnswers(FormState& form, const PrintData& data, QDate today) {
     form.printDate = data.PrintDateFlag == 1;
     form.years = data.PrepayYears;
     form.prepayPeriod = {false, false};
@@ -88,41 +123,14 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
         form.periodEnabled = true;
     }
 
-    form.club = false;
-    if (!form.boxes[ClubNameBox].isEmpty()) {
-        data.PrintClubFlag = 1;
-        form.club = true;
-    }
-
     form.appDate =
         !data.PrintAppDate.isEmpty() ? data.PrintAppDate : trimSpaces(FormatEraDate(today));
     form.disposalHistory = data.DisposalHistory == 1;
-
-    return bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign));
 }
 
-void StorePrintData(FormState& form, PrintData& data, const StationRecord& record) {
-    data.PrintClubFlag = form.club ? 1 : 0;
+void storeAnswers(const FormState& form, PrintData& data) {
     data.PrintDateFlag = form.printDate ? 1 : 0;
     data.PrintAppDate = form.appDate;
-
-    fillRecordBoxes(form, record);
-
-    const auto box = [&form](int i) { return trimSpaces(form.boxes[size_t(i)]); };
-    data.PrintCallSign = box(0);
-    data.PrintLicenceNo = box(1);
-    data.PrintDest = box(2);
-    data.PrintLicenceDate = box(3);
-    data.PrintExpiry = box(4);
-    data.PrintClubName = box(5);
-    data.PrintClubKana = box(6);
-    data.PrintApplicantName = box(10);
-    data.PrintApplicantKana = box(11);
-    data.PrintApplicantZip = box(12);
-    data.PrintApplicantAddr1 = box(13);
-    data.PrintApplicantAddr2 = box(14);
-    data.PrintApplicantTel = box(15);
-
     data.PrepayYears = form.years;
     for (qint16 i = 0; i <= 1; ++i) {
         if (form.prepayAnswer[size_t(i)])

@@ -69,6 +69,15 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
 // Stores the form into the print data, refilling boxes 5 to 15 from the record first.
 void StorePrintData(FormState& form, PrintData& data, const StationRecord& record);
 
+// The answers every print shares, as the dialog shows them from the remembered print data:
+// the application date (its box and the date, today when none is remembered), the prepayment
+// with the look of its boxes, and the disposal history. Part of FillFromRecord; the batch
+// print dialog uses them alone.
+void loadAnswers(FormState& form, const PrintData& data, QDate today);
+// Stores those answers back. A prepayment pair with neither box checked leaves its value
+// unchanged. Part of StorePrintData.
+void storeAnswers(const FormState& form, PrintData& data);
+
 // Mouse release over Check5(index) (0 = "無", 1 = "有").
 void prepayAnswerReleased(FormState& form, int index);
 // Mouse release over Check7(index) (0 = whole licence period, 1 = "その他").

@@ -1,0 +1,151 @@
+#include "tool/calendar.h"
+
+#include "platform/clock.h"
+#include "platform/width.h"
+#include "record/eradate.h"
+#include "record/renewalwindow.h"
+#include "tool/icalendar.h"
+#include "tool/printanswers.h"
+#include "tool/sortedregister.h"
+
+#include <QCryptographicHash>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace tool {
+
+namespace {
+
+const char* const kUsage = "usage: velmora-tool calendar FILE.stn --out renewals.ics [--on DATE]\n"
+                           "  DATE  stations expired before this day are left out (default "
+                           "today), era or ISO\n";
+
+// The same station, however its call sign and licence number were typed (half- or full-width
+// letters and digits, either case), gives the same identity.
+QString uidBase(const StationRecord& record, QDate expiry) {
+    const auto normal = [&record](Field field) {
+        return width::narrowAlphanumerics(record.trimmed(field)).toUpper();
+    };
+    const QString key = normal(Field::CallSign) + u'|' + normal(Field::LicenceNo) + u'|' +
+                        expiry.toString(Qt::ISODate);
+    return QString::fromLatin1(
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+void appendEvent(QByteArray& out, const QString& uid, const QString& stamp, QDate day,
+                 const QString& summary, const QString& description, const QString& alarm) {
+    ics::appendLine(out, u"BEGIN:VEVENT");
+    ics::appendLine(out, QStringLiteral("UID:") + uid);
+    ics::appendLine(out, QStringLiteral("DTSTAMP:") + stamp);
+    ics::appendLine(out, QStringLiteral("DTSTART;VALUE=DATE:") + ics::date(day));
+    ics::appendLine(out, QStringLiteral("DTEND;VALUE=DATE:") + ics::date(day.addDays(1)));
+    ics::appendLine(out, QStringLiteral("SUMMARY:") + ics::escapeText(summary));
+    ics::appendLine(out, QStringLiteral("DESCRIPTION:") + ics::escapeText(description));
+    ics::appendLine(out, u"TRANSP:TRANSPARENT");
+    if (!alarm.isEmpty()) {
+        ics::appendLine(out, u"BEGIN:VALARM");
+        ics::appendLine(out, u"ACTION:DISPLAY");
+        ics::appendLine(out, QStringLiteral("DESCRIPTION:") + ics::escapeText(alarm));
+        // 9:00 on the day a week before the closing day.
+        ics::appendLine(out, u"TRIGGER:-P6DT15H");
+        ics::appendLine(out, u"END:VALARM");
+    }
+    ics::appendLine(out, u"END:VEVENT");
+}
+
+} // namespace
+
+QByteArray renewalCalendar(const std::vector<StationRecord>& records, QDate day,
+                           const QDateTime& stamp) {
+    QByteArray events;
+    const QString dtstamp = ics::utcDateTime(stamp);
+    const auto era = [](QDate date) { return FormatEraDate(date, EraPattern::Unpadded); };
+    for (const StationRecord& record : records) {
+        const renewal::Window w = renewal::windowFor(record);
+        const renewal::State state = renewal::stateOn(w, day);
+        if (state == renewal::State::NoWindow || state == renewal::State::Expired)
+            continue;
+        const QString station =
+            QStringLiteral("%1（%2）")
+                .arg(record.trimmed(Field::CallSign), record.trimmed(Field::LicenceNo));
+        const QString description = QStringLiteral("免許の有効期限 %1\n申請の受付 %2")
+                                        .arg(era(w.expiry), renewal::windowText(w));
+        const QString uid = uidBase(record, w.expiry);
+        appendEvent(events, uid + QStringLiteral("-opens@velmora"), dtstamp, w.opens,
+                    QStringLiteral("再免許申請 受付開始 ") + station, description, {});
+        appendEvent(events, uid + QStringLiteral("-closes@velmora"), dtstamp, w.closes,
+                    QStringLiteral("再免許申請 締切 ") + station, description,
+                    QStringLiteral("1週間後に再免許申請の締切 ") + station);
+    }
+    if (events.isEmpty())
+        return {};
+    QByteArray out;
+    ics::appendLine(out, u"BEGIN:VCALENDAR");
+    ics::appendLine(out, u"VERSION:2.0");
+    ics::appendLine(out, u"PRODID:-//Velmora//velmora-tool calendar//JA");
+    ics::appendLine(out, u"CALSCALE:GREGORIAN");
+    ics::appendLine(out, u"METHOD:PUBLISH");
+    ics::appendLine(out, u"X-WR-CALNAME:再免許申請");
+    out += events;
+    ics::appendLine(out, u"END:VCALENDAR");
+    return out;
+}
+
+int calendar(const QStringList& args) {
+    QString file;
+    QString out;
+    QString on;
+    QString error;
+    for (qsizetype i = 0; i < args.size() && error.isEmpty(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--out") || arg == QLatin1String("--on")) {
+            const std::optional<QString> v = optionValue(args, i);
+            if (!v)
+                error = QStringLiteral("%1 に値がありません").arg(arg);
+            else
+                (arg == QLatin1String("--out") ? out : on) = *v;
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            error = QStringLiteral("知らないオプションです: %1").arg(arg);
+        } else if (file.isEmpty()) {
+            file = arg;
+        } else {
+            error = QStringLiteral("余分な引数です: %1").arg(arg);
+        }
+    }
+    if (error.isEmpty() && file.isEmpty())
+        error = QStringLiteral("データファイルを指定してください");
+    if (error.isEmpty() && out.isEmpty())
+        error = QStringLiteral("--out を指定してください");
+    const QDate day = error.isEmpty() ? dayOf(on, SystemClock().today(), error) : QDate();
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", error.toUtf8().constData(), kUsage);
+        return 1;
+    }
+    const SortedRegister reg = readSortedRegister(file);
+    if (!reg.result) {
+        std::fprintf(stderr, "%s\n", reg.result.error.toUtf8().constData());
+        return 1;
+    }
+    const QByteArray text = renewalCalendar(reg.records, day, QDateTime::currentDateTimeUtc());
+    if (text.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     QStringLiteral("%1に有効な免許の局がありません。")
+                         .arg(FormatEraDate(day, EraPattern::Unpadded))
+                         .toUtf8()
+                         .constData());
+        return 1;
+    }
+    // The old file stays whole until the new one is complete.
+    QSaveFile save(out);
+    if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit()) {
+        std::fprintf(stderr, "%s\n",
+                     QStringLiteral("書き込めません: %1\n%2")
+                         .arg(out, save.errorString())
+                         .toUtf8()
+                         .constData());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace tool
