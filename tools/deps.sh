@@ -16,8 +16,9 @@ velmora_install_missing() {
 # What building and running the program needs.
 VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho
-    libqt6svg6 qt6-qpa-plugins)
-# What the tests need besides: the code page 932 oracle (iconv, in libc-bin) and the fuzzers.
-VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev)
+    libqt6svg6 qt6-qpa-plugins libcsv-dev)
+# What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers and
+# Python's csv module as a second reader of the CSV export.
+VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev python3)
 
 velmora_jobs() { nproc 2>/dev/null || echo 2; }

@@ -71,6 +71,8 @@ void frmMain::buildMenus() {
     file_open = item(mnu1, "file_open", QStringLiteral("開く"), &frmMain::openCommand);
     fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &frmMain::mergeCommand);
     file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &frmMain::saveCommand);
+    csvExport = item(mnu1, "csvExport", QStringLiteral("CSV書き出し…"), &frmMain::csvExportCommand);
+    csvImport = item(mnu1, "csvImport", QStringLiteral("CSV取り込み…"), &frmMain::csvImportCommand);
     mnu5 = mnu1->addSeparator();
     mnu5->setObjectName(QStringLiteral("mnu5"));
     AutoExit =

@@ -63,6 +63,8 @@ public:
     void openCommand();
     void mergeCommand();
     void saveCommand();
+    void csvExportCommand();
+    void csvImportCommand();
     void stopCountdownCommand();
     void quitCommand();
     void newRegistrationCommand();
@@ -84,6 +86,8 @@ public:
     QAction* file_open = nullptr;
     QAction* fileAppend = nullptr;
     QAction* file_Save = nullptr;
+    QAction* csvExport = nullptr;
+    QAction* csvImport = nullptr;
     QAction* mnu5 = nullptr;
     QAction* AutoExit = nullptr;
     QAction* owari = nullptr;
@@ -124,6 +128,7 @@ private:
     void appendDataFile(const QString& path);
     bool saveDataFile(const QString& path);
     void showFileError(const QString& text);
+    std::optional<QString> csvFileDialog(bool save);
     bool wrongExtension(const std::optional<QString>& name);
 
     // The closing sequence: whether the window may close, then what happens when it does.
@@ -153,4 +158,6 @@ private:
     // Where the settings put the window, to write their values back unchanged while it stays.
     QRect restoredFrame_;
     int savedScroll_ = 0;
+    // The CSV file last exported or imported: its dialogs start there.
+    QString csvFile_;
 };

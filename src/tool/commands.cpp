@@ -1,5 +1,6 @@
 #include "tool/commands.h"
 
+#include "tool/csvcommands.h"
 #include "tool/dump.h"
 #include "tool/render.h"
 
@@ -17,13 +18,18 @@ struct Command {
 const Command kCommands[] = {
     {"dump", &dump},
     {"render", &render},
+    {"export", &exportCsv},
+    {"import", &importCsv},
 };
 
 void usage() {
     std::fputs("usage: velmora-tool COMMAND ...\n"
                "  dump FILE.stn [--sorted]   the register as JSON Lines, one station per line\n"
                "                              (--sorted: in the program's order, by expiry)\n"
-               "  render FILE.stn  one printed page of a station as PDF or PNG\n",
+               "  render FILE.stn  one printed page of a station as PDF or PNG\n"
+               "  export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n"
+               "                              the register as CSV, in the program's order\n"
+               "  import IN.csv --into FILE.stn  appends the stations of a CSV file\n",
                stderr);
 }
 
