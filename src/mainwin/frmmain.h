@@ -129,6 +129,8 @@ private:
     bool saveDataFile(const QString& path);
     void showFileError(const QString& text);
     std::optional<QString> csvFileDialog(bool save);
+    // A CSV command that could not be done, and why.
+    void refuse(const QString& text);
     bool wrongExtension(const std::optional<QString>& name);
 
     // The closing sequence: whether the window may close, then what happens when it does.

@@ -16,6 +16,10 @@ const QString kCsvFilter = QStringLiteral("CSVファイル (*.csv)|*.csv|すべ�
 
 } // namespace
 
+void frmMain::refuse(const QString& text) {
+    prompter_.message({text, title(), Prompter::Buttons::Ok, Prompter::Icon::Warning}, this);
+}
+
 std::optional<QString> frmMain::csvFileDialog(bool save) {
     // Until a CSV file has been used: beside the data file, named after it.
     QString name = csvFile_;
@@ -51,7 +55,7 @@ void frmMain::csvExportCommand() {
     const Result written =
         csvfile::writeCsv(*chosen, state_.store.records(), csvfile::Encoding::Utf8);
     if (!written) {
-        showFileError(written.error);
+        refuse(written.error);
         return;
     }
     prompter_.message({QStringLiteral("%1 件を書き出しました。\n%2")
@@ -68,7 +72,7 @@ void frmMain::csvImportCommand() {
         return;
     csvfile::Imported imported = csvfile::readCsv(*chosen);
     if (!imported.result) {
-        showFileError(imported.result.error + QStringLiteral("\n\n何も取り込んでいません。"));
+        refuse(imported.result.error + QStringLiteral("\n\n何も取り込んでいません。"));
         return;
     }
     RecordStore& store = state_.store;
@@ -83,14 +87,14 @@ void frmMain::csvImportCommand() {
     }
     // Refused before anything changes, as the merge refuses a file that would not fit.
     if (count > RecordStore::kMaxRecords - before) {
-        showFileError(QStringLiteral("取り込むと %1 件になり、登録できる %2 件を超えます。\n"
-                                     "何も取り込んでいません。")
-                          .arg(before + count)
-                          .arg(RecordStore::kMaxRecords));
+        refuse(QStringLiteral("取り込むと %1 件になり、登録できる %2 件を超えます。\n"
+                              "何も取り込んでいません。")
+                   .arg(before + count)
+                   .arg(RecordStore::kMaxRecords));
         return;
     }
     if (Result extended = store.extend(std::move(imported.records)); !extended) {
-        showFileError(extended.error);
+        refuse(extended.error);
         return;
     }
     // As the merge of a data file goes on.
@@ -102,6 +106,8 @@ void frmMain::csvImportCommand() {
     const int duplicates = before + count - store.Count();
     QString text = QStringLiteral("%1 件を取り込みました。").arg(count);
     if (duplicates > 0)
-        text += QStringLiteral("\n重複していた %1 件は除きました。").arg(duplicates);
+        text += QStringLiteral("\n重複していた %1 件を除き、登録は %2 件になりました。")
+                    .arg(duplicates)
+                    .arg(store.Count());
     tell(text);
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <csv.h>
 #include <optional>
 
@@ -79,7 +80,10 @@ private:
     void readRecord();
     std::optional<QString> decode(size_t column);
     std::optional<QString> text(size_t column, Field field);
-    std::optional<double> expiry();
+    // The expiry comes from the ISO cell when it is not empty, else from the era text; the
+    // column it comes from (or that is missing it).
+    size_t expiryColumn() const;
+    std::optional<double> expiry(size_t column);
 
     QString at(size_t column) const;
     void error(const QString& where, const QString& what);
@@ -234,35 +238,40 @@ std::optional<QString> Reader::text(size_t column, Field field) {
     return kept.toString();
 }
 
-std::optional<double> Reader::expiry() {
-    if (iso_) {
-        const std::optional<QString> cell = decode(*iso_);
-        if (!cell)
-            return std::nullopt;
-        if (!trimmedSpaces(*cell).isEmpty()) {
-            if (const std::optional<double> value = parseIsoExpiry(*cell))
-                return value;
-            error(at(*iso_), QStringLiteral("日付として読めません（「%1」）。2024-03-31 の形で"
-                                            "書いてください。")
-                                 .arg(*cell));
-            return std::nullopt;
-        }
+size_t Reader::expiryColumn() const {
+    const auto filled = [this](std::optional<size_t> column) {
+        if (!column)
+            return false;
+        const QByteArrayView cell = fieldBytes(*column);
+        return std::any_of(cell.begin(), cell.end(), [](char c) { return c != ' '; });
+    };
+    if (filled(iso_) || (!filled(era_) && iso_))
+        return *iso_;
+    return *era_;
+}
+
+std::optional<double> Reader::expiry(size_t column) {
+    const std::optional<QString> cell = decode(column);
+    if (!cell)
+        return std::nullopt;
+    if (trimmedSpaces(*cell).isEmpty()) {
+        error(at(column), QStringLiteral("免許期限がありません。"));
+        return std::nullopt;
     }
-    if (era_) {
-        const std::optional<QString> cell = decode(*era_);
-        if (!cell)
-            return std::nullopt;
-        if (!trimmedSpaces(*cell).isEmpty()) {
-            const QDate date = ParseEraDate(*cell);
-            if (serialdate::isSupported(date))
-                return serialdate::fromDate(date);
-            error(at(*era_), QStringLiteral("日付として読めません（「%1」）。令和6年03月31日 の形で"
-                                            "書いてください。")
-                                 .arg(*cell));
-            return std::nullopt;
-        }
+    if (column == iso_) {
+        if (const std::optional<double> value = parseIsoExpiry(*cell))
+            return value;
+        error(at(column),
+              QStringLiteral("日付として読めません（「%1」）。2024-03-31 の形で書いてください。")
+                  .arg(*cell));
+        return std::nullopt;
     }
-    error(at(iso_ ? *iso_ : *era_), QStringLiteral("免許期限がありません。"));
+    const QDate date = ParseEraDate(*cell);
+    if (serialdate::isSupported(date))
+        return serialdate::fromDate(date);
+    error(at(column),
+          QStringLiteral("日付として読めません（「%1」）。令和6年03月31日 の形で書いてください。")
+              .arg(*cell));
     return std::nullopt;
 }
 
@@ -283,19 +292,22 @@ void Reader::readRecord() {
     }
     StationRecord record;
     bool good = true;
+    // Column by column, so that the errors come in the order of the row.
+    const size_t dateColumn = expiryColumn();
     for (size_t i = 0; i < columnOf_.size(); ++i) {
         const Column* column = columnOf_[i];
-        if (!column || column->kind != ColumnKind::Text)
-            continue;
-        if (const std::optional<QString> value = text(i, column->field))
-            record.set(column->field, *value);
-        else
-            good = false;
+        if (i == dateColumn) {
+            if (const std::optional<double> value = expiry(i))
+                record.ExpiryDate = *value;
+            else
+                good = false;
+        } else if (column && column->kind == ColumnKind::Text) {
+            if (const std::optional<QString> value = text(i, column->field))
+                record.set(column->field, *value);
+            else
+                good = false;
+        }
     }
-    if (const std::optional<double> value = expiry())
-        record.ExpiryDate = *value;
-    else
-        good = false;
     // Once anything is wrong nothing is imported; the rest is only read for its errors.
     if (good && errors_.isEmpty())
         records_.push_back(std::move(record));

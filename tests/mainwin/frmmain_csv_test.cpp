@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
     prompter.nextAnswer(Prompter::Answer::Ok);
     window->csvImport->trigger();
     EXPECT_EQ(prompter.lastMessage()->text,
-              u"3 件を取り込みました。\n重複していた 3 件は除きました。"_qs);
+              u"3 件を取り込みました。\n重複していた 3 件を除き、登録は 3 件になりました。"_qs);
     EXPECT_EQ(state.store.Count(), 3);
 
     state.store.Modified = 0;
@@ -60,6 +60,7 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
     const QString refusal = prompter.lastMessage()->text;
     EXPECT_TRUE(refusal.startsWith(u"3 行目 3 列目「免許期限(ISO)」：日付として読めません"_qs))
         << refusal.toStdString();
+    EXPECT_EQ(prompter.lastMessage()->icon, Prompter::Icon::Warning);
     EXPECT_TRUE(refusal.endsWith(u"何も取り込んでいません。"_qs));
     EXPECT_EQ(state.store.Count(), 3);
     EXPECT_EQ(state.store.Modified, 0);
