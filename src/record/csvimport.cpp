@@ -217,8 +217,10 @@ std::optional<QString> Reader::text(size_t column, Field field) {
     // the text, so it is refused and the message says what to write instead.
     const QString back = cp932::decode(encoded.bytes);
     if (back != kept) {
+        // Every character gives one code and every code one character: the texts are equally
+        // long, and differ somewhere.
         qsizetype i = 0;
-        while (i < back.size() && i < kept.size() && back[i] == kept[i])
+        while (i + 1 < kept.size() && i + 1 < back.size() && back[i] == kept[i])
             ++i;
         error(at(column), QStringLiteral("文字「%1」はそのまま保存できません（「%2」になります）。"
                                          "「%2」に直してください。")

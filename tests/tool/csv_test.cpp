@@ -37,8 +37,10 @@ TEST(CsvTool, FullRegisterRoundTripsByteForByte) {
     EXPECT_TRUE(dir.read(u"BackUp/"_qs + QDate::currentDate().toString(u"yyyyMMdd"_qs) +
                          u"copy.stn"_qs) == bytes);
 
-    // Importing it again would pass the limit: nothing is written.
-    ASSERT_EQ(tool::run({u"velmora-tool"_qs, u"import"_qs, csv, u"--into"_qs, copy}), 1);
+    // One station more does not fit: nothing is written.
+    const QString one = dir.write(
+        u"one.csv"_qs, u"ｺｰﾙｻｲﾝ,免許番号,免許期限(ISO)\r\nＪＡ１,関第1号,2030-01-01"_qs.toUtf8());
+    ASSERT_EQ(tool::run({u"velmora-tool"_qs, u"import"_qs, one, u"--into"_qs, copy}), 1);
     EXPECT_TRUE(dir.read(u"copy.stn"_qs) == bytes);
     EXPECT_EQ(tool::run({u"velmora-tool"_qs, u"export"_qs, original, u"--encoding"_qs, u"latin1"_qs,
                          u"--out"_qs, csv}),
