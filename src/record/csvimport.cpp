@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <csv.h>
 #include <optional>
 
@@ -23,6 +24,8 @@ constexpr int kMaxErrors = 10;
 // Larger than any register's CSV by far; reading stops before memory runs out.
 constexpr qint64 kMaxFileSize = qint64(256) << 20;
 constexpr qsizetype kChunk = 1 << 16;
+// The widest text field, in bytes.
+constexpr int kLongestField = 50;
 
 QString withPath(const QString& error, const QString& path) {
     return error + QLatin1Char('\n') + QDir::toNativeSeparators(path);
@@ -31,6 +34,11 @@ QString withPath(const QString& error, const QString& path) {
 // Captions compare after compatibility normalisation, without spaces at the ends and case.
 QString headerKey(QStringView caption) {
     return trimSpaces(caption).normalized(QString::NormalizationForm_KC).toCaseFolded();
+}
+
+// Place of a text field among the sixteen, in record order.
+size_t textSlot(Field field) {
+    return size_t(field) < size_t(Field::ExpiryDate) ? size_t(field) : size_t(field) - 1;
 }
 
 QStringView withoutPadding(QStringView text) {
@@ -134,7 +142,7 @@ void Reader::endRow(int c) {
         else
             readRecord();
     }
-    row_.clear();
+    row_.truncate(0); // keeps its memory for the next row
     ends_.clear();
     ++line_;
 }
@@ -202,29 +210,16 @@ void Reader::readHeader() {
 }
 
 std::optional<QString> Reader::text(size_t column, Field field) {
-    const std::optional<QString> decoded = decode(column);
+    std::optional<QString> decoded = decode(column);
     if (!decoded)
         return std::nullopt;
-    const QStringView kept = withoutPadding(*decoded);
+    decoded->truncate(withoutPadding(*decoded).size());
+    const QStringView kept = *decoded;
     const cp932::EncodeResult encoded = cp932::encode(kept);
     if (!encoded.ok()) {
         error(at(column),
               QStringLiteral("保存できない文字「%1」があります。")
                   .arg(cp932::firstUnmappableCharacter(kept.sliced(encoded.firstUnmappable))));
-        return std::nullopt;
-    }
-    // Some characters are stored as a look-alike (〜 U+301C as ～ U+FF5E): that would change
-    // the text, so it is refused and the message says what to write instead.
-    const QString back = cp932::decode(encoded.bytes);
-    if (back != kept) {
-        // Every character gives one code and every code one character: the texts are equally
-        // long, and differ somewhere.
-        qsizetype i = 0;
-        while (i + 1 < kept.size() && i + 1 < back.size() && back[i] == kept[i])
-            ++i;
-        error(at(column), QStringLiteral("文字「%1」はそのまま保存できません（「%2」になります）。"
-                                         "「%2」に直してください。")
-                              .arg(kept.sliced(i, 1).toString(), back.sliced(i, 1)));
         return std::nullopt;
     }
     const int width = fieldInfo(field).width;
@@ -237,7 +232,22 @@ std::optional<QString> Reader::text(size_t column, Field field) {
                   .arg(width / 2));
         return std::nullopt;
     }
-    return kept.toString();
+    // Some characters are stored as a look-alike (〜 U+301C as ～ U+FF5E): that would change
+    // the text, so it is refused and the message says what to write instead. Every character
+    // gives one code and every code one character, so the texts are equally long.
+    Q_ASSERT(width <= kLongestField);
+    std::array<char16_t, kLongestField> buffer;
+    const QStringView back(buffer.data(), cp932::decodeInto(encoded.bytes, buffer.data()));
+    if (back != kept) {
+        qsizetype i = 0;
+        while (i + 1 < kept.size() && i + 1 < back.size() && back[i] == kept[i])
+            ++i;
+        error(at(column), QStringLiteral("文字「%1」はそのまま保存できません（「%2」になります）。"
+                                         "「%2」に直してください。")
+                              .arg(kept.sliced(i, 1).toString(), back.sliced(i, 1).toString()));
+        return std::nullopt;
+    }
+    return decoded;
 }
 
 size_t Reader::expiryColumn() const {
@@ -292,7 +302,9 @@ void Reader::readRecord() {
         stop_ = true;
         return;
     }
-    StationRecord record;
+    // The texts in record order (the date's place skipped), set all at once.
+    std::array<QString, kTextFieldCount> texts;
+    double expiryValue = 0.0;
     bool good = true;
     // Column by column, so that the errors come in the order of the row.
     const size_t dateColumn = expiryColumn();
@@ -300,19 +312,24 @@ void Reader::readRecord() {
         const Column* column = columnOf_[i];
         if (i == dateColumn) {
             if (const std::optional<double> value = expiry(i))
-                record.ExpiryDate = *value;
+                expiryValue = *value;
             else
                 good = false;
         } else if (column && column->kind == ColumnKind::Text) {
-            if (const std::optional<QString> value = text(i, column->field))
-                record.set(column->field, *value);
+            if (std::optional<QString> value = text(i, column->field))
+                texts[textSlot(column->field)] = std::move(*value);
             else
                 good = false;
         }
     }
     // Once anything is wrong nothing is imported; the rest is only read for its errors.
-    if (good && errors_.isEmpty())
-        records_.push_back(std::move(record));
+    if (!good || !errors_.isEmpty())
+        return;
+    std::array<QStringView, kTextFieldCount> views;
+    std::copy(texts.begin(), texts.end(), views.begin());
+    StationRecord& record = records_.emplace_back();
+    record.setTexts(views);
+    record.ExpiryDate = expiryValue;
 }
 
 Imported Reader::run() {
