@@ -77,6 +77,8 @@ void frmMain::buildMenus() {
     fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &frmMain::mergeCommand);
     file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &frmMain::saveCommand);
     fileBatch = item(mnu1, "fileBatch", QStringLiteral("一括印刷…"), &frmMain::batchPrintCommand);
+    csvExport = item(mnu1, "csvExport", QStringLiteral("CSV書き出し…"), &frmMain::csvExportCommand);
+    csvImport = item(mnu1, "csvImport", QStringLiteral("CSV取り込み…"), &frmMain::csvImportCommand);
     mnu5 = mnu1->addSeparator();
     mnu5->setObjectName(QStringLiteral("mnu5"));
     AutoExit =

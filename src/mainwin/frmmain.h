@@ -73,6 +73,8 @@ public:
     void mergeCommand();
     void saveCommand();
     void batchPrintCommand();
+    void csvExportCommand();
+    void csvImportCommand();
     void stopCountdownCommand();
     void quitCommand();
     void newRegistrationCommand();
@@ -98,6 +100,8 @@ public:
     QAction* fileAppend = nullptr;
     QAction* file_Save = nullptr;
     QAction* fileBatch = nullptr;
+    QAction* csvExport = nullptr;
+    QAction* csvImport = nullptr;
     QAction* mnu5 = nullptr;
     QAction* AutoExit = nullptr;
     QAction* owari = nullptr;
@@ -139,6 +143,9 @@ private:
     void appendDataFile(const QString& path);
     bool saveDataFile(const QString& path);
     void showFileError(const QString& text);
+    std::optional<QString> csvFileDialog(bool save);
+    // A CSV command that could not be done, and why.
+    void refuse(const QString& text);
     bool wrongExtension(const std::optional<QString>& name);
 
     // The closing sequence: the save question, whose answer decides whether the window may
@@ -170,4 +177,6 @@ private:
     // Where the settings put the window, to write their values back unchanged while it stays.
     QRect restoredFrame_;
     int savedScroll_ = 0;
+    // The CSV file last exported or imported: its dialogs start there.
+    QString csvFile_;
 };

@@ -151,6 +151,19 @@ qsizetype decodeInto(QByteArrayView bytes, char16_t* out) {
     return out - start;
 }
 
+qsizetype firstUndecodable(QByteArrayView bytes) {
+    const uchar* const begin = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* const end = begin + bytes.size();
+    for (const uchar* p = begin; p < end; ++p) {
+        if (kSingleByte[*p] != kLeadMarker)
+            continue;
+        if (p + 1 == end || !isTrailByte(p[1]) || kDoubleByte[leadRow(*p)][p[1] - kTrailFirst] == 0)
+            return p - begin;
+        ++p;
+    }
+    return -1;
+}
+
 QString decode(QByteArrayView bytes) {
     // Never more characters than bytes: a double-byte code gives one, every other byte one.
     QString text(bytes.size(), Qt::Uninitialized);

@@ -23,6 +23,11 @@ QString decode(QByteArrayView bytes);
 // wrote. Lets a caller allocate exactly what the text takes.
 qsizetype decodeInto(QByteArrayView bytes, char16_t* out);
 
+// Index of the first byte that does not begin a character: a lead byte without a valid trail
+// byte, or a double-byte code without a character (both decode to the stand-in U+30FB).
+// -1 when every byte belongs to a character.
+qsizetype firstUndecodable(QByteArrayView bytes);
+
 struct EncodeResult {
     QByteArray bytes;
     // Index (in UTF-16 code units of the input) of the first character that code page 932

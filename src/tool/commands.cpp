@@ -2,6 +2,7 @@
 
 #include "tool/batch.h"
 #include "tool/calendar.h"
+#include "tool/csvcommands.h"
 #include "tool/due.h"
 #include "tool/dump.h"
 #include "tool/render.h"
@@ -18,7 +19,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"dump", &dump}, {"render", &render}, {"due", &due}, {"batch", &batch}, {"calendar", &calendar},
+    {"dump", &dump},         {"render", &render},    {"due", &due},          {"batch", &batch},
+    {"calendar", &calendar}, {"export", &exportCsv}, {"import", &importCsv},
 };
 
 void usage() {
@@ -28,7 +30,10 @@ void usage() {
                "  render FILE.stn  one printed page of a station as PDF or PNG\n"
                "  due FILE.stn      every station's application window and its state\n"
                "  batch FILE.stn    the documents of the stations due now as one PDF\n"
-               "  calendar FILE.stn the application windows as an iCalendar file\n",
+               "  calendar FILE.stn the application windows as an iCalendar file\n"
+               "  export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n"
+               "                              the register as CSV, in the program's order\n"
+               "  import IN.csv --into FILE.stn  appends the stations of a CSV file\n",
                stderr);
 }
 

@@ -84,7 +84,8 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
     };
     EXPECT_EQ(captions(window->mnu1),
               QStringList({u"開く/file_open"_qs, u"データ連結/fileAppend"_qs, u"保存/file_Save"_qs,
-                           u"一括印刷…/fileBatch"_qs, u"-/mnu5"_qs, u"自動終了停止/AutoExit"_qs,
+                           u"一括印刷…/fileBatch"_qs, u"CSV書き出し…/csvExport"_qs,
+                           u"CSV取り込み…/csvImport"_qs, u"-/mnu5"_qs, u"自動終了停止/AutoExit"_qs,
                            u"終了/owari"_qs}));
     EXPECT_EQ(captions(window->mnu2),
               QStringList({u"新規入力/Input"_qs, u"重複チェック/DupeChk"_qs}));
@@ -119,6 +120,18 @@ TEST_F(MainWindowTest, CommandsThatStopTheCountdown) {
          [this](frmMain& w) {
              prompter.nextFileName(std::nullopt);
              w.file_Save->trigger();
+         },
+         true},
+        {"CSV export",
+         [this](frmMain& w) {
+             prompter.nextFileName(std::nullopt);
+             w.csvExport->trigger();
+         },
+         true},
+        {"CSV import",
+         [this](frmMain& w) {
+             prompter.nextFileName(std::nullopt);
+             w.csvImport->trigger();
          },
          true},
         {"stop", [](frmMain& w) { w.AutoExit->trigger(); }, true},

@@ -2,36 +2,11 @@
 // check, sort and save with every byte kept, and nothing can push it past the limit.
 #include "record/datafile.h"
 #include "record/recordchecks.h"
+#include "support/fullregister.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-// Every record different, fields full to their width with double-byte text, expiry dates
-// already in ascending order with ties (so a stable sort leaves the order alone).
-std::vector<StationRecord> fullRegister() {
-    const QString kanji =
-        QStringLiteral("亜唖娃阿哀愛挨姶逢葵茜穐悪握渥旭葦芦鯵梓圧斡扱宛姐虻飴絢綾鮎");
-    std::vector<StationRecord> records(RecordStore::kMaxRecords);
-    for (int i = 0; i < RecordStore::kMaxRecords; ++i) {
-        StationRecord& r = records[size_t(i)];
-        for (const FieldInfo& info : fieldTable()) {
-            if (info.field == Field::ExpiryDate)
-                continue;
-            const QString number = QString::number(i);
-            // Double-byte text to the field's byte width, ending in the record's number so
-            // that no two records are equal.
-            const int kanjiCount = (info.width - int(number.size())) / 2;
-            r.set(info.field, kanji.left(kanjiCount) + number);
-        }
-        r.setExpiry(QDate(2027, 1, 1).addDays(i / 3));
-    }
-    return records;
-}
-
-} // namespace
 
 TEST(RegisterLimit, FullRegisterSurvivesEveryOperationByteForByte) {
     TempFolder dir;
