@@ -9,6 +9,7 @@
 #include "platform/gui/twips.h"
 #include "platform/prompter.h"
 #include "print/core/bureaufile.h"
+#include "print/feeframe.h"
 #include "print/releasecheckbox.h"
 #include "record/eradate.h"
 #include "record/renewalwindow.h"
@@ -29,12 +30,6 @@
 namespace {
 
 enum Column { NumberColumn, CallSignColumn, LicenceColumn, ExpiryColumn, CloseColumn, StateColumn };
-
-void setColour(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colours::toQColor(colour, widget->palette()));
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -96,34 +91,12 @@ void frmBatch::buildControls() {
     Command5 = button(stations, "Command5", QStringLiteral("全て解除"), 9420, 3180, 1500, 375);
 
     // The answers every page shares, as in the print settings dialog.
-    auto* fee = new QGroupBox(QStringLiteral("電波使用料、電波法の処分履歴"), this);
-    place(fee, 120, 3780, 11190, 1440);
-    label(fee, QStringLiteral("電波利用料の前納の申出の有無"), 180, 300, 3300);
-    Check5[1] = new ReleaseCheckBox(QStringLiteral("有"), fee);
-    place(Check5[1], 3600, 300, 800, 300);
-    Check5[0] = new ReleaseCheckBox(QStringLiteral("無"), fee);
-    place(Check5[0], 4500, 300, 800, 300);
-    label(fee, QStringLiteral("電波利用料の前納に係る期間"), 180, 660, 3300);
-    Check7[0] = new ReleaseCheckBox(QStringLiteral("免許の有効期間まで前納します。"), fee);
-    place(Check7[0], 3600, 660, 3400, 300);
-    Check7[1] = new ReleaseCheckBox(QStringLiteral("その他"), fee);
-    place(Check7[1], 7100, 660, 1000, 300);
-    for (int i = 0; i < 2; ++i) {
-        Check5[size_t(i)]->setObjectName(QStringLiteral("Check5_%1").arg(i));
-        Check7[size_t(i)]->setObjectName(QStringLiteral("Check7_%1").arg(i));
-        connect(Check5[size_t(i)], &ReleaseCheckBox::mouseReleased, this,
-                [this, i] { Check5MouseUp(i); });
-        connect(Check7[size_t(i)], &ReleaseCheckBox::mouseReleased, this,
-                [this, i] { Check7MouseUp(i); });
-    }
-    Text2 = new QLineEdit(fee);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setFont(listFont);
-    place(Text2, 8150, 645, 700, 330);
-    label(fee, QStringLiteral("年分"), 8940, 660, 700);
-    Check2 = new QCheckBox(QStringLiteral("電波法での処分履歴がある"), fee);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    place(Check2, 180, 1020, 4000, 300);
+    Fee = new FeeFrame(listFont, this);
+    place(Fee, 120, 3780, 11190, 1440);
+    Check5 = Fee->Check5;
+    Check7 = Fee->Check7;
+    Text2 = Fee->Text2;
+    Check2 = Fee->Check2;
 
     // Documents, printer, application date, registered mail.
     auto* output = new QGroupBox(QStringLiteral("印刷の設定"), this);
@@ -153,7 +126,7 @@ void frmBatch::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2->setAutoFillBackground(true);
-    setColour(Label2, QPalette::Window, colours::kWindowBackground);
+    colours::setBackground(Label2, QPalette::Window, colours::kWindowBackground);
     place(Label2, 1560, 1260, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
@@ -247,14 +220,7 @@ printfill::FormState frmBatch::readAnswers() const {
     form.appDate = Label2->text();
     form.printDate = Check6->isChecked();
     form.registeredMail = Check3->isChecked();
-    for (int i = 0; i < 2; ++i) {
-        form.prepayAnswer[size_t(i)] = Check5[size_t(i)]->isChecked();
-        form.prepayPeriod[size_t(i)] = Check7[size_t(i)]->isChecked();
-    }
-    form.periodEnabled = Check7[0]->isEnabled();
-    form.years = Text2->text();
-    form.yearsEnabled = Text2->isEnabled();
-    form.disposalHistory = Check2->isChecked();
+    Fee->read(form);
     return form;
 }
 
@@ -263,17 +229,7 @@ void frmBatch::showAnswers(const printfill::FormState& form) {
     Label2->setText(form.appDate);
     Check6->setChecked(form.printDate);
     Check3->setChecked(form.registeredMail);
-    for (int i = 0; i < 2; ++i) {
-        Check5[size_t(i)]->setChecked(form.prepayAnswer[size_t(i)]);
-        Check7[size_t(i)]->setChecked(form.prepayPeriod[size_t(i)]);
-        Check7[size_t(i)]->setEnabled(form.periodEnabled);
-    }
-    if (Text2->text() != form.years)
-        Text2->setText(form.years);
-    Text2->setEnabled(form.yearsEnabled);
-    setColour(Text2, QPalette::Base,
-              form.yearsWindowBackground ? colours::kWindowBackground : colours::kButtonFace);
-    Check2->setChecked(form.disposalHistory);
+    Fee->show(form);
 }
 
 batchprint::Request frmBatch::request() const {
@@ -295,17 +251,11 @@ void frmBatch::UpDown1Click(int index, int step) {
 }
 
 void frmBatch::Check5MouseUp(int index) {
-    printfill::FormState form = readAnswers();
-    printfill::prepayAnswerReleased(form, index);
-    showAnswers(form);
+    Fee->Check5MouseUp(index);
 }
 
 void frmBatch::Check7MouseUp(int index) {
-    printfill::FormState form = readAnswers();
-    printfill::prepayPeriodReleased(form, index);
-    showAnswers(form);
-    if (index == 1)
-        Text2->setFocus();
+    Fee->Check7MouseUp(index);
 }
 
 void frmBatch::Combo1Click() {

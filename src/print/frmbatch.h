@@ -11,6 +11,7 @@ class Clock;
 class MainWindowLink;
 class Prompter;
 class PrinterCatalogue;
+class FeeFrame;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -55,6 +56,7 @@ public:
     QLabel* Label4 = nullptr; // how many stations and pages are chosen
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
+    FeeFrame* Fee = nullptr; // holds Check5, Check7, Text2 and Check2
     std::array<ReleaseCheckBox*, 2> Check5{};
     std::array<ReleaseCheckBox*, 2> Check7{};
     QLineEdit* Text2 = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/gui/twips.h"
 #include "platform/prompter.h"
 #include "print/core/bureaufile.h"
+#include "print/feeframe.h"
 #include "print/frmview.h"
 #include "print/releasecheckbox.h"
 #include "record/eradate.h"
@@ -35,12 +36,6 @@ const std::array<const char*, printfill::kBoxCount> kBoxLabels{
 
 // Boxes that are always printed from the record, whatever they show.
 constexpr int kFirstRecordBox = 5;
-
-void setBackground(QWidget* widget, QPalette::ColorRole role, quint32 colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colours::toQColor(colour, widget->palette()));
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -87,7 +82,7 @@ void frmPrint::buildControls() {
             // Printed from the record whatever they show: read-only, so no one types there.
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
-            setBackground(box, QPalette::Base, colours::kButtonFace);
+            colours::setBackground(box, QPalette::Base, colours::kButtonFace);
         }
         Text1[size_t(i)] = box;
     }
@@ -106,7 +101,7 @@ void frmPrint::buildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2->setAutoFillBackground(true);
-    setBackground(Label2, QPalette::Window, colours::kWindowBackground);
+    colours::setBackground(Label2, QPalette::Window, colours::kWindowBackground);
     place(Label2, 6900, 3180, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
@@ -119,34 +114,12 @@ void frmPrint::buildControls() {
     }
 
     // Frame "電波使用料、電波法の処分履歴".
-    auto* fee = new QGroupBox(QStringLiteral("電波使用料、電波法の処分履歴"), this);
-    place(fee, 120, 4140, 11190, 1440);
-    label(fee, QStringLiteral("電波利用料の前納の申出の有無"), 180, 300, 3300);
-    Check5[1] = new ReleaseCheckBox(QStringLiteral("有"), fee);
-    place(Check5[1], 3600, 300, 800, 300);
-    Check5[0] = new ReleaseCheckBox(QStringLiteral("無"), fee);
-    place(Check5[0], 4500, 300, 800, 300);
-    label(fee, QStringLiteral("電波利用料の前納に係る期間"), 180, 660, 3300);
-    Check7[0] = new ReleaseCheckBox(QStringLiteral("免許の有効期間まで前納します。"), fee);
-    place(Check7[0], 3600, 660, 3400, 300);
-    Check7[1] = new ReleaseCheckBox(QStringLiteral("その他"), fee);
-    place(Check7[1], 7100, 660, 1000, 300);
-    for (int i = 0; i < 2; ++i) {
-        Check5[size_t(i)]->setObjectName(QStringLiteral("Check5_%1").arg(i));
-        Check7[size_t(i)]->setObjectName(QStringLiteral("Check7_%1").arg(i));
-        connect(Check5[size_t(i)], &ReleaseCheckBox::mouseReleased, this,
-                [this, i] { Check5MouseUp(i); });
-        connect(Check7[size_t(i)], &ReleaseCheckBox::mouseReleased, this,
-                [this, i] { Check7MouseUp(i); });
-    }
-    Text2 = new QLineEdit(fee);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setFont(boxFont);
-    place(Text2, 8150, 645, 700, 330);
-    label(fee, QStringLiteral("年分"), 8940, 660, 700);
-    Check2 = new QCheckBox(QStringLiteral("電波法での処分履歴がある"), fee);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    place(Check2, 180, 1020, 4000, 300);
+    Fee = new FeeFrame(boxFont, this);
+    place(Fee, 120, 4140, 11190, 1440);
+    Check5 = Fee->Check5;
+    Check7 = Fee->Check7;
+    Text2 = Fee->Text2;
+    Check2 = Fee->Check2;
 
     // Frame "印刷の設定".
     auto* output = new QGroupBox(QStringLiteral("印刷の設定"), this);
@@ -217,14 +190,7 @@ printfill::FormState frmPrint::readForm() const {
     form.registeredMail = Check3->isChecked();
     for (int i = 0; i < printfill::kDocumentCount; ++i)
         form.docs[size_t(i)] = Check1[size_t(i)]->isChecked();
-    for (int i = 0; i < 2; ++i) {
-        form.prepayAnswer[size_t(i)] = Check5[size_t(i)]->isChecked();
-        form.prepayPeriod[size_t(i)] = Check7[size_t(i)]->isChecked();
-    }
-    form.periodEnabled = Check7[0]->isEnabled();
-    form.years = Text2->text();
-    form.yearsEnabled = Text2->isEnabled();
-    form.disposalHistory = Check2->isChecked();
+    Fee->read(form);
     return form;
 }
 
@@ -240,17 +206,7 @@ void frmPrint::showForm(const printfill::FormState& form) {
     Check3->setChecked(form.registeredMail);
     for (int i = 0; i < printfill::kDocumentCount; ++i)
         Check1[size_t(i)]->setChecked(form.docs[size_t(i)]);
-    for (int i = 0; i < 2; ++i) {
-        Check5[size_t(i)]->setChecked(form.prepayAnswer[size_t(i)]);
-        Check7[size_t(i)]->setChecked(form.prepayPeriod[size_t(i)]);
-        Check7[size_t(i)]->setEnabled(form.periodEnabled);
-    }
-    if (Text2->text() != form.years)
-        Text2->setText(form.years);
-    Text2->setEnabled(form.yearsEnabled);
-    setBackground(Text2, QPalette::Base,
-                  form.yearsWindowBackground ? colours::kWindowBackground : colours::kButtonFace);
-    Check2->setChecked(form.disposalHistory);
+    Fee->show(form);
 }
 
 void frmPrint::FillFromRecord() {
@@ -297,18 +253,16 @@ void frmPrint::UpDown1Click(int index, int step) {
     }
 }
 
+bool frmPrint::yearsWindowBackground() const {
+    return Fee->yearsWindowBackground();
+}
+
 void frmPrint::Check5MouseUp(int index) {
-    printfill::FormState form = readForm();
-    printfill::prepayAnswerReleased(form, index);
-    showForm(form);
+    Fee->Check5MouseUp(index);
 }
 
 void frmPrint::Check7MouseUp(int index) {
-    printfill::FormState form = readForm();
-    printfill::prepayPeriodReleased(form, index);
-    showForm(form);
-    if (index == 1)
-        Text2->setFocus();
+    Fee->Check7MouseUp(index);
 }
 
 void frmPrint::retitleForPrinter() {
@@ -349,7 +303,7 @@ void frmPrint::setDocumentBackground(bool red) {
     for (QCheckBox* box : Check1) {
         box->setAutoFillBackground(red);
         if (red)
-            setBackground(box, box->backgroundRole(), kRed);
+            colours::setBackground(box, box->backgroundRole(), kRed);
         else
             box->setPalette(QPalette());
     }

@@ -9,6 +9,7 @@
 class Clock;
 class Prompter;
 class PrinterCatalogue;
+class FeeFrame;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -47,13 +48,14 @@ public:
 
     int blinkCounter() const { return blink_; }
     // Whether Text2 has the window background (else the button face).
-    bool yearsWindowBackground() const { return form_.yearsWindowBackground; }
+    bool yearsWindowBackground() const;
 
     // Controls, named as the system names them.
     std::array<QLineEdit*, printfill::kBoxCount> Text1{};
     QCheckBox* Check4 = nullptr;
     QLabel* Label2 = nullptr;
     std::array<SpinButton*, 3> UpDown1{};
+    FeeFrame* Fee = nullptr; // holds Check5, Check7, Text2 and Check2
     std::array<ReleaseCheckBox*, 2> Check5{};
     std::array<ReleaseCheckBox*, 2> Check7{};
     QLineEdit* Text2 = nullptr;

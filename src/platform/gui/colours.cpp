@@ -1,6 +1,7 @@
 #include "platform/gui/colours.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace colours {
 
@@ -15,6 +16,12 @@ QColor toQColor(quint32 stored, const QPalette& palette) {
 quint32 fromQColor(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16);
+}
+
+void setBackground(QWidget* widget, QPalette::ColorRole role, quint32 stored) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(stored, widget->palette()));
+    widget->setPalette(palette);
 }
 
 } // namespace colours
