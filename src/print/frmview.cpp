@@ -115,14 +115,7 @@ double frmView::toTwips(int pixels) const {
 }
 
 QSizeF frmView::printerPageTwips() const {
-    const QPageLayout layout = printers_.pageLayout();
-    QSizeF page;
-    if (layout.isValid())
-        page = pagesize::twips(layout.pageSize(), layout.orientation());
-    // A printer that reports no paper: lay the page out on A4.
-    if (page.width() < 1 || page.height() < 1)
-        page = pagesize::a4();
-    return page;
+    return pagesize::twipsOf(printers_.pageLayout());
 }
 
 QSize frmView::picture2Pixels() const {

@@ -1,4 +1,5 @@
 #include "tool/calendar.h"
+#include "record/wholefile.h"
 
 #include "platform/clock.h"
 #include "platform/width.h"
@@ -9,7 +10,6 @@
 #include "tool/sortedregister.h"
 
 #include <QCryptographicHash>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace tool {
@@ -92,57 +92,28 @@ QByteArray renewalCalendar(const std::vector<StationRecord>& records, QDate day,
 }
 
 int calendar(const QStringList& args) {
-    QString file;
-    QString out;
-    QString on;
-    QString error;
-    for (qsizetype i = 0; i < args.size() && error.isEmpty(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--out") || arg == QLatin1String("--on")) {
-            const std::optional<QString> v = optionValue(args, i);
-            if (!v)
-                error = QStringLiteral("%1 に値がありません").arg(arg);
-            else
-                (arg == QLatin1String("--out") ? out : on) = *v;
-        } else if (arg.startsWith(QStringLiteral("--"))) {
-            error = QStringLiteral("知らないオプションです: %1").arg(arg);
-        } else if (file.isEmpty()) {
-            file = arg;
-        } else {
-            error = QStringLiteral("余分な引数です: %1").arg(arg);
-        }
-    }
-    if (error.isEmpty() && file.isEmpty())
-        error = QStringLiteral("データファイルを指定してください");
-    if (error.isEmpty() && out.isEmpty())
-        error = QStringLiteral("--out を指定してください");
-    const QDate day = error.isEmpty() ? dayOf(on, SystemClock().today(), error) : QDate();
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n%s", error.toUtf8().constData(), kUsage);
+    const DayArguments a = readDayArguments(args, true, false, SystemClock().today());
+    if (!a.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", a.error.toUtf8().constData(), kUsage);
         return 1;
     }
-    const SortedRegister reg = readSortedRegister(file);
+    const SortedRegister reg = readSortedRegister(a.file);
     if (!reg.result) {
         std::fprintf(stderr, "%s\n", reg.result.error.toUtf8().constData());
         return 1;
     }
-    const QByteArray text = renewalCalendar(reg.records, day, QDateTime::currentDateTimeUtc());
+    const QByteArray text = renewalCalendar(reg.records, a.day, QDateTime::currentDateTimeUtc());
     if (text.isEmpty()) {
         std::fprintf(stderr, "%s\n",
                      QStringLiteral("%1に有効な免許の局がありません。")
-                         .arg(FormatEraDate(day, EraPattern::Unpadded))
+                         .arg(FormatEraDate(a.day, EraPattern::Unpadded))
                          .toUtf8()
                          .constData());
         return 1;
     }
     // The old file stays whole until the new one is complete.
-    QSaveFile save(out);
-    if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit()) {
-        std::fprintf(stderr, "%s\n",
-                     QStringLiteral("書き込めません: %1\n%2")
-                         .arg(out, save.errorString())
-                         .toUtf8()
-                         .constData());
+    if (const Result written = writeWholeFile(a.out, text); !written) {
+        std::fprintf(stderr, "書き込めません。\n%s\n", written.error.toUtf8().constData());
         return 1;
     }
     return 0;

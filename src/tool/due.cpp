@@ -104,41 +104,17 @@ QByteArray dueJson(const std::vector<StationRecord>& records, QDate day) {
 }
 
 int due(const QStringList& args) {
-    QString file;
-    QString on;
-    bool json = false;
-    QString error;
-    for (qsizetype i = 0; i < args.size() && error.isEmpty(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if (arg == QLatin1String("--on")) {
-            const std::optional<QString> v = optionValue(args, i);
-            if (v)
-                on = *v;
-            else
-                error = QStringLiteral("--on に値がありません");
-        } else if (arg.startsWith(QStringLiteral("--"))) {
-            error = QStringLiteral("知らないオプションです: %1").arg(arg);
-        } else if (file.isEmpty()) {
-            file = arg;
-        } else {
-            error = QStringLiteral("余分な引数です: %1").arg(arg);
-        }
-    }
-    if (error.isEmpty() && file.isEmpty())
-        error = QStringLiteral("データファイルを指定してください");
-    const QDate day = error.isEmpty() ? dayOf(on, SystemClock().today(), error) : QDate();
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s\n%s", error.toUtf8().constData(), kUsage);
+    const DayArguments a = readDayArguments(args, false, true, SystemClock().today());
+    if (!a.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", a.error.toUtf8().constData(), kUsage);
         return 1;
     }
-    const SortedRegister reg = readSortedRegister(file);
+    const SortedRegister reg = readSortedRegister(a.file);
     if (!reg.result) {
         std::fprintf(stderr, "%s\n", reg.result.error.toUtf8().constData());
         return 1;
     }
-    const QByteArray out = json ? dueJson(reg.records, day) : dueTable(reg.records, day);
+    const QByteArray out = a.json ? dueJson(reg.records, a.day) : dueTable(reg.records, a.day);
     if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
         std::fflush(stdout) != 0) {
         std::perror("velmora-tool");

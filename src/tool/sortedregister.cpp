@@ -33,4 +33,33 @@ QDate dayOf(const QString& value, QDate today, QString& error) {
     return *day;
 }
 
+DayArguments readDayArguments(const QStringList& args, bool takesOut, bool takesJson, QDate today) {
+    DayArguments a;
+    QString on;
+    for (qsizetype i = 0; i < args.size() && a.error.isEmpty(); ++i) {
+        const QString& arg = args[i];
+        if (takesJson && arg == QLatin1String("--json")) {
+            a.json = true;
+        } else if (arg == QLatin1String("--on") || (takesOut && arg == QLatin1String("--out"))) {
+            if (const std::optional<QString> v = optionValue(args, i))
+                (arg == QLatin1String("--on") ? on : a.out) = *v;
+            else
+                a.error = QStringLiteral("%1 に値がありません").arg(arg);
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            a.error = QStringLiteral("知らないオプションです: %1").arg(arg);
+        } else if (a.file.isEmpty()) {
+            a.file = arg;
+        } else {
+            a.error = QStringLiteral("余分な引数です: %1").arg(arg);
+        }
+    }
+    if (a.error.isEmpty() && a.file.isEmpty())
+        a.error = QStringLiteral("データファイルを指定してください");
+    if (a.error.isEmpty() && takesOut && a.out.isEmpty())
+        a.error = QStringLiteral("--out を指定してください");
+    if (a.error.isEmpty())
+        a.day = dayOf(on, today, a.error);
+    return a;
+}
+
 } // namespace tool

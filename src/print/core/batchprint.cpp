@@ -4,12 +4,13 @@
 #include "print/core/bureaufile.h"
 #include "print/core/pagesize.h"
 #include "print/core/paintersurface.h"
+#include "record/wholefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <map>
 
 namespace batchprint {
@@ -20,17 +21,6 @@ constexpr int kPdfResolution = 600; // as a common office printer draws
 
 Outcome failure(int pages, QString error) {
     return {Outcome::Status::Failed, pages, std::move(error)};
-}
-
-QSizeF pageTwipsOf(const QPagedPaintDevice& device) {
-    const QPageLayout layout = device.pageLayout();
-    QSizeF page;
-    if (layout.isValid())
-        page = pagesize::twips(layout.pageSize(), layout.orientation());
-    // A printer that reports no paper: lay the page out on A4, as the preview does.
-    if (page.width() < 1 || page.height() < 1)
-        page = pagesize::a4();
-    return page;
 }
 
 // The bureau of every station, read once per bureau before the first page.
@@ -132,7 +122,7 @@ Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper
                                                             request.today);
             if (request.club)
                 print.PrintClubFlag = *request.club ? 1 : 0;
-            PainterSurface surface(painter, pageTwipsOf(device));
+            PainterSurface surface(painter, pagesize::twipsOf(device.pageLayout()));
             const Result drawn = printfill::drawDocument(
                 surface, doc, 1, PageInputs{print, bureau, request.settings});
             if (!drawn)
@@ -156,27 +146,20 @@ Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper
 
 Outcome writePdf(const QString& path, const Request& request, const Paper& paper,
                  const Progress& progress) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(0, file.errorString());
+    // The PDF is made in memory and written as a whole, so that a failure or a cancel at any
+    // point leaves the old file as it was.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     QPdfWriter writer(&file);
     writer.setResolution(kPdfResolution);
     writer.setCreator(QStringLiteral("Velmora"));
     writer.setTitle(QStringLiteral("再免許申請書 一括印刷"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    DeviceHooks hooks;
-    hooks.check = [&file]() -> std::optional<QString> {
-        if (file.error() != QFileDevice::NoError)
-            return file.errorString();
-        return std::nullopt;
-    };
-    Outcome outcome = drawPages(writer, request, paper, progress, hooks);
-    if (!outcome.done()) {
-        file.cancelWriting();
+    Outcome outcome = drawPages(writer, request, paper, progress, {});
+    if (!outcome.done())
         return outcome;
-    }
-    if (!file.commit())
-        return failure(outcome.pages, file.errorString());
+    if (const Result written = writeWholeFile(path, file.data()); !written)
+        return failure(outcome.pages, written.error);
     return outcome;
 }
 

@@ -80,9 +80,8 @@ struct DeviceHooks {
 Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper& paper,
                   const Progress& progress, const DeviceHooks& hooks = {});
 
-// The batch as one PDF file at path, at 600 dpi. The pages go to a temporary file beside path,
-// which replaces path only when every page is written: a cancelled or failed batch leaves the
-// old file as it was and no temporary file.
+// The batch as one PDF file at path, at 600 dpi, written as a whole once every page is drawn: a
+// cancelled or failed batch leaves the old file as it was and no temporary file.
 Outcome writePdf(const QString& path, const Request& request, const Paper& paper,
                  const Progress& progress);
 

@@ -40,4 +40,13 @@ QImage pageImage(QSizeF pageTwips, double dpi) {
     return image;
 }
 
+QSizeF twipsOf(const QPageLayout& layout) {
+    QSizeF page;
+    if (layout.isValid())
+        page = twips(layout.pageSize(), layout.orientation());
+    if (page.width() < 1 || page.height() < 1)
+        page = a4();
+    return page;
+}
+
 } // namespace pagesize

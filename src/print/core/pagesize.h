@@ -11,6 +11,8 @@ namespace pagesize {
 // The paper of size in the orientation, in whole twips (A4 portrait: 11906 × 16838).
 QSizeF twips(const QPageSize& size, QPageLayout::Orientation orientation = QPageLayout::Portrait);
 QSizeF a4();
+// The paper of a printer's page layout; A4 for a printer that reports no paper.
+QSizeF twipsOf(const QPageLayout& layout);
 // The long envelope "長型3号", 120 mm × 235 mm, lying on its long side as the envelopes are
 // written.
 QPageSize envelopeNaga3();
