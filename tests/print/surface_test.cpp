@@ -1,10 +1,8 @@
 #include "platform/gui/fonts.h"
 #include "print/core/pagesize.h"
 #include "print/core/paintersurface.h"
-#include "print/core/recordingsurface.h"
 #include "support/tempfolder.h"
 
-#include <QFontInfo>
 #include <QPdfWriter>
 #include <gtest/gtest.h>
 
@@ -19,33 +17,8 @@ int inkInside(const QImage& image, const QRect& rect) {
     return count;
 }
 
-TEST(Surface, NamedFacesAreSubstitutedAndMeasureOneEmHigh) {
-    fonts::installSubstitutions();
-    EXPECT_EQ(QFontInfo(QFont(fonts::mincho())).family(), QStringLiteral("IPAMincho"));
-    EXPECT_EQ(QFontInfo(QFont(fonts::gothic())).family(), QStringLiteral("IPAGothic"));
-    EXPECT_EQ(QFontInfo(QFont(fonts::proportionalGothic())).family(), QStringLiteral("IPAPGothic"));
-    // In twips: half-width glyphs are half an em, and the named face is one em high although
-    // its substitute is taller.
-    RecordingSurface surface(pagesize::a4());
-    surface.setFontSize(11);
-    EXPECT_DOUBLE_EQ(surface.textWidth(QStringLiteral(u"M申請書")), 110 + 660);
-    EXPECT_DOUBLE_EQ(surface.textHeight(QStringLiteral("M")), 220);
-    surface.setFontName(QStringLiteral("IPAMincho"));
-    EXPECT_GT(surface.textHeight(QStringLiteral("M")), 1.05 * 220);
-}
-
-TEST(Surface, ScaleMapsUserUnitsOntoThePage) {
-    fonts::installSubstitutions();
-    RecordingSurface surface(QSizeF(1000, 2000));
-    surface.setScale(-250, -500, 1000, 2000);
-    EXPECT_EQ(surface.toTwips({0, 0}), QPointF(200, 400));
-    EXPECT_EQ(surface.toTwips({1000, 2000}), QPointF(1000, 2000));
-    surface.setFontSize(10); // "M": 100 × 200 twips, 125 × 250 units
-    EXPECT_DOUBLE_EQ(surface.textWidth(QStringLiteral("M")), 125);
-    EXPECT_DOUBLE_EQ(surface.textHeight(QStringLiteral("M")), 250);
-    surface.setScale(5, 5, 5, 10); // no extent: refused
-    EXPECT_EQ(surface.toTwips({0, 0}), QPointF(200, 400));
-}
+// How the named faces measure and how the scale maps a page show in the layouts' golden files
+// (their grids and corners).
 
 TEST(Surface, PainterDrawsAtTheRealSizeOfThePage) {
     fonts::installSubstitutions();
