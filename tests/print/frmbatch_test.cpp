@@ -17,11 +17,15 @@ namespace {
 // Today 2025-04-03: rows 1 missed, 2 closing (closes 4月10日), 3 open, 4 upcoming.
 struct BatchFixture : PrintFixture {
     BatchFixture() {
+        const StationRecord first = state.store.record(1);
         state.store.clear();
         for (QDate expiry :
-             {QDate(2025, 4, 20), QDate(2025, 5, 10), QDate(2025, 6, 30), QDate(2026, 1, 1)})
-            (void)state.store.append(
-                station(QStringLiteral("JA%1ABC").arg(expiry.month()), expiry, u""));
+             {QDate(2025, 4, 20), QDate(2025, 5, 10), QDate(2025, 6, 30), QDate(2026, 1, 1)}) {
+            StationRecord r = first;
+            r.set(Field::CallSign, QStringLiteral("JA%1ABC").arg(expiry.month()));
+            r.setExpiry(expiry);
+            (void)state.store.append(r);
+        }
         printers.select(PrinterCatalogue::pdfName());
     }
 };

@@ -4,255 +4,124 @@
 #include "support/scriptedprompter.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr quint32 kRed = 0x0000FFu;   // 0x00BBGGRR
-constexpr quint32 kGreen = 0x00FF00u; // 0x00BBGGRR
-constexpr quint32 kTeal = 0x808000u;  // 0x00BBGGRR
+constexpr quint32 kRed = 0x0000FFu; // 0x00BBGGRR
+constexpr quint32 kGreen = 0x00FF00u;
 
-struct OptionsFixture : testing::Test {
+struct Options : testing::Test {
     AppState state;
     ScriptedPrompter prompter;
     QWidget main;
     int previewClosings = 0;
 
-    OptionsFixture() {
+    Options() {
         main.setGeometry(200, 150, 800, 600);
-        SettingsValues& s = state.settings;
-        s.YohakuLeft = 15;
-        s.YohakuTop = -20;
-        s.FutoLeft = 0;
-        s.FutoTop = 35;
-        s.MojiShoku = qint32(kGreen);
-        s.frmShoku = qint32(kTeal);
+        state.settings.YohakuLeft = 15;
+        state.settings.YohakuTop = -20;
+        state.settings.FutoTop = 35;
+        state.settings.MojiShoku = qint32(kGreen);
     }
-
     std::unique_ptr<frmOptions> open() {
         return std::make_unique<frmOptions>(state, prompter, &main, [this] { ++previewClosings; });
+    }
+    std::vector<qint32> offsets() const {
+        const SettingsValues& s = state.settings;
+        return {s.YohakuLeft, s.YohakuTop, s.FutoLeft, s.FutoTop};
     }
 };
 
 } // namespace
 
-TEST_F(OptionsFixture, LoadingClosesThePreviewCentresAndShowsTheStoredValues) {
+TEST_F(Options, LoadingClosesThePreviewCentresAndShowsTheStoredValues) {
     const SettingsValues before = state.settings;
     auto dialog = open();
     EXPECT_EQ(previewClosings, 1);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("用紙と余白と色の設定"));
-    EXPECT_TRUE(dialog->isModal());
-    EXPECT_EQ(dialog->parentWidget(), &main);
-
-    // Centred on the main window, both with their frames as shown.
     main.show();
     dialog->show();
-    const QRect outer = main.frameGeometry();
-    const QRect frame = dialog->frameGeometry();
-    EXPECT_NEAR(frame.left() + frame.width() / 2.0, outer.left() + outer.width() / 2.0, 1.0);
-    EXPECT_NEAR(frame.top() + frame.height() / 2.0, outer.top() + outer.height() / 2.0, 1.0);
-
-    EXPECT_EQ(dialog->documentFrame->title(), QStringLiteral("書類"));
-    EXPECT_EQ(dialog->envelopeFrame->title(), QStringLiteral("封筒"));
-    EXPECT_EQ(dialog->colourFrame->title(), QStringLiteral("色"));
-    EXPECT_EQ(dialog->Command1->text(), QStringLiteral("参照"));
-    EXPECT_EQ(dialog->Command4->text(), QStringLiteral("参照"));
-    EXPECT_EQ(dialog->Command5->text(), QStringLiteral("リセットカラー"));
-    EXPECT_EQ(dialog->Command2->text(), QStringLiteral("O K"));
-    EXPECT_EQ(dialog->Command3->text(), QStringLiteral("CANCEL"));
-    EXPECT_EQ(dialog->Label25->text(), QStringLiteral("入力文字色"));
-    EXPECT_EQ(dialog->Label26->text(), QStringLiteral("用紙文字色"));
-
-    EXPECT_EQ(dialog->UpDown1->value(), 15);
-    EXPECT_EQ(dialog->UpDown2->value(), -20);
-    EXPECT_EQ(dialog->UpDown13->value(), 0);
-    EXPECT_EQ(dialog->UpDown14->value(), 35);
-    EXPECT_EQ(dialog->documentLeftValue->text(), QStringLiteral("15"));
-    EXPECT_EQ(dialog->documentTopValue->text(), QStringLiteral("-20"));
-    // A value equal to the spin button's start is shown too.
-    EXPECT_EQ(dialog->envelopeLeftValue->text(), QStringLiteral("0"));
-    EXPECT_EQ(dialog->envelopeTopValue->text(), QStringLiteral("35"));
-    EXPECT_EQ(dialog->Label25->colour(), kGreen);
-    EXPECT_EQ(dialog->Label26->colour(), kTeal);
+    EXPECT_NEAR(dialog->frameGeometry().center().x(), main.frameGeometry().center().x(), 1.0);
+    EXPECT_NEAR(dialog->frameGeometry().center().y(), main.frameGeometry().center().y(), 1.0);
+    // A value equal to the spin button's start (0) is shown too.
+    const QStringList shown{dialog->documentLeftValue->text(), dialog->documentTopValue->text(),
+                            dialog->envelopeLeftValue->text(), dialog->envelopeTopValue->text()};
+    EXPECT_EQ(shown, (QStringList{"15", "-20", "0", "35"}));
     EXPECT_EQ(dialog->Label25->palette().color(QPalette::Window), QColor(0, 255, 0));
-    EXPECT_EQ(dialog->Label26->palette().color(QPalette::Window), QColor(0, 128, 128));
-
-    // Every control is found by its name.
-    for (const char* name : {"UpDown1", "UpDown2", "UpDown13", "UpDown14", "Label25", "Label26",
-                             "Command1", "Command2", "Command3", "Command4", "Command5"})
-        EXPECT_NE(dialog->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
-
-    // Cancelling leaves every setting as it was; the preview stays closed.
     dialog->Command3->click();
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(state.settings, before);
-    EXPECT_EQ(previewClosings, 1);
-    EXPECT_TRUE(prompter.seen().empty());
+    // Without a preview or a main window the dialog still loads.
+    EXPECT_EQ(frmOptions(state, prompter, nullptr).UpDown14->value(), 35);
 }
 
-TEST_F(OptionsFixture, EnterPressesTheFocusedButtonElseOk) {
-    const auto pressEnter = [](QWidget* target) {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    };
-    {
-        auto dialog = open();
-        dialog->show();
-        prompter.nextColour(kRed);
-        dialog->Command1->setFocus();
-        pressEnter(dialog->Command1);
-        EXPECT_EQ(prompter.seen().size(), 1u);
-        EXPECT_EQ(dialog->Label25->colour(), kRed);
-        EXPECT_TRUE(dialog->isVisible());
-        dialog->Command3->click();
-        EXPECT_EQ(state.settings.MojiShoku, qint32(kGreen));
-    }
-    {
-        auto dialog = open();
-        dialog->show();
-        dialog->UpDown14->upButton()->click();
-        pressEnter(dialog.get());
-        EXPECT_EQ(dialog->result(), QDialog::Accepted);
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(state.settings.FutoTop, 40);
-    }
-}
-
-TEST_F(OptionsFixture, WithoutAPreviewOrAMainWindowTheDialogStillLoads) {
-    frmOptions dialog(state, prompter, nullptr);
-    EXPECT_EQ(dialog.UpDown14->value(), 35);
-}
-
-TEST_F(OptionsFixture, SpinButtonsStepByFiveAndStopAtTheEndsOfTheRange) {
+TEST_F(Options, EachSpinButtonStepsItsOwnOffsetByFiveWithinTheRange) {
+    state.settings.YohakuTop = -1001; // from a file edited by hand: clamped
+    state.settings.FutoLeft = 2147483647;
     auto dialog = open();
-    for (UpDown* spin : {dialog->UpDown1, dialog->UpDown2, dialog->UpDown13, dialog->UpDown14}) {
-        EXPECT_EQ(spin->minimum(), -1000);
-        EXPECT_EQ(spin->maximum(), 1000);
-        EXPECT_EQ(spin->increment(), 5);
-    }
-
-    // "LEFT" of "封筒" twice up from 0.
+    EXPECT_EQ(dialog->documentTopValue->text(), QStringLiteral("-1000"));
+    dialog->UpDown1->upButton()->click();
+    dialog->UpDown2->downButton()->click();
     dialog->UpDown13->upButton()->click();
-    dialog->UpDown13->upButton()->click();
-    EXPECT_EQ(dialog->envelopeLeftValue->text(), QStringLiteral("10"));
-
-    // "TOP" of "書類" all the way up, then one more.
-    for (int i = 0; i < 300; ++i)
-        dialog->UpDown2->upButton()->click();
-    EXPECT_EQ(dialog->UpDown2->value(), 1000);
-    EXPECT_EQ(dialog->documentTopValue->text(), QStringLiteral("1000"));
-    // "LEFT" of "書類" all the way down.
-    for (int i = 0; i < 300; ++i)
-        dialog->UpDown1->downButton()->click();
-    EXPECT_EQ(dialog->UpDown1->value(), -1000);
-    EXPECT_EQ(dialog->documentLeftValue->text(), QStringLiteral("-1000"));
-
+    dialog->UpDown14->upButton()->click();
+    dialog->UpDown14->upButton()->click();
+    EXPECT_EQ(dialog->envelopeTopValue->text(), QStringLiteral("45"));
     dialog->Command2->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(state.settings.FutoLeft, 10);
-    EXPECT_EQ(state.settings.YohakuTop, 1000);
-    EXPECT_EQ(state.settings.YohakuLeft, -1000);
-    EXPECT_EQ(state.settings.FutoTop, 35);
+    EXPECT_EQ(offsets(), (std::vector<qint32>{20, -1000, 1000, 45}));
     EXPECT_EQ(state.settings.MojiShoku, qint32(kGreen));
-    EXPECT_EQ(state.settings.frmShoku, qint32(kTeal));
 }
 
-TEST_F(OptionsFixture, ResetColourThenCancelKeepsTheColoursAndThenOkMakesThemBlack) {
-    {
-        auto dialog = open();
-        dialog->Command5->click();
-        EXPECT_EQ(dialog->Label25->colour(), 0u);
-        EXPECT_EQ(dialog->Label26->colour(), 0u);
-        EXPECT_EQ(dialog->Label25->palette().color(QPalette::Window), QColor(Qt::black));
-        dialog->Command3->click();
-        EXPECT_EQ(state.settings.MojiShoku, qint32(kGreen));
-        EXPECT_EQ(state.settings.frmShoku, qint32(kTeal));
-    }
-    {
-        auto dialog = open();
-        EXPECT_EQ(dialog->Label25->colour(), kGreen);
-        dialog->Command5->click();
-        dialog->Command2->click();
-        EXPECT_EQ(state.settings.MojiShoku, 0);
-        EXPECT_EQ(state.settings.frmShoku, 0);
-        // The offsets go back unchanged.
-        EXPECT_EQ(state.settings.YohakuLeft, 15);
-        EXPECT_EQ(state.settings.YohakuTop, -20);
-        EXPECT_EQ(state.settings.FutoLeft, 0);
-        EXPECT_EQ(state.settings.FutoTop, 35);
-    }
-    EXPECT_EQ(previewClosings, 2);
-}
-
-TEST_F(OptionsFixture, ThePickerStartsFromTheColourLastChosenInThisOpening) {
+TEST_F(Options, EnterPressesTheFocusedButtonElseOk) {
     auto dialog = open();
-    prompter.nextColour(kRed);         // first "参照"
-    prompter.nextColour(std::nullopt); // second "参照", cancelled
-    prompter.nextColour(0xFFFFFFu);    // second "参照" again
+    dialog->show();
+    prompter.nextColour(kRed);
+    const auto pressEnter = [&](QWidget* focus) {
+        focus->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(focus, &enter);
+    };
+    pressEnter(dialog->Command1);
+    EXPECT_EQ(dialog->Label25->colour(), kRed);
+    EXPECT_TRUE(dialog->isVisible());
+    pressEnter(dialog->UpDown1);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(state.settings.MojiShoku, qint32(kRed));
+}
+
+TEST_F(Options, ColoursChangeOnlyWithOk) {
+    auto dialog = open();
+    dialog->Command5->click(); // "リセットカラー"
+    EXPECT_EQ(dialog->Label25->palette().color(QPalette::Window), QColor(Qt::black));
+    dialog->Command3->click();
+    EXPECT_EQ(state.settings.MojiShoku, qint32(kGreen));
+
+    // The picker starts on black, then on the colour last chosen in this opening, also after a
+    // cancelled pick; a new opening starts on black again.
+    for (const auto colour : {std::optional(kRed), std::optional<quint32>(),
+                              std::optional(0xFFFFFFu), std::optional<quint32>()})
+        prompter.nextColour(colour);
+    dialog = open();
     dialog->Command1->click();
     dialog->Command4->click();
     dialog->Command4->click();
-    ASSERT_TRUE(prompter.allAnswersUsed());
-    ASSERT_EQ(prompter.seen().size(), 3u);
-    // Black at first, not the swatch's green; then the red just chosen, also after a
-    // cancelled pick.
-    EXPECT_EQ(prompter.seen()[0].colour.initial, 0u);
-    EXPECT_EQ(prompter.seen()[1].colour.initial, kRed);
-    EXPECT_EQ(prompter.seen()[2].colour.initial, kRed);
-    EXPECT_EQ(dialog->pickerColour(), 0xFFFFFFu);
-    EXPECT_EQ(dialog->Label25->colour(), kRed);
-    EXPECT_EQ(dialog->Label26->colour(), 0xFFFFFFu);
-    EXPECT_EQ(dialog->Label25->palette().color(QPalette::Window), QColor(255, 0, 0));
-
-    // Nothing is stored before "O K".
-    EXPECT_EQ(state.settings.MojiShoku, qint32(kGreen));
     dialog->Command2->click();
     EXPECT_EQ(state.settings.MojiShoku, qint32(kRed));
     EXPECT_EQ(state.settings.frmShoku, 0xFFFFFF);
-
-    // A new opening starts the picker on black again.
-    auto again = open();
-    prompter.clearSeen();
-    prompter.nextColour(std::nullopt);
-    again->Command4->click();
-    ASSERT_EQ(prompter.seen().size(), 1u);
-    EXPECT_EQ(prompter.seen()[0].colour.initial, 0u);
-    EXPECT_EQ(again->Label26->colour(), 0xFFFFFFu);
-}
-
-TEST_F(OptionsFixture, StoredOffsetsOutsideTheRangeAreClampedWhenLoaded) {
-    SettingsValues& s = state.settings;
-    s.YohakuLeft = 5000;
-    s.YohakuTop = -1001;
-    s.FutoLeft = 2147483647;
-    s.FutoTop = -2147483647 - 1;
-    {
-        auto dialog = open();
-        EXPECT_EQ(dialog->UpDown1->value(), 1000);
-        EXPECT_EQ(dialog->UpDown2->value(), -1000);
-        EXPECT_EQ(dialog->UpDown13->value(), 1000);
-        EXPECT_EQ(dialog->UpDown14->value(), -1000);
-        EXPECT_EQ(dialog->documentLeftValue->text(), QStringLiteral("1000"));
-        EXPECT_EQ(dialog->envelopeTopValue->text(), QStringLiteral("-1000"));
-        // The arrows work from the clamped value.
-        dialog->UpDown2->upButton()->click();
-        EXPECT_EQ(dialog->UpDown2->value(), -995);
-        dialog->Command3->click();
-        EXPECT_EQ(s.YohakuLeft, 5000);
-        EXPECT_EQ(s.FutoTop, -2147483647 - 1);
-    }
-    {
-        auto dialog = open();
-        dialog->Command2->click();
-        EXPECT_EQ(s.YohakuLeft, 1000);
-        EXPECT_EQ(s.YohakuTop, -1000);
-        EXPECT_EQ(s.FutoLeft, 1000);
-        EXPECT_EQ(s.FutoTop, -1000);
-    }
+    EXPECT_EQ(offsets(), (std::vector<qint32>{15, -20, 0, 35}));
+    dialog = open();
+    dialog->Command4->click();
+    std::vector<quint32> initial;
+    for (const ScriptedPrompter::Seen& seen : prompter.seen())
+        initial.push_back(seen.colour.initial);
+    EXPECT_EQ(initial, (std::vector<quint32>{0, kRed, kRed, 0}));
+    dialog->Command5->click();
+    dialog->Command2->click();
+    EXPECT_EQ(state.settings.MojiShoku, 0);
+    EXPECT_EQ(state.settings.frmShoku, 0);
+    EXPECT_EQ(previewClosings, 3);
 }
