@@ -1,5 +1,4 @@
 #include "entry/entryform.h"
-#include "platform/cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -7,36 +6,14 @@ using entryform::Texts;
 
 namespace {
 
+// Each box a text of its own, so that a box stored in another's field shows.
 Texts complete() {
-    Texts t;
-    t[0] = u"ja1abc"_qs;
-    t[1] = u"関第123号"_qs;
-    t[2] = u"山田太郎"_qs;
-    t[3] = u"ﾔﾏﾀﾞ"_qs;
-    t[4] = u"100-0001"_qs;
-    t[5] = u"東京都千代田区1"_qs;
-    t[6] = u"二行目"_qs;
-    t[7] = u"クラブ"_qs;
-    t[8] = u"ｸﾗﾌﾞ"_qs;
-    t[9] = u"申請者"_qs;
-    t[10] = u"ｼﾝｾｲｼｬ"_qs;
-    t[11] = u"100-0002"_qs;
-    t[12] = u"申請書住所一"_qs;
-    t[13] = u"申請書住所二"_qs;
-    t[14] = u"03-1111-2222"_qs;
-    return t;
+    return {u"ja1abc"_qs, u"関第123号"_qs, u"山田太郎"_qs, u"ﾔﾏﾀﾞ"_qs,   u"100-0001"_qs,
+            u"住所一"_qs, u"住所二"_qs,    u"クラブ"_qs,   u"ｸﾗﾌﾞ"_qs,   u"申請者"_qs,
+            u"ｼﾝｾｲｼｬ"_qs, u"100-0002"_qs,  u"申請一"_qs,   u"申請二"_qs, u"03-1111-2222"_qs};
 }
 
 } // namespace
-
-TEST(EntryForm, OnlyHalfWidthSpacesMakeARequiredFieldEmpty) {
-    Texts t = complete();
-    t[0] = u"\u3000"_qs; // an ideographic space is text
-    t[1] = u"   "_qs;
-    t[3] = QString(); // other boxes are never required
-    t[14] = QString();
-    EXPECT_EQ(entryform::missingFieldsMessage(t, u"x"), u"免許番号\u3000を入力してください"_qs);
-}
 
 TEST(EntryForm, StoredTextsWidenTheCallSignAndLicenceAndTrimHalfWidthSpaces) {
     Texts t = complete();
@@ -58,37 +35,30 @@ TEST(EntryForm, RecordTakesEachBoxIntoItsOwnFieldCutToWidth) {
     EXPECT_EQ(r.trimmed(Field::CallSign), u"ｊａ１ａｂｃ"_qs);
     EXPECT_EQ(r.trimmed(Field::LicenceNo), u"関第１２３号"_qs);
     EXPECT_EQ(r.trimmed(Field::HolderName), u"一二三四五六七八九十一二三四五六"_qs);
-    EXPECT_EQ(r.trimmed(Field::HolderKana), t[3]);
-    EXPECT_EQ(r.trimmed(Field::StationZip), t[4]);
-    EXPECT_EQ(r.trimmed(Field::StationAddr1), t[5]);
-    EXPECT_EQ(r.trimmed(Field::StationAddr2), t[6]);
-    EXPECT_EQ(r.trimmed(Field::ClubName), t[7]);
-    EXPECT_EQ(r.trimmed(Field::ClubKana), t[8]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantName), t[9]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantKana), t[10]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantZip), t[11]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantAddr1), t[12]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantAddr2), t[13]);
-    EXPECT_EQ(r.trimmed(Field::ApplicantTel), t[14]);
+    const Field rest[] = {Field::HolderKana,     Field::StationZip,     Field::StationAddr1,
+                          Field::StationAddr2,   Field::ClubName,       Field::ClubKana,
+                          Field::ApplicantName,  Field::ApplicantKana,  Field::ApplicantZip,
+                          Field::ApplicantAddr1, Field::ApplicantAddr2, Field::ApplicantTel};
+    for (size_t i = 0; i < std::size(rest); ++i)
+        EXPECT_EQ(r.trimmed(rest[i]), t[i + 3]) << i + 3;
     EXPECT_EQ(r.trimmed(Field::StationType), u"移動局"_qs);
-    EXPECT_EQ(r.expiry(), QDate(2025, 3, 31));
-    EXPECT_EQ(r.ExpiryDate, 45747.0);
+    EXPECT_EQ(r.ExpiryDate, 45747.0); // 2025-03-31 as a day count, no time of day
 }
 
 TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsBox) {
     EXPECT_EQ(entryform::unstorableMessage(complete(), u"固定局"), QString());
-
     Texts t = complete();
     t[2] = u"𠮷田"_qs;
     const QString name = entryform::unstorableMessage(t, u"固定局");
     EXPECT_TRUE(name.contains(u"「氏名」")) << name.toStdString();
     EXPECT_TRUE(name.contains(u"「𠮷」(U+20BB7)")) << name.toStdString();
 
+    // The first box that cannot be stored is named.
     t = complete();
     t[13] = u"部屋😀"_qs;
     t[14] = u"☎03"_qs;
     const QString address = entryform::unstorableMessage(t, u"固定局");
-    EXPECT_TRUE(address.contains(u"「申請書住所2」")) << address.toStdString();
+    EXPECT_TRUE(address.startsWith(u"「申請書住所2」")) << address.toStdString();
     EXPECT_TRUE(address.contains(u"(U+1F600)")) << address.toStdString();
 
     // A character that becomes storable once widened is fine; one that stays is not.
@@ -97,7 +67,6 @@ TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsBox) {
     EXPECT_EQ(entryform::unstorableMessage(t, u"固定局"), QString());
     t[0] = u"JA1ÅBC"_qs;
     EXPECT_TRUE(entryform::unstorableMessage(t, u"固定局").contains(u"「コールサイン」"));
-
     EXPECT_TRUE(
         entryform::unstorableMessage(complete(), u"移動\U0001F697").contains(u"「免許種別」"));
     // Every box has a name of its own.

@@ -24,10 +24,9 @@ protected:
     std::unique_ptr<frmMain> start(const std::vector<StationRecord>& records) {
         state.program = ProgramInfo::withFolder(program.path());
         QDir(data.path()).mkpath(QStringLiteral("BackUp"));
-        const QString path = data.file(u"list.stn"_qs);
-        EXPECT_TRUE(datafile::writeFile(path, records));
         SettingsValues values;
-        values.DataFile = path;
+        values.DataFile = data.file(u"list.stn"_qs);
+        EXPECT_TRUE(datafile::writeFile(values.DataFile, records));
         EXPECT_TRUE(settingsfile::WriteSettings(
             program.file(QLatin1String(settingsfile::kFileName)), values));
         WindowOpeners openers;
@@ -51,34 +50,36 @@ protected:
 
 } // namespace
 
-TEST_F(OpenEntryTest, NewRegistrationOpensModallyAndItsCloseSortsTheMainWindowsGrid) {
-    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, u"1"_qs, QDate(2025, 1, 31)),
-                       station(u"ＪＡ２ＢＢＢ"_qs, u"2"_qs, QDate(2026, 1, 31))});
+TEST_F(OpenEntryTest, NewRegistrationOpensModallyAndClosesWithTheMainWindow) {
+    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
+                       station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 1, 31))});
     main->newRegistrationCommand();
     EXPECT_FALSE(main->countdownRunning());
     QPointer<frmNew> dialog = main->findChild<frmNew*>();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
-
-    fillValid(*dialog); // expires today, 令和6年04月01日
+    fillValid(*dialog); // expires today
     ASSERT_TRUE(dialog->Command1Click());
     EXPECT_EQ(cellOf(*main, 3, 1), u"ｊａ１ｘｙｚ"_qs);
     dialog->close();
     runDeletions();
-    EXPECT_FALSE(dialog); // deleted once closed
-    EXPECT_EQ(cellOf(*main, 1, 1), u"ｊａ１ｘｙｚ"_qs);
-    EXPECT_EQ(cellOf(*main, 1, 0), u"1"_qs);
-    EXPECT_EQ(state.store.colour(1), 0x00FF00FFu); // expires today
-    EXPECT_EQ(state.store.record(1).trimmed(Field::CallSign), u"ｊａ１ｘｙｚ"_qs);
+    EXPECT_FALSE(dialog);                               // deleted once closed
+    EXPECT_EQ(cellOf(*main, 1, 1), u"ｊａ１ｘｙｚ"_qs); // the close sorted the grid
+
+    main->newRegistrationCommand();
+    dialog = main->findChild<frmNew*>();
+    ASSERT_TRUE(dialog);
     state.store.Modified = 0; // no save question on the way out
     main->close();
+    runDeletions();
+    EXPECT_FALSE(dialog);
 }
 
 TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
-    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, u"1"_qs, QDate(2025, 1, 31)),
-                       station(u"ＪＡ２ＢＢＢ"_qs, u"2"_qs, QDate(2026, 1, 31)),
-                       station(u"ＪＡ３ＣＣＣ"_qs, u"3"_qs, QDate(2027, 1, 31))});
+    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
+                       station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 1, 31)),
+                       station(u"ＪＡ３ＣＣＣ"_qs, QDate(2027, 1, 31))});
     main->setCurrentRow(2);
     main->gridDoubleClicked();
     QPointer<frmEdit> dialog = main->findChild<frmEdit*>();
@@ -90,7 +91,6 @@ TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
     // Another double-click brings the same dialog forward, still on its station.
     main->setCurrentRow(3);
     main->gridDoubleClicked();
-    EXPECT_EQ(state.store.CurrentIndex, 3);
     EXPECT_EQ(main->findChildren<frmEdit*>().size(), 1);
     EXPECT_EQ(dialog->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
 
@@ -99,9 +99,7 @@ TEST_F(OpenEntryTest, DoubleClickOpensOneEditDialogThatKeepsItsStation) {
     ASSERT_TRUE(dialog->Command4Click());
     runDeletions();
     EXPECT_FALSE(dialog);
-    ASSERT_EQ(state.store.Count(), 2);
     EXPECT_EQ(cellOf(*main, 2, 1), u"ＪＡ３ＣＣＣ"_qs);
-    EXPECT_EQ(cellOf(*main, 2, 0), u"2"_qs); // renumbered by the close's sort
 
     // After closing, a double-click loads afresh.
     main->setCurrentRow(1);

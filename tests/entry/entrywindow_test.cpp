@@ -1,0 +1,179 @@
+#include "entry/frmedit.h"
+#include "entry/frmnew.h"
+#include "entryfixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <memory>
+
+namespace {
+
+// What differs between the two dialogs for the behaviour they share.
+struct Dialog {
+    const char* name;
+    std::unique_ptr<EntryWindow> (*open)(EntryHarness&); // the edit dialog on row 1
+    bool (*submit)(EntryWindow&);                        // "登　録" or "上　書"
+    const char16_t* title;
+    const char16_t* addressPiece; // how the required-field message names the station address
+    std::vector<int> limits;
+    qint32 SettingsValues::*left;
+    qint32 SettingsValues::*top;
+};
+
+const Dialog kNew{
+    "frmNew",
+    [](EntryHarness& h) -> std::unique_ptr<EntryWindow> {
+        return std::make_unique<frmNew>(h.state, h.prompter, h.clock, h);
+    },
+    [](EntryWindow& w) { return static_cast<frmNew&>(w).Command1Click(); },
+    u"新規登録",
+    u"設置(常置)場所1",
+    {13, 21, 17, 21, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17},
+    &SettingsValues::NewLeft,
+    &SettingsValues::NewTop,
+};
+
+const Dialog kEdit{
+    "frmEdit",
+    [](EntryHarness& h) -> std::unique_ptr<EntryWindow> {
+        h.state.store.CurrentIndex = 1;
+        return std::make_unique<frmEdit>(h.state, h.prompter, h);
+    },
+    [](EntryWindow& w) { return static_cast<frmEdit&>(w).Command1Click(); },
+    u"登録データの編集",
+    u"設置(常置)場所\u3000",
+    {7, 12, 13, 20, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17},
+    &SettingsValues::EditLeft,
+    &SettingsValues::EditTop,
+};
+
+class BothDialogs : public ::testing::TestWithParam<Dialog>, public EntryHarness {
+protected:
+    std::unique_ptr<EntryWindow> open() {
+        std::unique_ptr<EntryWindow> dialog = GetParam().open(*this);
+        dialog->show();
+        return dialog;
+    }
+    bool submit(EntryWindow& dialog) { return GetParam().submit(dialog); }
+};
+
+} // namespace
+
+TEST_P(BothDialogs, BoxesTakeTheirLimitsAndEveryCaptionFits) {
+    auto dialog = open();
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf16(GetParam().title));
+    std::vector<int> limits;
+    for (size_t i = 0; i < dialog->Text1.size(); ++i) {
+        limits.push_back(dialog->Text1[i]->inputLimit());
+        EXPECT_EQ(dialog->Text1[i]->upperCasing(), i < 2) << i;
+        // Each caption ends short of its box.
+        EXPECT_LT(dialog->Label2[i]->geometry().right() + 1, dialog->Text1[i]->geometry().left())
+            << i;
+    }
+    EXPECT_EQ(limits, GetParam().limits);
+    // All captions at one size, each whole in its place; the date in the boxes' font.
+    const double size = dialog->Label2[0]->font().pointSizeF();
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label == dialog->Label1)
+            continue;
+        EXPECT_EQ(label->font().pointSizeF(), size) << label->objectName().toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
+    EXPECT_EQ(dialog->Label1->font(), dialog->Text1[0]->font());
+}
+
+TEST_P(BothDialogs, RequiredFieldMessageForEveryCombination) {
+    loadThree();
+    const std::vector<StationRecord> before = state.store.records();
+    auto dialog = open();
+    const std::array<QString, 4> pieces{u"コールサイン\u0020\u0020"_qs, u"免許番号\u3000"_qs,
+                                        u"氏名\u3000"_qs,
+                                        QString::fromUtf16(GetParam().addressPiece)};
+    const std::array<size_t, 4> boxes{0, 1, 2, 5};
+    for (int empty = 1; empty < 16; ++empty) {
+        fillValid(*dialog);
+        QString expected;
+        for (size_t k = 0; k < 4; ++k) {
+            if (empty & (1 << k)) {
+                // Half-width spaces alone count as empty.
+                dialog->Text1[boxes[k]]->setText((empty + k) % 2 ? u"  "_qs : QString());
+                expected += pieces[k];
+            }
+        }
+        const entryform::Texts entered = dialog->texts();
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        EXPECT_FALSE(submit(*dialog)) << empty;
+        EXPECT_EQ(prompter.lastMessage()->text, expected + u"を入力してください"_qs) << empty;
+        EXPECT_EQ(dialog->texts(), entered);
+    }
+    EXPECT_EQ(prompter.messages().size(), 15u);
+    EXPECT_EQ(prompter.lastMessage()->title, u"Velmora"_qs);
+    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::Ok);
+    EXPECT_EQ(prompter.lastMessage()->icon, Prompter::Icon::None);
+    EXPECT_EQ(state.store.records(), before);
+    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(calls.empty());
+
+    // An ideographic space is text; the other boxes may stay empty.
+    fillValid(*dialog);
+    for (size_t box : {0, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        dialog->Text1[box]->setText(box == 0 ? u"\u3000"_qs : QString());
+    ASSERT_TRUE(submit(*dialog));
+    EXPECT_EQ(state.store.WorkRecord.trimmed(Field::CallSign), u"\u3000"_qs);
+    EXPECT_EQ(state.store.Modified, 1);
+}
+
+TEST_P(BothDialogs, TextTheDataFileCannotHoldIsRefusedNamingItsBox) {
+    loadThree();
+    const std::vector<StationRecord> before = state.store.records();
+    auto dialog = open();
+    const std::vector<std::tuple<size_t, QString, QString>> cases{
+        {2, u"𠮷田"_qs, u"「氏名」"_qs},
+        {13, u"ハイツ😀"_qs, u"「申請書住所2」"_qs},
+        {0, u"JA1é"_qs, u"「コールサイン」"_qs}};
+    for (const auto& [box, text, name] : cases) {
+        fillValid(*dialog);
+        dialog->Text1[box]->setText(text);
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        EXPECT_FALSE(submit(*dialog));
+        EXPECT_TRUE(prompter.lastMessage()->text.contains(name))
+            << prompter.lastMessage()->text.toStdString();
+        EXPECT_EQ(dialog->Text1[box]->text(), text);
+    }
+    EXPECT_EQ(state.store.records(), before);
+    EXPECT_EQ(state.store.Modified, 0);
+}
+
+TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
+    load({station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 6, 30)),
+          station(u"ＪＡ１ＡＡＡ"_qs, QDate(2024, 4, 20))});
+    SettingsValues& s = state.settings;
+    s.*GetParam().left = 1500;
+    s.*GetParam().top = 900;
+    auto dialog = open();
+    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(px(*dialog, 1500), px(*dialog, 900)));
+    dialog->Text1[2]->setText(u"変更"_qs); // dropped without a question
+    dialog->move(150, 75);
+    dialog->findChild<QPushButton*>(u"Command2"_qs)->click(); // "キャンセル"
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(calls, (std::vector<std::string>{"DataSort", "LimitCheck"}));
+    EXPECT_EQ(callSigns(), (std::vector<QString>{u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ２ＢＢＢ"_qs}));
+    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_TRUE(prompter.seen().empty());
+    EXPECT_EQ(s.*GetParam().left, qRound(150 * 1440.0 / dialog->logicalDpiX()));
+    EXPECT_EQ(s.*GetParam().top, qRound(75 * 1440.0 / dialog->logicalDpiY()));
+    dialog->close(); // already closed: nothing runs again
+    EXPECT_EQ(calls.size(), 2u);
+
+    // A place off every screen is brought back.
+    s.*GetParam().left = 9000000;
+    s.*GetParam().top = 9000000;
+    dialog = open();
+    EXPECT_TRUE(dialog->screen()->availableGeometry().intersects(dialog->frameGeometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entry, BothDialogs, ::testing::Values(kNew, kEdit),
+                         [](const auto& info) { return std::string(info.param.name); });
