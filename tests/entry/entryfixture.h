@@ -3,7 +3,6 @@
 #include "entry/entrywindow.h"
 #include "platform/clock.h"
 #include "platform/gui/mainwindowlink.h"
-#include "platform/gui/twips.h"
 #include "record/appstate.h"
 #include "record/recordchecks.h"
 #include "support/samplestation.h"
@@ -63,24 +62,20 @@ public:
     }
     std::vector<QString> callSigns() const { return shownColumn(state.store, 1); }
 
-    // A complete, valid entry, set as the program would (no typing).
+    // A complete, valid entry, each box a text of its own; set as the program would (no typing).
+    static entryform::Texts validTexts() {
+        return {u"ja1xyz"_qs, u"関第12号"_qs, u"鈴木"_qs,   u"ｽｽﾞｷ"_qs, u"100-0001"_qs,
+                u"所一"_qs,   u"所二"_qs,     u"クラブ"_qs, u"ｸﾗﾌﾞ"_qs, u"花子"_qs,
+                u"ﾊﾅｺ"_qs,    u"100-0002"_qs, u"申一"_qs,   u"申二"_qs, u"03-0000-1111"_qs};
+    }
     static void fillValid(EntryWindow& window) {
-        const entryform::Texts texts{
-            u"ja1xyz"_qs,          u"関第12345号"_qs,      u"鈴木一郎"_qs,
-            u"ｽｽﾞｷ ｲﾁﾛｳ"_qs,       u"100-0001"_qs,         u"東京都千代田区1"_qs,
-            u"皇居前ビル2F"_qs,    u"千代田無線クラブ"_qs, u"ﾁﾖﾀﾞﾑｾﾝｸﾗﾌﾞ"_qs,
-            u"鈴木花子"_qs,        u"ｽｽﾞｷ ﾊﾅｺ"_qs,         u"100-0002"_qs,
-            u"東京都千代田区2"_qs, u"外苑ハイツ101"_qs,    u"03-0000-1111"_qs};
+        const entryform::Texts texts = validTexts();
         for (size_t i = 0; i < texts.size(); ++i)
             window.Text1[i]->setText(texts[i]);
     }
 };
 
 class EntryTest : public ::testing::Test, public EntryHarness {};
-
-inline int px(const QWidget& widget, double twips) {
-    return twips::toPixels(twips, widget.logicalDpiX());
-}
 
 // Typing: one key press per character, as the keyboard sends it.
 inline void typeText(QWidget* target, const QString& text) {
