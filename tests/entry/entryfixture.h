@@ -46,19 +46,17 @@ public:
     void load(std::vector<StationRecord> records) {
         ASSERT_TRUE(state.store.load(std::move(records)));
     }
-    QString cell(int row, int column) const { return shownText(state.store, row, column); }
 
-    static StationRecord station(const QString& callSign, QDate expiry,
-                                 const QString& name = QStringLiteral(u"山田太郎")) {
-        StationRecord r = sampleStation(callSign, u"関第1号"_qs, expiry, name);
+    static StationRecord station(const QString& callSign, QDate expiry) {
+        StationRecord r = sampleStation(callSign, u"関第1号"_qs, expiry);
         r.set(Field::ApplicantName, u"山田花子");
         return r;
     }
     // ＪＡ１ＡＡＡ, ＪＡ２ＢＢＢ, ＪＡ３ＣＣＣ, in expiry order as after opening a file.
     void loadThree() {
-        load({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2024, 6, 30), u"青木"_qs),
-              station(u"ＪＡ２ＢＢＢ"_qs, QDate(2025, 6, 30), u"馬場"_qs),
-              station(u"ＪＡ３ＣＣＣ"_qs, QDate(2026, 6, 30), u"千葉"_qs)});
+        load({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2024, 6, 30)),
+              station(u"ＪＡ２ＢＢＢ"_qs, QDate(2025, 6, 30)),
+              station(u"ＪＡ３ＣＣＣ"_qs, QDate(2026, 6, 30))});
     }
     std::vector<QString> callSigns() const { return shownColumn(state.store, 1); }
 
