@@ -73,27 +73,15 @@ TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     box.setText(u"ＪＡ１ＡＢＣ"_qs);
     typeText(&box, u"D"_qs);
     EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
-    // Replacing a character by another is fine.
-    box.setSelection(5, 1);
-    typeText(&box, u"d"_qs);
-    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢd"_qs);
     // Deleting is always possible, and undo gives back what was deleted.
     box.selectAll();
     pressKey(&box, Qt::Key_Delete, Qt::NoModifier);
     EXPECT_EQ(box.text(), QString());
     pressKey(&box, Qt::Key_Z, Qt::ControlModifier, u"\x1a"_qs);
-    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢd"_qs);
+    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
     // A paste over a selection may fill at most the space the box already takes.
     box.selectAll();
-    QGuiApplication::clipboard()->setText(u"ＪＡ１ＡＢＣＤＥ"_qs);
+    QGuiApplication::clipboard()->setText(u"一二三四五六七八"_qs);
     box.paste();
-    EXPECT_EQ(box.text(), u"ＪＡ１ＡＢＣ"_qs);
-}
-
-TEST(EntryBox, PostalCodeAndTelephoneBoxesSwitchTheInputMethodOff) {
-    EntryBox box;
-    box.setInputMode(EntryBox::InputMode::Off);
-    EXPECT_FALSE(box.testAttribute(Qt::WA_InputMethodEnabled));
-    box.setInputMode(EntryBox::InputMode::Hiragana);
-    EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_EQ(box.text(), u"一二三四五六"_qs);
 }
