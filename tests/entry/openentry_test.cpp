@@ -3,11 +3,9 @@
 #include "entry/openentry.h"
 #include "entryfixture.h"
 #include "mainwin/frmmain.h"
-#include "record/datafile.h"
 #include "record/settingsfile.h"
 #include "support/tempfolder.h"
 
-#include <QDir>
 #include <QPointer>
 #include <memory>
 
@@ -18,22 +16,18 @@ namespace {
 class OpenEntryTest : public EntryTest {
 protected:
     TempFolder program;
-    TempFolder data;
 
-    std::unique_ptr<frmMain> start(const std::vector<StationRecord>& records) {
+    std::unique_ptr<frmMain> start(std::vector<StationRecord> records) {
         state.program = ProgramInfo::withFolder(program.path());
-        QDir(data.path()).mkpath(QStringLiteral("BackUp"));
-        SettingsValues values;
-        values.DataFile = data.file(u"list.stn"_qs);
-        EXPECT_TRUE(datafile::writeFile(values.DataFile, records));
         EXPECT_TRUE(settingsfile::WriteSettings(
-            program.file(QLatin1String(settingsfile::kFileName)), values));
+            program.file(QLatin1String(settingsfile::kFileName)), SettingsValues()));
         WindowOpeners openers;
         openers.newRegistration = [this](frmMain& main) {
             entry::openNewRegistration(state, prompter, clock, main);
         };
         openers.edit = [this](frmMain& main) { entry::openEdit(state, prompter, main); };
         auto main = std::make_unique<frmMain>(state, prompter, clock, std::move(openers));
+        load(std::move(records));
         main->show();
         return main;
     }
@@ -46,8 +40,7 @@ protected:
 } // namespace
 
 TEST_F(OpenEntryTest, NewRegistrationOpensModallyAndClosesWithTheMainWindow) {
-    auto main = start({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
-                       station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 1, 31))});
+    auto main = start({});
     main->newRegistrationCommand();
     EXPECT_FALSE(main->countdownRunning());
     QPointer<frmNew> dialog = main->findChild<frmNew*>();
