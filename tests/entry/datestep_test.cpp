@@ -14,28 +14,20 @@ TEST(DateStep, StepsClampToTheMonthEndCarryAcrossErasAndStopAtTheSupportedDates)
     const std::vector<std::tuple<QString, Unit, int, QString>> cases{
         {u"令和5年01月31日"_qs, Unit::Month, 1, u"令和5年02月28日"_qs},
         {u"令和6年03月31日"_qs, Unit::Month, -1, u"令和6年02月29日"_qs},
-        {u"令和6年05月31日"_qs, Unit::Month, 1, u"令和6年06月30日"_qs},
-        {u"令和6年02月29日"_qs, Unit::Year, -1, u"令和5年02月28日"_qs},
         {u"令和6年02月29日"_qs, Unit::Year, 4, u"令和10年02月29日"_qs},
         {u"令和6年02月29日"_qs, Unit::Year, 5, u"令和11年02月28日"_qs}, // the extension
         {u"令和6年12月15日"_qs, Unit::Month, 1, u"令和7年01月15日"_qs},
-        {u"令和6年03月01日"_qs, Unit::Day, -1, u"令和6年02月29日"_qs},
         {u"平成31年04月30日"_qs, Unit::Day, 1, u"令和1年05月01日"_qs},
         {u"令和1年05月01日"_qs, Unit::Day, -1, u"平成31年04月30日"_qs},
-        {u"平成30年05月01日"_qs, Unit::Year, 1, u"令和1年05月01日"_qs},
         {u"昭和64年01月07日"_qs, Unit::Day, 1, u"平成1年01月08日"_qs},
         {u"令和6年2月9日"_qs, Unit::Day, 1, u"令和6年02月10日"_qs}, // unpadded is read too
         {last, Unit::Day, 1, last},
-        {last, Unit::Month, 1, last},
         {lateYear, Unit::Year, 1, lateYear},
         {last, Unit::Day, -1, FormatEraDate(QDate(9999, 12, 30))},
-        {lateYear, Unit::Month, 11, FormatEraDate(QDate(9999, 12, 15))},
         {first, Unit::Day, -1, first},
         {first, Unit::Month, -1, first},
-        {first, Unit::Year, -1, first},
         {first, Unit::Day, 1, FormatEraDate(QDate(1873, 1, 2))},
         {u"令和6年02月30日"_qs, Unit::Day, 1, u"令和6年02月30日"_qs}, // no date: as it is
-        {u"2024/02/01"_qs, Unit::Month, 1, u"2024/02/01"_qs},
         {QString(), Unit::Year, 1, QString()},
     };
     for (const auto& [from, unit, count, to] : cases)

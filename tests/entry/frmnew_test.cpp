@@ -53,16 +53,3 @@ TEST_F(NewRegistrationTest, AppendsEmptiesForTheNextStationAndSortsOnlyWhenClose
     EXPECT_EQ(callSigns(),
               (std::vector<QString>{u"ｊａ１ｘｙｚ"_qs, u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ１ＢＢＢ"_qs}));
 }
-
-TEST_F(NewRegistrationTest, AFullRegisterRefusesAnotherStationAndKeepsTheEntry) {
-    load(std::vector<StationRecord>(RecordStore::kMaxRecords,
-                                    station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31))));
-    auto dialog = open();
-    fillValid(*dialog);
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    EXPECT_FALSE(dialog->Command1Click());
-    EXPECT_TRUE(prompter.lastMessage()->text.contains(u"32767"));
-    EXPECT_EQ(state.store.Count(), RecordStore::kMaxRecords);
-    EXPECT_EQ(state.store.Modified, 0);
-    EXPECT_EQ(dialog->texts(), validTexts());
-}
