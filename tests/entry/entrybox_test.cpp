@@ -37,7 +37,6 @@ TEST(EntryBox, UpperCasesTypedTextButNotPastedText) {
     box.setCursorPosition(2);
     typeText(&box, u"q"_qs);
     EXPECT_EQ(box.text(), u"jaQ2xyzja2xyz"_qs);
-    EXPECT_TRUE(box.inputMethodHints().testFlag(Qt::ImhPreferUppercase));
 }
 
 TEST(EntryBox, TheLimitCountsCharactersWhateverTheirWidth) {

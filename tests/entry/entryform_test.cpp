@@ -36,9 +36,4 @@ TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsCode) {
               u"別の文字に置き換えてください。"_qs);
     EXPECT_TRUE(entryform::unstorableMessage(EntryHarness::validTexts(), u"移動\U0001F697")
                     .startsWith(u"「免許種別」"));
-    // Every box has a name of its own.
-    for (int a = 0; a < entryform::kBoxCount; ++a) {
-        for (int b = a + 1; b < entryform::kBoxCount; ++b)
-            EXPECT_NE(entryform::boxName(a), entryform::boxName(b));
-    }
 }
