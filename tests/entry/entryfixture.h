@@ -45,9 +45,7 @@ public:
     }
 
     static StationRecord station(const QString& callSign, QDate expiry) {
-        StationRecord r = sampleStation(callSign, u"関第1号"_qs, expiry);
-        r.set(Field::ApplicantName, u"山田花子");
-        return r;
+        return sampleStation(callSign, u"関第1号"_qs, expiry);
     }
     // ＪＡ１ＡＡＡ, ＪＡ２ＢＢＢ, ＪＡ３ＣＣＣ, in expiry order as after opening a file.
     void loadThree() {
