@@ -27,6 +27,10 @@ const Dialog kNew{"frmNew", u"設置(常置)場所1", &SettingsValues::NewLeft, 
 const Dialog kEdit{"frmEdit", u"設置(常置)場所\u3000", &SettingsValues::EditLeft,
                    &SettingsValues::EditTop, kEditLimits};
 
+void PrintTo(const Dialog& dialog, std::ostream* out) {
+    *out << dialog.name;
+}
+
 class BothDialogs : public ::testing::TestWithParam<Dialog>, public EntryHarness {
 protected:
     // The edit dialog shows row 1.
