@@ -8,53 +8,28 @@ TEST(CommonDialog, ExtensionCheckAndLowerCase) {
     EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.stn"_qs);
     EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.stn"_qs);
     EXPECT_EQ(dataFileName(u".stn"_qs), u".stn"_qs);
-    EXPECT_FALSE(dataFileName(u"list.txt"_qs));
-    EXPECT_FALSE(dataFileName(u"stn"_qs));
-    EXPECT_FALSE(dataFileName(u"liststn"_qs));
-    EXPECT_FALSE(dataFileName(u"list.stn.bak"_qs));
-    EXPECT_FALSE(dataFileName(QString()));
+    for (const QString& wrong : {u"list.txt"_qs, u"stn"_qs, u"liststn"_qs, u"list.stn.bak"_qs})
+        EXPECT_FALSE(dataFileName(wrong)) << wrong.toStdString();
 }
 
-TEST(CommonDialog, EachUseSetsItsProperties) {
-    ScriptedPrompter prompter;
-    CommonDialog dialog(prompter, u"/opt/velmora"_qs);
-    prompter.nextFileName(u"/data/a.stn"_qs);
-    prompter.nextFileName(std::nullopt);
-    prompter.nextFileName(u"/data/c.stn"_qs);
-
-    EXPECT_EQ(dialog.showOpen(u"開く題"_qs, nullptr), u"/data/a.stn"_qs);
-    const Prompter::FileRequest open = *prompter.lastFileRequest();
-    EXPECT_EQ(open.kind, Prompter::FileRequest::Kind::Open);
-    EXPECT_EQ(open.title, u"開く題"_qs);
-    EXPECT_EQ(open.flags, 4100);
-    EXPECT_EQ(open.filterIndex, 0);
-    EXPECT_EQ(open.startFolder, u"/opt/velmora"_qs);
-    EXPECT_EQ(open.filter, u"すべてのファイル (*.*)|*.*|Velmoraﾃﾞｰﾀのファイル (*.stn)|*.stn|"_qs);
-    EXPECT_TRUE(open.fileName.isEmpty());
-
-    // The save dialog starts with the name it is given; cancelling returns nothing.
-    EXPECT_FALSE(dialog.showSave(u"保存題"_qs, u"/data/b.stn"_qs, nullptr));
-    const Prompter::FileRequest save = *prompter.lastFileRequest();
-    EXPECT_EQ(save.kind, Prompter::FileRequest::Kind::Save);
-    EXPECT_EQ(save.flags, 8198);
-    EXPECT_EQ(save.fileName, u"/data/b.stn"_qs);
-
-    // The next open starts with the name of the last use.
-    dialog.showOpen(u"連結"_qs, nullptr);
-    EXPECT_EQ(prompter.lastFileRequest()->fileName, u"/data/b.stn"_qs);
-    EXPECT_EQ(dialog.fileName(), u"/data/c.stn"_qs);
-    EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-TEST(CommonDialog, SaveAsksBeforeCreatingAFileThatDoesNotExist) {
+// Open and save share the dialog: an open starts with the name of its last use, a save with
+// the name it is given; only a save asks before a file is created.
+TEST(CommonDialog, EachUseSetsItsPropertiesAndASaveAsksBeforeCreating) {
     TempFolder folder;
     const QString existing = folder.write(u"a.stn"_qs, {});
     const QString fresh = folder.file(u"new.stn"_qs);
     ScriptedPrompter prompter;
-    CommonDialog dialog(prompter, folder.path());
+    CommonDialog dialog(prompter, u"/opt/velmora"_qs);
 
-    prompter.nextFileName(existing);
-    EXPECT_EQ(dialog.showSave(u"保存題"_qs, existing, nullptr), existing);
+    prompter.nextFileName(fresh);
+    EXPECT_EQ(dialog.showOpen(u"開く題"_qs, nullptr), fresh);
+    const Prompter::FileRequest open = *prompter.lastFileRequest();
+    EXPECT_EQ(open.kind, Prompter::FileRequest::Kind::Open);
+    EXPECT_EQ(open.title, u"開く題"_qs);
+    EXPECT_EQ(open.flags, Prompter::HideReadOnly | Prompter::FileMustExist);
+    EXPECT_EQ(open.startFolder, u"/opt/velmora"_qs);
+    EXPECT_EQ(open.filter, u"すべてのファイル (*.*)|*.*|Velmoraﾃﾞｰﾀのファイル (*.stn)|*.stn|"_qs);
+    EXPECT_TRUE(open.fileName.isEmpty());
     EXPECT_TRUE(prompter.messages().empty());
 
     // No brings the dialog back with the name; Yes takes it.
@@ -70,11 +45,16 @@ TEST(CommonDialog, SaveAsksBeforeCreatingAFileThatDoesNotExist) {
     EXPECT_EQ(question->title, u"保存題"_qs);
     EXPECT_EQ(question->buttons, Prompter::Buttons::YesNo);
     EXPECT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.lastFileRequest()->kind, Prompter::FileRequest::Kind::Save);
     EXPECT_EQ(prompter.lastFileRequest()->fileName, fresh);
+    EXPECT_TRUE(prompter.lastFileRequest()->flags & Prompter::OverwritePrompt);
 
-    // The open dialogs never ask.
-    prompter.nextFileName(fresh);
-    EXPECT_EQ(dialog.showOpen(u"開く題"_qs, nullptr), fresh);
+    // An existing file is taken at once; a cancelled dialog returns nothing.
+    prompter.nextFileName(existing);
+    EXPECT_EQ(dialog.showSave(u"保存題"_qs, fresh, nullptr), existing);
+    prompter.nextFileName(std::nullopt);
+    EXPECT_FALSE(dialog.showOpen(u"連結"_qs, nullptr));
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, existing);
     EXPECT_EQ(prompter.messages().size(), 2u);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
