@@ -25,11 +25,9 @@ TEST_F(MainWindowTest, TheMouseActsOnTheCurrentRowAnywhereInTheGrid) {
     auto window = startWith(writeRegister(u"list.stn"_qs, numbered(6)));
     window->show();
     QTableView* grid = window->Grid1;
-    const QPoint row2 = grid->visualRect(grid->model()->index(1, 2)).center();
-    const QPoint row5 = grid->visualRect(grid->model()->index(4, 2)).center();
-    sendMouse(grid->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, row2);
-    sendMouse(grid->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, row2);
+    grid->selectRow(1);
     ASSERT_EQ(window->currentRow(), 2);
+    const QPoint row5 = grid->visualRect(grid->model()->index(4, 2)).center();
     auto* corner = grid->findChild<QAbstractButton*>();
     ASSERT_NE(corner, nullptr);
     const std::vector<std::pair<QWidget*, QPoint>> areas = {
@@ -108,34 +106,37 @@ TEST_F(MainWindowTest, CellsFollowAChangedRecordAndStopAtTheLastColumn) {
     EXPECT_FALSE(window->Grid1->model()->headerData(kGridColumnCount, Qt::Horizontal).isValid());
 }
 
-// The status line follows the register and the day.
-TEST_F(MainWindowTest, ANewDayRecoloursTheRowsAndTheStatusLineFollows) {
-    auto window = startWith(writeRegister(
+// Start-up opens the last data file sorted and coloured; the colours and the status line follow
+// the register and the day.
+TEST_F(MainWindowTest, StartUpOpensTheLastFileAndANewDayRecoloursIt) {
+    const QString path = writeRegister(
         u"list.stn"_qs, {sampleStation(u"ＪＡ１ＡＡＡ"_qs, u"関第1号"_qs, QDate(2024, 5, 2)),
                          sampleStation(u"ＪＡ２ＢＢＢ"_qs, u"関第2号"_qs, QDate(2024, 5, 10)),
-                         sampleStation(u"ＪＡ３ＣＣＣ"_qs, u"関第3号"_qs, QDate(2024, 4, 20))}));
+                         sampleStation(u"ＪＡ３ＣＣＣ"_qs, u"関第3号"_qs, QDate(2024, 4, 20))});
+    state.print.PrepayAnswer = 1;
+    auto window = startWith(path);
+    EXPECT_EQ(state.store.DataFile, path);
+    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_EQ(state.print.PrepayAnswer, 0);
     const QAbstractItemModel* model = window->Grid1->model();
-    // Sorted: the missed one first, then 31 days left (red).
-    EXPECT_EQ(model->data(model->index(1, 4), Qt::BackgroundRole).value<QColor>(),
-              QColor(255, 0, 0));
+    auto colour = [model](int row) {
+        return model->data(model->index(row - 1, 4), Qt::BackgroundRole).value<QColor>();
+    };
+    EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ３ＣＣＣ"_qs);
+    EXPECT_EQ(colour(2), QColor(255, 0, 0)); // 31 days left
     EXPECT_EQ(window->Label1->text(),
               u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）　締切超過 1局"_qs);
-
-    window->DelGrid2Mem(1);
-    EXPECT_EQ(window->Label1->text(),
-              u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）"_qs);
 
     // A record changed in place.
     StationRecord renewed = state.store.record(1);
     renewed.setExpiry(QDate(2029, 5, 2));
     state.store.replace(1, renewed);
     EXPECT_EQ(window->Label1->text(),
-              u"申請受付中 1局（締切14日以内 1局・最も近い締切 令和6年4月10日）"_qs);
+              u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）"_qs);
 
-    // Ten days on: 29 days left (magenta), and its deadline has passed.
+    // Ten days on: 21 days left (magenta), and both deadlines have passed.
     clock.set(QDate(2024, 4, 11));
     window->newDayCheck();
-    EXPECT_EQ(model->data(model->index(1, 4), Qt::BackgroundRole).value<QColor>(),
-              QColor(255, 0, 255));
-    EXPECT_EQ(window->Label1->text(), u"申請受付中 0局　締切超過 1局"_qs);
+    EXPECT_EQ(colour(2), QColor(255, 0, 255));
+    EXPECT_EQ(window->Label1->text(), u"申請受付中 0局　締切超過 2局"_qs);
 }

@@ -24,14 +24,11 @@ TEST_F(MainWindowTest, FirstStartShowsTheMissingSettingsMessageThenCountsDownToT
     EXPECT_EQ(prompter.lastMessage()->title, u"Velmora"_qs);
     EXPECT_TRUE(QDir(program.file(u"BackUP"_qs)).exists());
     EXPECT_TRUE(QDir(program.file(u"BackUP2"_qs)).exists());
-    EXPECT_EQ(rows(*window), 1); // an empty register shows one blank row
-    EXPECT_EQ(window->windowTitle(), u"Velmora"_qs);
 
     window->countdownTick();
     EXPECT_EQ(window->windowTitle(), countdownTitle(59));
     for (int i = 2; i <= 59; ++i)
         window->countdownTick();
-    EXPECT_EQ(window->windowTitle(), countdownTitle(1));
     EXPECT_EQ(finishedCount, 0);
     EXPECT_FALSE(QFile::exists(settingsPath()));
 
@@ -65,19 +62,7 @@ TEST_F(MainWindowTest, MenuCommandsAndWhetherTheyStopTheCountdown) {
         {&frmMain::mnuSet, u"印刷設定", false, true},
         {&frmMain::about, u"バージョン", false, false},
     };
-    auto window = startWith(dataFile);
-    QStringList menuOrder;
-    for (QAction* title : window->menuBar()->actions()) {
-        for (QAction* action : title->menu() ? title->menu()->actions() : QList{title})
-            if (!action->isSeparator() && action != window->owari)
-                menuOrder << action->text();
-    }
-    QStringList tableOrder;
-    for (const Case& c : cases)
-        tableOrder << QString::fromUtf16(c.caption);
-    EXPECT_EQ(menuOrder, tableOrder);
-    EXPECT_EQ(window->owari->text(), u"終了"_qs);
-
+    std::unique_ptr<frmMain> window;
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.caption).toStdString());
         window.reset(); // one model listens to the store at a time
@@ -85,31 +70,15 @@ TEST_F(MainWindowTest, MenuCommandsAndWhetherTheyStopTheCountdown) {
         window->countdownTick();
         if (c.asksForAFile)
             prompter.nextFileName(std::nullopt);
-        (window.get()->*c.action)->trigger();
+        QAction* action = window.get()->*c.action;
+        EXPECT_EQ(action->text(), QString::fromUtf16(c.caption));
+        action->trigger();
         EXPECT_EQ(window->countdownRunning(), !c.stops);
         EXPECT_EQ(window->AutoExit->isVisible(), !c.stops);
         EXPECT_EQ(window->windowTitle(), c.stops ? u"Velmora"_qs : countdownTitle(59));
         EXPECT_TRUE(prompter.allAnswersUsed());
     }
     EXPECT_EQ(opened, (std::vector<std::string>{"batch", "new", "options", "about"}));
-}
-
-TEST_F(MainWindowTest, StartUpOpensTheLastDataFileSortedAndColoured) {
-    std::vector<StationRecord> records = numbered(3, QDate(2024, 5, 1));
-    std::swap(records[0], records[2]);
-    const QString path = writeRegister(u"list.stn"_qs, records);
-    state.print.PrepayAnswer = 1;
-    auto window = startWith(path);
-    EXPECT_EQ(state.store.DataFile, path);
-    EXPECT_EQ(state.store.Modified, 0);
-    EXPECT_EQ(state.print.PrepayAnswer, 0);
-    EXPECT_EQ(rows(*window), 3);
-    EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ１ＡＡ1"_qs);
-    // 30 days left: magenta, in every cell of the row.
-    const QAbstractItemModel* model = window->Grid1->model();
-    EXPECT_EQ(model->data(model->index(0, 4), Qt::BackgroundRole).value<QColor>(),
-              QColor(255, 0, 255));
-    EXPECT_TRUE(window->countdownRunning());
 }
 
 TEST_F(MainWindowTest, StartUpWithAMissingOrUnreadableDataFile) {
@@ -129,66 +98,45 @@ TEST_F(MainWindowTest, StartUpWithAMissingOrUnreadableDataFile) {
     EXPECT_TRUE(state.store.DataFile.isEmpty());
 }
 
-TEST_F(MainWindowTest, TheOuterPlaceAndSizeStayTheSameOverRestarts) {
+// Values that no whole number of pixels gives exactly come back unchanged, run after run, with
+// the column widths; a column the user widened and a window the user moved are written anew.
+TEST_F(MainWindowTest, PlaceSizeAndColumnWidthsStayTheSameOverRestarts) {
     SettingsValues values;
-    values.MainLeft = 1500;
-    values.MainTop = 1200;
-    values.MainWidth = 9000;
-    values.MainHeight = 6000;
+    values.MainLeft = 1501;
+    values.MainTop = 1201;
+    values.MainWidth = 9001;
+    values.MainHeight = 6001;
+    values.Grid[0] = 720;
+    values.Grid[3] = 3000;
     writeSettings(values);
     for (int run = 0; run < 3; ++run) {
         auto window = start();
         window->show();
         const int dpi = window->logicalDpiX();
         EXPECT_EQ(window->frameGeometry(),
-                  QRect(twips::toPixels(1500, dpi), twips::toPixels(1200, dpi),
-                        twips::toPixels(9000, dpi), twips::toPixels(6000, dpi)));
+                  QRect(twips::toPixels(1501, dpi), twips::toPixels(1201, dpi),
+                        twips::toPixels(9001, dpi), twips::toPixels(6001, dpi)));
+        EXPECT_EQ(window->Grid1->verticalHeader()->width(), twips::toPixels(720, dpi));
+        EXPECT_EQ(window->Grid1->columnWidth(3), twips::toPixels(3000, dpi));
+        if (run == 0)
+            window->Grid1->setColumnWidth(5, twips::toPixels(2400, dpi));
         window->StopAutoExit();
         ASSERT_TRUE(window->close());
         const SettingsValues written = readBackSettings();
-        EXPECT_EQ(written.MainLeft, 1500.0f) << run;
-        EXPECT_EQ(written.MainTop, 1200.0f) << run;
-        EXPECT_EQ(written.MainWidth, 9000.0f) << run;
-        EXPECT_EQ(written.MainHeight, 6000.0f) << run;
+        EXPECT_EQ(written.MainLeft, 1501.0f) << run;
+        EXPECT_EQ(written.MainTop, 1201.0f) << run;
+        EXPECT_EQ(written.MainWidth, 9001.0f) << run;
+        EXPECT_EQ(written.MainHeight, 6001.0f) << run;
+        EXPECT_EQ(written.Grid[0], 720);
+        EXPECT_EQ(written.Grid[3], 3000);
+        EXPECT_EQ(written.Grid[5], 2400);
     }
-}
-
-TEST_F(MainWindowTest, SettingsAreAppliedAndWrittenBack) {
-    SettingsValues values;
-    values.Grid[3] = 3000;
-    values.Grid[0] = 720;
-    // Values that no whole number of pixels gives exactly.
-    values.MainLeft = 301;
-    values.MainTop = 451;
-    values.MainWidth = 9001;
-    values.MainHeight = 6001;
-    writeSettings(values);
     auto window = start();
-    const int dpi = window->logicalDpiX();
-    EXPECT_EQ(window->Grid1->columnWidth(3), twips::toPixels(3000, dpi));
-    EXPECT_EQ(window->Grid1->verticalHeader()->width(), twips::toPixels(720, dpi));
-    EXPECT_EQ(window->frameGeometry().topLeft(),
-              QPoint(twips::toPixels(301, dpi), twips::toPixels(451, window->logicalDpiY())));
-
-    // The user widens column 5; everything else is written back as read.
-    window->Grid1->setColumnWidth(5, twips::toPixels(2400, dpi));
+    window->move(200, 150);
     window->StopAutoExit();
     ASSERT_TRUE(window->close());
-    const SettingsValues written = readBackSettings();
-    EXPECT_EQ(written.Grid[3], 3000);
-    EXPECT_EQ(written.Grid[0], 720);
-    EXPECT_EQ(written.Grid[5], 2400);
-    EXPECT_EQ(written.MainLeft, 301.0f);
-    EXPECT_EQ(written.MainWidth, 9001.0f);
-
-    // A window the user moved is written where it stands.
-    window.reset();
-    window = start();
-    window->move(100, 80);
-    window->StopAutoExit();
-    ASSERT_TRUE(window->close());
-    EXPECT_EQ(readBackSettings().MainLeft, float(std::round(twips::fromPixels(100, dpi))));
-    EXPECT_NE(readBackSettings().MainWidth, 9001.0f);
+    EXPECT_EQ(readBackSettings().MainLeft,
+              float(std::round(twips::fromPixels(200, window->logicalDpiX()))));
 }
 
 TEST_F(MainWindowTest, AWindowPlacedOffEveryScreenComesBackOntoThePrimaryOne) {
@@ -199,30 +147,6 @@ TEST_F(MainWindowTest, AWindowPlacedOffEveryScreenComesBackOntoThePrimaryOne) {
     auto window = start();
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(window->frameGeometry().topLeft()));
-}
-
-TEST_F(MainWindowTest, AMinimisedWindowWritesTheFixedPlace) {
-    writeSettings();
-    auto window = start();
-    window->show();
-    window->showMinimized();
-    if (!window->isMinimized())
-        GTEST_SKIP() << "this platform cannot minimise";
-    ASSERT_TRUE(window->close());
-    const SettingsValues written = readBackSettings();
-    EXPECT_EQ(written.MainLeft, 100.0f);
-    EXPECT_EQ(written.MainTop, 100.0f);
-    EXPECT_EQ(written.MainWidth, 9960.0f);
-    EXPECT_EQ(written.MainHeight, 7746.0f);
-}
-
-TEST_F(MainWindowTest, DestroyedWhileShownWithoutClosing) {
-    // Torn down without its closing sequence, the window must not read its grid after the grid
-    // is gone (the sanitizer build sees it).
-    auto window = startWith(writeRegister("list.stn", numbered(3)));
-    window->show();
-    window.reset();
-    EXPECT_EQ(finishedCount, 0);
 }
 
 TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEnds) {
