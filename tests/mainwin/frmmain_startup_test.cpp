@@ -158,6 +158,11 @@ TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEn
     EXPECT_NE(prompter.lastMessage()->text, u"tessaly.ini が有りません"_qs);
     EXPECT_FALSE(prompter.lastMessage()->text.isEmpty());
     EXPECT_TRUE(window->countdownRunning());
+    // The mouse on the empty register opens nothing.
+    window->gridRightPressed();
+    window->gridRightReleased();
+    window->gridDoubleClicked();
+    EXPECT_TRUE(opened.empty());
 
     prompter.nextAnswer(Prompter::Answer::Ok);
     EXPECT_TRUE(window->close());

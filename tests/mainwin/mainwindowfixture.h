@@ -1,23 +1,16 @@
 #pragma once
 
 #include "mainwin/frmmain.h"
-#include "platform/clock.h"
-#include "record/appstate.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 #include "support/samplestation.h"
 #include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QTableView>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <vector>
 
 // Records n = 1..count with call signs ＪＡ１ＡＡn and expiries one month apart.
 inline std::vector<StationRecord> numbered(int count, QDate first = QDate(2025, 1, 31)) {
@@ -68,17 +61,13 @@ protected:
     }
 
     std::unique_ptr<frmMain> start() {
-        WindowOpeners o;
         auto note = [this](const char* name) {
             return [this, name](frmMain&) { opened.push_back(name); };
         };
-        o.newRegistration = note("new");
-        o.edit = note("edit");
-        o.print = note("print");
-        o.batch = note("batch");
-        o.options = note("options");
-        o.about = note("about");
-        auto window = std::make_unique<frmMain>(state, prompter, clock, std::move(o));
+        auto window =
+            std::make_unique<frmMain>(state, prompter, clock,
+                                      WindowOpeners{note("new"), note("edit"), note("print"),
+                                                    note("batch"), note("options"), note("about")});
         QObject::connect(window.get(), &frmMain::finished, [this] { ++finishedCount; });
         return window;
     }
