@@ -58,35 +58,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionAtClose,
                          ::testing::Values(std::nullopt, Prompter::Answer::Yes,
                                            Prompter::Answer::No, Prompter::Answer::Cancel));
 
-// Without a data file Yes asks for a name; the window stays open until the data is written.
-TEST_F(MainWindowTest, SaveQuestionYesWithoutADataFileAsksForAName) {
-    writeSettings();
-    auto window = start();
-    state.store.Modified = 1;
-    auto closeSavingTo = [&](std::optional<QString> name, int messages) {
-        prompter.nextAnswer(Prompter::Answer::Yes);
-        prompter.nextFileName(name);
-        if (messages > 0)
-            prompter.nextAnswer(Prompter::Answer::Yes); // create it
-        if (messages > 1)
-            prompter.nextAnswer(Prompter::Answer::Ok); // the error
-        const bool closed = window->close();
-        EXPECT_TRUE(prompter.allAnswersUsed());
-        return closed;
-    };
-    EXPECT_FALSE(closeSavingTo(std::nullopt, 0));
-    EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraデータの保存"_qs);
-    EXPECT_FALSE(closeSavingTo(data.file(u"no such folder/list.stn"_qs), 2));
-    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
-    EXPECT_EQ(finishedCount, 0);
-    EXPECT_TRUE(state.store.DataFile.isEmpty());
-
-    QDir(data.path()).mkpath(u"BackUp"_qs);
-    EXPECT_TRUE(closeSavingTo(data.file(u"list.STN"_qs), 1));
-    EXPECT_EQ(readBackSettings().DataFile, data.file(u"list.stn"_qs));
-    EXPECT_TRUE(QFile::exists(data.file(u"list.stn"_qs)));
-}
-
 TEST_F(MainWindowTest, ClosingClosesTheOtherWindowsMostRecentFirst) {
     writeSettings();
     auto window = start();
@@ -102,19 +73,4 @@ TEST_F(MainWindowTest, ClosingClosesTheOtherWindowsMostRecentFirst) {
     ASSERT_TRUE(window->close());
     EXPECT_EQ(closes.order, QStringList({u"0"_qs, u"2"_qs, u"1"_qs}));
     EXPECT_FALSE(others[1].isVisible());
-}
-
-TEST_F(MainWindowTest, CountdownEndsWhenItsCloseIsRefused) {
-    // Changes made while the countdown runs bring the save question at 60 seconds; Cancel keeps
-    // the window and ends the countdown.
-    writeSettings();
-    auto window = start();
-    state.store.Modified = 1;
-    prompter.nextAnswer(Prompter::Answer::Cancel);
-    for (int i = 0; i < 60; ++i)
-        window->countdownTick();
-    EXPECT_EQ(finishedCount, 0);
-    EXPECT_FALSE(window->countdownRunning());
-    EXPECT_EQ(window->windowTitle(), u"Velmora"_qs);
-    EXPECT_FALSE(window->AutoExit->isVisible());
 }
