@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -52,14 +53,6 @@ protected:
         EXPECT_TRUE(datafile::writeFile(path, records));
         return path;
     }
-    // A file too big for the register, so it cannot be read.
-    QString writeHugeFile() {
-        QFile file(data.file(QStringLiteral("huge.stn")));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        EXPECT_TRUE(file.resize(qint64(RecordStore::kMaxRecords + 1) * datafile::kRecordSize));
-        return file.fileName();
-    }
-
     std::unique_ptr<frmMain> start() {
         auto note = [this](const char* name) {
             return [this, name](frmMain&) { opened.push_back(name); };
