@@ -19,7 +19,6 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
     window->csvExport->trigger();
     const Prompter::FileRequest exportRequest = *prompter.lastFileRequest();
     EXPECT_EQ(exportRequest.title, u"VelmoraデータのCSV書き出し"_qs);
-    EXPECT_EQ(exportRequest.filter, u"CSVファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*|"_qs);
     EXPECT_EQ(exportRequest.fileName, data.file(u"list.csv"_qs)); // named after the data file
     EXPECT_EQ(exportRequest.flags, Prompter::OverwritePrompt | Prompter::HideReadOnly);
     EXPECT_EQ(prompter.lastMessage()->text, u"3 件を書き出しました。\n"_qs + csv);
@@ -34,7 +33,6 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
 
     EXPECT_EQ(import(csv),
               u"3 件を取り込みました。\n重複していた 3 件を除き、登録は 3 件になりました。"_qs);
-    EXPECT_EQ(state.store.Count(), 3);
 
     state.store.Modified = 0;
     const QString refusal = import(data.file(u"gone.csv"_qs));

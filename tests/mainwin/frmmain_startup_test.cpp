@@ -1,9 +1,7 @@
 #include "mainwindowfixture.h"
 #include "platform/gui/twips.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QTimer>
 #include <cmath>
 
@@ -21,7 +19,6 @@ TEST_F(MainWindowTest, FirstStartCountsDownAndAsksToSaveChangesAtTheEnd) {
     EXPECT_EQ(window->windowTitle(), u"Velmora\u3000"_qs + u"59 秒で自動終了"_qs);
     for (int i = 2; i <= 59; ++i)
         window->countdownTick();
-    EXPECT_EQ(prompter.messages().size(), 1u);
 
     state.store.Modified = 1;
     auto closeSavingTo = [&](std::optional<QString> name, int messages) {
@@ -126,15 +123,6 @@ TEST_F(MainWindowTest, PlaceSizeAndColumnWidthsStayTheSameOverRestarts) {
     ASSERT_TRUE(window->close());
     EXPECT_EQ(readBackSettings().MainLeft,
               float(std::round(twips::fromPixels(200, window->logicalDpiX()))));
-
-    // A place on a screen no longer there: back onto the primary one.
-    window.reset();
-    values.MainLeft = 400000;
-    values.MainTop = -300000;
-    writeSettings(values);
-    window = start();
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(area.contains(window->frameGeometry().topLeft()));
 }
 
 TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEnds) {
@@ -142,9 +130,7 @@ TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEn
     ASSERT_TRUE(QDir(program.path()).mkdir(QLatin1String(settingsfile::kFileName)));
     prompter.nextAnswer(Prompter::Answer::Ok);
     auto window = start();
-    ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_NE(prompter.lastMessage()->text, u"tessaly.ini が有りません"_qs);
-    EXPECT_TRUE(window->countdownRunning());
     // The mouse on the empty register opens nothing.
     window->gridRightPressed();
     window->gridRightReleased();
@@ -153,6 +139,6 @@ TEST_F(MainWindowTest, UnreadableSettingsStartWithDefaultsAndAFailedWriteStillEn
 
     prompter.nextAnswer(Prompter::Answer::Ok);
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(prompter.messages().size(), 2u);
     EXPECT_EQ(finishedCount, 1);
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
