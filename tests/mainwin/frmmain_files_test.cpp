@@ -1,217 +1,135 @@
 #include "mainwindowfixture.h"
 
-#include <QAction>
-
-TEST_F(MainWindowTest, OpenMergeAndClose) {
-    const QString listPath = writeRegister(u"list.stn"_qs, stations::numbered(3));
-    std::vector<StationRecord> more = stations::numbered(2, QDate(2023, 1, 31));
-    more.push_back(stations::numbered(3)[1]); // already in list.stn
+// Open and merge through the menu; an open over unsaved changes asks the save question first.
+TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
+    const QString listPath = writeRegister(u"list.stn"_qs, numbered(3));
+    std::vector<StationRecord> more = numbered(2, QDate(2023, 1, 31));
+    more.push_back(numbered(3)[1]); // already in list.stn
     const QString morePath = writeRegister(u"more.stn"_qs, more);
     writeSettings();
     auto window = start();
 
-    prompter.nextFileName(listPath);
+    prompter.nextFileName(data.file(u"list.txt"_qs));
+    prompter.nextAnswer(Prompter::Answer::Ok);
     window->file_open->trigger();
-    const Prompter::FileRequest open = *prompter.lastFileRequest();
-    EXPECT_EQ(open.title, u"Velmoraデータを開く"_qs);
-    EXPECT_EQ(open.startFolder, program.path());
-    EXPECT_EQ(open.flags, 4100);
-    EXPECT_EQ(state.store.DataFile, listPath);
-    EXPECT_EQ(state.store.Count(), 3);
-    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_EQ(prompter.lastMessage()->text, u"ファイル名（拡張子.stn）が違います"_qs);
+    EXPECT_TRUE(state.store.DataFile.isEmpty());
 
+    prompter.nextFileName(data.file(u"list.STN"_qs));
+    window->file_open->trigger();
+    EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraデータを開く"_qs);
+    EXPECT_EQ(state.store.DataFile, listPath);
+
+    // The merge dialog starts with the name chosen to open; the duplicate is removed, the rows
+    // coloured, and the register still belongs to list.stn.
     prompter.nextFileName(morePath);
     window->fileAppend->trigger();
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraの連結読込"_qs);
-    EXPECT_EQ(prompter.lastFileRequest()->fileName, listPath); // the name of its last use
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, data.file(u"list.STN"_qs));
     EXPECT_EQ(state.store.DataFile, listPath);
-    EXPECT_EQ(state.store.Count(), 5); // 3 + 3, one duplicate removed
+    EXPECT_EQ(rows(*window), 5);
     EXPECT_EQ(state.store.Modified, 1);
-    EXPECT_EQ(gridRows(*window), 6);
-    for (int row = 1; row <= 5; ++row)
-        EXPECT_EQ(cell(*window, row, 0), QString::number(row));
-    // Sorted: the merged 2023 records come first.
-    EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ１ＡＡ1"_qs);
-    EXPECT_EQ(cell(*window, 1, 3), u"令和5年01月31日"_qs);
     EXPECT_EQ(state.store.colour(1), 0x00FF0000u); // expired
 
-    prompter.nextAnswer(Prompter::Answer::No);
-    ASSERT_TRUE(window->close());
+    // Cancel to the save question keeps the register; Yes saves it, then opens.
+    prompter.nextFileName(morePath);
+    prompter.nextAnswer(Prompter::Answer::Cancel);
+    window->file_open->trigger();
     EXPECT_EQ(prompter.lastMessage()->text, u"Velmoraデータを保存しますか？"_qs);
-    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(state.store.DataFile, listPath);
+    EXPECT_EQ(state.store.Modified, 1);
+    prompter.nextFileName(morePath);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window->file_open->trigger();
+    EXPECT_EQ(data.read(u"list.stn"_qs).size(), 5 * datafile::kRecordSize);
+    EXPECT_EQ(state.store.DataFile, morePath);
+    EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
-TEST_F(MainWindowTest, OpenChecksTheExtensionAndWritesItInLowerCase) {
-    const QString path = writeRegister(u"LIST.stn"_qs, stations::numbered(2));
-    writeSettings();
-    auto window = start();
-
-    prompter.nextFileName(data.file(u"list.txt"_qs));
+// An unreadable file leaves the register as it was; at start-up that is an empty register,
+// which must not be saved over the file. A missing file gives an empty register for its name.
+TEST_F(MainWindowTest, AnUnreadableOrMissingDataFile) {
+    const QString path = writeRegister(u"list.stn"_qs, numbered(2));
+    QFile huge(data.file(u"huge.stn"_qs)); // more records than the register can hold
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(RecordStore::kMaxRecords + 1) * datafile::kRecordSize));
     prompter.nextAnswer(Prompter::Answer::Ok);
-    window->file_open->trigger();
-    const Prompter::Message* message = prompter.lastMessage();
-    EXPECT_EQ(message->text, u"ファイル名（拡張子.stn）が違います"_qs);
-    EXPECT_EQ(message->title, u"Velmora"_qs);
-    EXPECT_EQ(message->buttons, Prompter::Buttons::Ok);
-    EXPECT_EQ(message->icon, Prompter::Icon::None);
-    EXPECT_EQ(state.store.Count(), 0);
-    EXPECT_TRUE(state.store.DataFile.isEmpty());
-
-    prompter.nextFileName(data.file(u"LIST.STN"_qs));
-    window->file_open->trigger();
-    EXPECT_EQ(state.store.DataFile, path);
-    EXPECT_EQ(state.store.Count(), 2);
-
-    // Cancelling changes nothing.
-    prompter.nextFileName(std::nullopt);
-    window->file_open->trigger();
-    EXPECT_EQ(state.store.DataFile, path);
-    EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-TEST_F(MainWindowTest, AFailedOpenKeepsTheRegisterAndItsDataFile) {
-    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(2));
-    const QString huge = data.file(u"huge.stn"_qs);
-    {
-        QFile file(huge);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.resize(qint64(RecordStore::kMaxRecords + 1) * datafile::kRecordSize));
-    }
-    auto window = startWith(path);
-    prompter.nextFileName(huge);
-    prompter.nextAnswer(Prompter::Answer::Cancel);
-    window->file_open->trigger();
+    auto window = startWith(huge.fileName());
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
-    EXPECT_EQ(state.store.DataFile, path);
-    EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(gridRows(*window), 3);
-
-    // A failed merge changes nothing either.
-    prompter.nextFileName(huge);
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    window->fileAppend->trigger();
-    EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(state.store.Modified, 0);
-}
-
-TEST_F(MainWindowTest, OpenWithUnsavedChangesAsksTheClosingQuestionFirst) {
-    const QString list = writeRegister(u"list.stn"_qs, stations::numbered(3));
-    const QString other = writeRegister(u"other.stn"_qs, stations::numbered(2));
-    writeSettings();
-    auto window = start();
-    state.store.Modified = 1; // changes, and no data file yet
-
-    // Cancel, or a save that does not happen, keeps the register.
-    prompter.nextFileName(other);
-    prompter.nextAnswer(Prompter::Answer::Cancel);
-    prompter.nextFileName(other);
-    prompter.nextAnswer(Prompter::Answer::Yes);
-    prompter.nextFileName(std::nullopt); // the save dialog cancelled
-    window->file_open->trigger();
-    ASSERT_NE(prompter.lastMessage(), nullptr);
-    const Prompter::Message question = *prompter.lastMessage();
-    EXPECT_EQ(question.text, u"Velmoraデータを保存しますか？"_qs);
-    EXPECT_EQ(question.title, u"Velmoraの終了"_qs);
-    EXPECT_EQ(question.buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(question.icon, Prompter::Icon::Question);
-    window->file_open->trigger();
-    EXPECT_EQ(state.store.Count(), 0);
     EXPECT_TRUE(state.store.DataFile.isEmpty());
-    EXPECT_EQ(state.store.Modified, 1);
 
-    // No opens the file.
-    prompter.nextFileName(other);
-    prompter.nextAnswer(Prompter::Answer::No);
+    prompter.nextFileName(path);
     window->file_open->trigger();
-    EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(state.store.DataFile, other);
-
-    // Yes saves, then opens.
-    window->DelGrid2Mem(1);
-    prompter.nextFileName(list);
-    prompter.nextAnswer(Prompter::Answer::Yes);
-    window->file_open->trigger();
-    EXPECT_EQ(data.read(u"other.stn"_qs).size(), datafile::kRecordSize);
-    EXPECT_EQ(state.store.Count(), 3);
-    EXPECT_EQ(state.store.DataFile, list);
-    EXPECT_EQ(state.store.Modified, 0);
-    EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-TEST_F(MainWindowTest, OpeningAnEmptyFileEmptiesTheGrid) {
-    const QString full = writeRegister(u"full.stn"_qs, stations::numbered(4));
-    const QString empty = writeRegister(u"empty.stn"_qs, {});
-    auto window = startWith(full);
-    ASSERT_EQ(gridRows(*window), 5);
-    prompter.nextFileName(empty);
+    for (QAction* command : {window->file_open, window->fileAppend}) {
+        prompter.nextFileName(huge.fileName());
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        command->trigger();
+        EXPECT_EQ(prompter.messages().size(), command == window->file_open ? 2u : 3u);
+        EXPECT_EQ(state.store.DataFile, path);
+        EXPECT_EQ(rows(*window), 2);
+        EXPECT_EQ(state.store.Modified, 0);
+    }
+    const QString gone = data.file(u"gone.stn"_qs);
+    prompter.nextFileName(gone);
     window->file_open->trigger();
     EXPECT_EQ(state.store.Count(), 0);
-    EXPECT_EQ(gridRows(*window), 2);
-    EXPECT_TRUE(cell(*window, 1, 1).isEmpty());
-    EXPECT_EQ(state.store.DataFile, empty);
-}
-
-TEST_F(MainWindowTest, SaveWritesTheFileAndClearsTheMark) {
-    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(3));
-    auto window = startWith(path);
-    window->DelGrid2Mem(2);
-    ASSERT_EQ(state.store.Modified, 1);
-
-    const QString other = data.file(u"other.STN"_qs);
-    prompter.nextFileName(other);
-    prompter.nextAnswer(Prompter::Answer::Yes); // create it
-    window->file_Save->trigger();
-    const Prompter::FileRequest save = *prompter.lastFileRequest();
-    EXPECT_EQ(save.title, u"Velmoraデータの保存"_qs);
-    EXPECT_EQ(save.fileName, path);
-    EXPECT_EQ(save.flags, 8198);
-    EXPECT_EQ(state.store.DataFile, data.file(u"other.stn"_qs));
-    EXPECT_EQ(state.store.Modified, 0);
-    EXPECT_EQ(data.read(u"other.stn"_qs).size(), 2 * datafile::kRecordSize);
-    EXPECT_EQ(data.read(u"BackUp/20240401other.stn"_qs), data.read(u"other.stn"_qs));
+    EXPECT_EQ(state.store.DataFile, gone);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
-TEST_F(MainWindowTest, AFailedSaveKeepsTheMarkAndTheDataFile) {
-    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(3));
+// Only a data file written clears the changed mark and takes the register's name; a failed
+// backup copy alone still counts as saved.
+TEST_F(MainWindowTest, SaveClearsTheMarkOnlyWhenTheDataFileIsWritten) {
+    const QString path = writeRegister(u"list.stn"_qs, numbered(3));
     auto window = startWith(path);
     window->DelGrid2Mem(2);
-    prompter.nextFileName(data.file(u"no such folder/list.stn"_qs));
-    prompter.nextAnswer(Prompter::Answer::Yes); // create it
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    window->file_Save->trigger();
-    const Prompter::Message* error = prompter.lastMessage();
-    ASSERT_NE(error, nullptr);
-    EXPECT_EQ(error->buttons, Prompter::Buttons::OkCancel);
-    EXPECT_EQ(error->title, u"Velmora"_qs);
-    EXPECT_FALSE(error->text.isEmpty());
+    auto save = [&](const QString& name) {
+        prompter.nextFileName(name);
+        prompter.nextAnswer(Prompter::Answer::Yes); // create it
+        prompter.nextAnswer(Prompter::Answer::Ok);  // the error
+        window->file_Save->trigger();
+        EXPECT_TRUE(prompter.allAnswersUsed());
+    };
+    save(data.file(u"no such folder/list.stn"_qs));
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, path); // the register's name to start with
     EXPECT_EQ(state.store.Modified, 1);
     EXPECT_EQ(state.store.DataFile, path);
 
-    // A wrong extension saves nothing either.
-    prompter.nextFileName(data.file(u"list.txt"_qs));
-    prompter.nextAnswer(Prompter::Answer::Yes); // create it
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    window->file_Save->trigger();
-    EXPECT_EQ(state.store.Modified, 1);
-    EXPECT_FALSE(QFile::exists(data.file(u"list.txt"_qs)));
-}
-
-TEST_F(MainWindowTest, AFailedBackupCopyStillCountsAsSaved) {
-    const QString path = writeRegister(u"list.stn"_qs, stations::numbered(3));
-    auto window = startWith(path);
-    window->DelGrid2Mem(2);
     TempFolder elsewhere;
     elsewhere.write(u"BackUp"_qs, "a file where the backup folder belongs");
-    prompter.nextFileName(elsewhere.file(u"list.stn"_qs));
-    prompter.nextAnswer(Prompter::Answer::Yes); // create it
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    window->file_Save->trigger();
-    ASSERT_EQ(prompter.messages().size(), 2u);
-    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
+    save(elsewhere.file(u"list.STN"_qs));
     EXPECT_EQ(elsewhere.read(u"list.stn"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_EQ(state.store.DataFile, elsewhere.file(u"list.stn"_qs));
+}
+
+TEST(CommonDialog, ExtensionCheckAndLowerCase) {
+    EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.stn"_qs);
+    EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.stn"_qs);
+    EXPECT_EQ(dataFileName(u".stn"_qs), u".stn"_qs);
+    for (const QString& wrong : {u"list.txt"_qs, u"stn"_qs, u"liststn"_qs, u"list.stn.bak"_qs})
+        EXPECT_FALSE(dataFileName(wrong)) << wrong.toStdString();
+}
+
+// A save asks before a file is created (an open never does: see the window's tests); No
+// brings the dialog back with the name.
+TEST_F(MainWindowTest, ASaveAsksBeforeCreatingAFile) {
+    const QString existing = data.write(u"a.stn"_qs, {});
+    const QString fresh = data.file(u"new.stn"_qs);
+    CommonDialog dialog(prompter, data.path());
+
+    prompter.nextFileName(fresh);
+    prompter.nextAnswer(Prompter::Answer::No);
+    prompter.nextFileName(fresh);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    EXPECT_EQ(dialog.showSave(u"保存題"_qs, existing, nullptr), fresh);
+    EXPECT_EQ(prompter.lastMessage()->text,
+              u"new.stn\nこのファイルは存在しません。\nファイルを作成しますか？"_qs);
+    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, fresh);
+    EXPECT_TRUE(prompter.lastFileRequest()->flags & Prompter::OverwritePrompt);
+    EXPECT_EQ(prompter.lastFileRequest()->filter,
+              u"すべてのファイル (*.*)|*.*|Velmoraﾃﾞｰﾀのファイル (*.stn)|*.stn|"_qs);
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }

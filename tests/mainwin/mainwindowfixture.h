@@ -1,25 +1,29 @@
 #pragma once
 
 #include "mainwin/frmmain.h"
-#include "platform/clock.h"
-#include "record/appstate.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
-#include "stations.h"
+#include "support/samplestation.h"
 #include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
 
-#include <QAbstractItemModel>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTableView>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <vector>
 
-// A main window on a temporary program folder, with scripted answers, a fixed today and
-// openers that only note that they were called.
+// Records n = 1..count with call signs ＪＡ１ＡＡn and expiries one month apart.
+inline std::vector<StationRecord> numbered(int count, QDate first = QDate(2025, 1, 31)) {
+    std::vector<StationRecord> records;
+    for (int n = 1; n <= count; ++n)
+        records.push_back(sampleStation(QStringLiteral("ＪＡ１ＡＡ%1").arg(n),
+                                        QStringLiteral("関第%1号").arg(n), first.addMonths(n - 1)));
+    return records;
+}
+
+// A main window on a temporary program folder, with scripted answers (any unscripted message
+// fails the test), today 2024-04-01, and openers that only note that they were called.
 class MainWindowTest : public ::testing::Test {
 protected:
     TempFolder program;
@@ -32,22 +36,10 @@ protected:
 
     void SetUp() override { state.program = ProgramInfo::withFolder(program.path()); }
 
-    WindowOpeners openers() {
-        WindowOpeners o;
-        o.newRegistration = [this](frmMain&) { opened.push_back("new"); };
-        o.edit = [this](frmMain&) { opened.push_back("edit"); };
-        o.print = [this](frmMain&) { opened.push_back("print"); };
-        o.batch = [this](frmMain&) { opened.push_back("batch"); };
-        o.options = [this](frmMain&) { opened.push_back("options"); };
-        o.about = [this](frmMain&) { opened.push_back("about"); };
-        return o;
-    }
-
-    // Writes a settings file (so that start-up asks nothing) with these values.
+    QString settingsPath() const { return program.file(QLatin1String(settingsfile::kFileName)); }
     void writeSettings(const SettingsValues& values = {}) {
         ASSERT_TRUE(settingsfile::WriteSettings(settingsPath(), values));
     }
-    QString settingsPath() const { return program.file(QLatin1String(settingsfile::kFileName)); }
     SettingsValues readBackSettings() const {
         SettingsValues values;
         settingsfile::ReadSettings(settingsPath(), values);
@@ -61,13 +53,17 @@ protected:
         EXPECT_TRUE(datafile::writeFile(path, records));
         return path;
     }
-
     std::unique_ptr<frmMain> start() {
-        auto window = std::make_unique<frmMain>(state, prompter, clock, openers());
+        auto note = [this](const char* name) {
+            return [this, name](frmMain&) { opened.push_back(name); };
+        };
+        auto window =
+            std::make_unique<frmMain>(state, prompter, clock,
+                                      WindowOpeners{note("new"), note("edit"), note("print"),
+                                                    note("batch"), note("options"), note("about")});
         QObject::connect(window.get(), &frmMain::finished, [this] { ++finishedCount; });
         return window;
     }
-
     // Starts with a settings file naming dataFile (may be empty).
     std::unique_ptr<frmMain> startWith(const QString& dataFile) {
         SettingsValues values;
@@ -76,9 +72,7 @@ protected:
         return start();
     }
 
-    // Rows of the grid, the header row included.
-    static int gridRows(frmMain& window) { return window.Grid1->model()->rowCount() + 1; }
-
+    static int rows(frmMain& window) { return window.Grid1->model()->rowCount(); }
     static QString cell(frmMain& window, int row, int column) {
         const QAbstractItemModel* model = window.Grid1->model();
         return model->data(model->index(row - 1, column)).toString();
