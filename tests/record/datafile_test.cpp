@@ -29,11 +29,7 @@ TEST(DataFile, RecordByteImageReadsAndWritesFieldByField) {
     };
     const Piece pieces[] = {
         {Field::CallSign, 12, "JA1YAA/1", u"JA1YAA/1"},
-        {Field::LicenceNo, 20,
-         "\x8A\xD6\x91\xE6"
-         "123456"
-         "\x8D\x86",
-         u"関第123456号"},
+        {Field::LicenceNo, 20, "\x8A\xD6\x91\xE6\x31\x32\x33\x34\x35\x36\x8D\x86", u"関第123456号"},
         // 46477.1, little-endian: 31 March 2027 and a time of day.
         {Field::ExpiryDate, 8, "\x33\x33\x33\x33\xA3\xB1\xE6\x40", nullptr},
         {Field::StationType, 6, "\x8C\xC5\x92\xE8\x8B\xC7", u"固定局"},
@@ -88,38 +84,25 @@ TEST(DataFile, RecordByteImageReadsAndWritesFieldByField) {
     EXPECT_EQ(datafile::encodeRecord(read), image);
 }
 
-TEST(DataFile, FieldsCutWholeCharactersAndOddBytesStayPut) {
+TEST(DataFile, OddFieldsAndLengths) {
     StationRecord r;
-    r.set(Field::HolderName, u"一二三四五六七八九"); // nine kanji: 18 bytes into 16
-    r.set(Field::CallSign, u"ABCDEFGHIJKあ");        // 11 bytes then a double-byte character
+    r.set(Field::CallSign, u"ABCDEFGHIJKあ"); // 11 bytes then a double-byte character
     QByteArray bytes = datafile::encodeRecord(r);
     EXPECT_EQ(bytes.left(12), "ABCDEFGHIJK "); // the straddling character left out
-    EXPECT_EQ(datafile::decodeRecord(bytes).trimmed(Field::HolderName), u"一二三四五六七八");
-    // A NaN with a payload is written back bit for bit; a lead byte at the end of a field is one
-    // visible stand-in.
+    // A NaN with a payload is written back bit for bit.
     std::memcpy(bytes.data() + 32, "\x01\0\0\0\0\0\xF8\x7F", 8);
-    bytes[11] = char(0x81);
-    const StationRecord odd = datafile::decodeRecord(bytes);
-    EXPECT_FALSE(odd.expiry().isValid());
-    EXPECT_EQ(odd.unpadded(Field::CallSign), u"ABCDEFGHIJK・");
-    EXPECT_EQ(datafile::encodeRecord(odd).mid(32, 8), bytes.mid(32, 8));
-}
-
-TEST(DataFile, LengthsThatAreNoWholeRecords) {
+    EXPECT_EQ(datafile::encodeRecord(datafile::decodeRecord(bytes)), bytes);
+    // A trailing piece of a record counts from half a record on; its missing bytes are spaces,
+    // and 0 in the date.
     EXPECT_EQ(datafile::recordCount(224), 0);
-    EXPECT_EQ(datafile::recordCount(225), 1);
-    EXPECT_EQ(datafile::recordCount(1122), 2);
-    EXPECT_EQ(datafile::recordCount(1123), 3);
+    EXPECT_EQ(datafile::recordCount(449 + 225), 2);
     TempFolder dir;
     const QByteArray last = datafile::encodeRecord(sample(3));
-    const auto read = datafile::readFile(
-        dir.write("part.stn", datafile::encodeRecord(sample(1)) + last.left(225)));
-    ASSERT_TRUE(read.result);
+    const auto read = datafile::readFile(dir.write("part.stn", bytes + last.left(225)));
     ASSERT_EQ(read.records.size(), 2u);
-    EXPECT_EQ(read.records[1].unpadded(Field::CallSign), sample(3).unpadded(Field::CallSign));
-    EXPECT_EQ(read.records[1].ExpiryDate, sample(3).ExpiryDate);
-    EXPECT_EQ(read.records[1].trimmed(Field::ApplicantTel), u""); // missing bytes are spaces
-    // A piece that ends inside the date: its missing bytes are 0.
+    StationRecord expected = sample(3);
+    expected.set(Field::ApplicantTel, u"");
+    EXPECT_EQ(read.records[1], expected);
     EXPECT_EQ(datafile::decodeRecord(last.left(36)).ExpiryDate, 0.0);
 }
 
@@ -128,15 +111,12 @@ TEST(DataFile, SaveOpenAndMergeThroughTheDay) {
     TempFolder dir;
     QDir(dir.path()).mkdir("backup"); // any case matches
     RecordStore store;
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(store.append(sample(i)));
+    ASSERT_TRUE(store.load({sample(0), sample(1), sample(2)}));
     store.DataFile = dir.file("list.stn");
     const auto saved = datafile::SaveDataFile(store, store.DataFile, kToday);
-    ASSERT_TRUE(saved.result) << saved.result.error.toStdString();
     EXPECT_TRUE(saved.dataWritten);
     EXPECT_EQ(QFileInfo(store.DataFile).size(), 3 * 449);
     EXPECT_EQ(store.BackupPath, dir.file("backup/20220217list.stn"));
-    EXPECT_EQ(datafile::backupPathFor("list.stn", QDate(2023, 12, 1)), "BackUp/20231201list.stn");
 
     RecordStore reopened;
     reopened.Modified = 1;
@@ -151,20 +131,18 @@ TEST(DataFile, SaveOpenAndMergeThroughTheDay) {
     EXPECT_EQ(QDir(dir.file("backup")).entryList(QDir::Files).size(), 1);
     EXPECT_EQ(dir.read("backup/20220217list.stn"), dir.read("list.stn"));
 
-    // A merge appends in file order, keeps DataFile and marks the register changed; an empty
-    // file merges too; a missing one changes nothing.
+    // A merge appends in file order and marks the register changed, even for an empty file; a
+    // missing one changes nothing.
     ASSERT_TRUE(datafile::writeFile(dir.file("two.stn"), {sample(7), sample(8)}));
     ASSERT_TRUE(datafile::writeFile(dir.file("empty.stn"), {}));
     for (const char* name : {"two.stn", "empty.stn"}) {
         store.Modified = 0;
-        ASSERT_EQ(datafile::AppendDataFile(store, dir.file(name), kToday).outcome,
+        EXPECT_EQ(datafile::AppendDataFile(store, dir.file(name), kToday).outcome,
                   datafile::Outcome::Done);
         EXPECT_EQ(store.Modified, 1);
     }
-    EXPECT_EQ(store.Count(), 5);
     EXPECT_EQ(store.record(4), sample(7));
     EXPECT_EQ(store.record(5), sample(8));
-    EXPECT_EQ(store.DataFile, dir.file("list.stn"));
     store.Modified = 0;
     EXPECT_EQ(datafile::AppendDataFile(store, dir.file("none.stn"), kToday).outcome,
               datafile::Outcome::Missing);
