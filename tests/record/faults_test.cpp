@@ -1,6 +1,7 @@
 // Faults injected into saving and reading: whatever fails, the file on disk is the complete old
 // version or the complete new one, and the register is as it was.
 #include "record/datafile.h"
+#include "support/samplestation.h"
 #include "support/tempfolder.h"
 
 #include <QBuffer>
@@ -14,13 +15,8 @@
 namespace {
 
 std::vector<StationRecord> registerOf(int count, const QString& name) {
-    auto records = std::vector<StationRecord>(size_t(count));
-    for (int i = 0; i < count; ++i) {
-        records[size_t(i)].set(Field::CallSign, QStringLiteral("ＪＡ%1").arg(i % 10));
-        records[size_t(i)].set(Field::HolderName, name);
-        records[size_t(i)].setExpiry(QDate(2030, 1, 1).addDays(i % 1000));
-    }
-    return records;
+    return std::vector<StationRecord>(
+        size_t(count), sampleStation(u"ＪＡ１"_qs, u"関第1号"_qs, QDate(2030, 1, 1), name));
 }
 
 } // namespace

@@ -16,8 +16,8 @@ TEST(SettingsFile, OnlyExactKeysAndGoodNumbersApply) {
         "MainWidth = 9960\r\nmainleft=5\r\nMainLeft =7\r\nGrid13=500\r\nGrid013=1\r\nGrid18=1\r\n"
         "Grid-1=1\r\nno equals sign\r\n=\r\nDataFile=C:\\a=b\\list.stn\r\nZoom=2\r\nZoom=40000\r\n"
         "ViewLeft=12x\r\nViewTop=99999999999\r\nViewHeight=1e400\r\nFutoTop=nan\r\n"
-        "YohakuTop= 12.5 "
-        "\r\nYohakuLeft=13.5\r\nMainTop=1e39\r\nMainHeight=-120.25\nfrmShoku=16777215");
+        "YohakuTop= 12.5 \r\nYohakuLeft=13.5\r\nMainTop=1e39\r\nMainHeight=-120.25\n"
+        "frmShoku=16777215");
     SettingsValues expected;
     expected.Grid[13] = 500;
     expected.DataFile = u"C:\\a=b\\list.stn"_qs; // everything after the first equals sign
@@ -38,11 +38,6 @@ TEST(SettingsFile, OnlyExactKeysAndGoodNumbersApply) {
     EXPECT_EQ(v.FutoTop, -999);
     EXPECT_EQ(v.ViewLeft, 5000);
     EXPECT_EQ(v.NewTop, -5000);
-
-    // A huge line and binary bytes do no harm.
-    EXPECT_EQ(
-        parse(QByteArray(100000, 'A') + QByteArray("=1\r\n\x81\x00\xff=3\r\nZoom=1\r\n", 19)).Zoom,
-        1);
 }
 
 TEST(SettingsFile, WritesAllKeysInOrderAndReadsThemBack) {
@@ -65,9 +60,7 @@ TEST(SettingsFile, WritesAllKeysInOrderAndReadsThemBack) {
     ASSERT_EQ(lines.size(), 39); // 38 lines and the empty rest after the last CR LF
     EXPECT_EQ(lines[0], "MainLeft=100\r");
     EXPECT_EQ(lines[1], "MainTop=1234.5\r");
-    EXPECT_EQ(lines[12], "Zoom=4\r");
     EXPECT_EQ(lines[13], "frmShoku=255\r");
-    EXPECT_EQ(lines[19], "Grid0=500\r");
     EXPECT_EQ(lines[36], "Grid17=1017\r");
     ASSERT_TRUE(settingsfile::WriteSettings(dir.file("tessaly.ini"), v));
     SettingsValues back;
