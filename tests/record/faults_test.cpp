@@ -76,13 +76,18 @@ TEST(Faults, ReadThatFailsHalfWayChangesNothing) {
         const Result read = datafile::readRecords(*device, 10 * 449, "list.stn", [](auto&&) {});
         EXPECT_FALSE(read.error.isEmpty());
     }
-    // Through the store: a folder or a device leaves the register and DataFile alone.
+    // Through the store: a folder, a device or a file of one record more than the limit leaves the
+    // register and DataFile alone.
     TempFolder dir;
     RecordStore store;
     ASSERT_TRUE(store.load(registerOf(3, "元")));
     store.DataFile = dir.file("mine.stn");
     ASSERT_TRUE(QDir().mkdir(dir.file("folder.stn")));
-    for (const QString& bad : {dir.file("folder.stn"), QStringLiteral("/dev/null")}) {
+    QFile huge(dir.file("huge.stn"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) &&
+                huge.resize(qint64(RecordStore::kMaxRecords + 1) * 449));
+    for (const QString& bad :
+         {dir.file("folder.stn"), QStringLiteral("/dev/null"), huge.fileName()}) {
         EXPECT_EQ(datafile::OpenDataFile(store, bad, QDate(2026, 1, 1)).outcome,
                   datafile::Outcome::Failed);
         EXPECT_EQ(datafile::AppendDataFile(store, bad, QDate(2026, 1, 1)).outcome,

@@ -5,7 +5,6 @@
 #include "support/fullregister.h"
 #include "support/tempfolder.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 TEST(RegisterLimit, FullRegisterSurvivesEveryOperationByteForByte) {
@@ -35,18 +34,4 @@ TEST(RegisterLimit, FullRegisterSurvivesEveryOperationByteForByte) {
     EXPECT_TRUE(store.isFull());
     EXPECT_FALSE(store.append(StationRecord()).error.isEmpty());
     EXPECT_EQ(store.Count(), RecordStore::kMaxRecords);
-
-    // A file with one record too many is not opened; the register stays as it was.
-    {
-        QFile f(dir.file("huge.stn"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(qint64(RecordStore::kMaxRecords + 1) * 449));
-    }
-    RecordStore small;
-    ASSERT_TRUE(small.append(StationRecord()));
-    small.DataFile = path;
-    EXPECT_EQ(datafile::OpenDataFile(small, dir.file("huge.stn"), today).outcome,
-              datafile::Outcome::Failed);
-    EXPECT_EQ(small.Count(), 1);
-    EXPECT_EQ(small.DataFile, path);
 }

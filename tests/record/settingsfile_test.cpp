@@ -31,20 +31,17 @@ TEST(SettingsFile, OnlyExactKeysAndGoodNumbersApply) {
     // Print offsets beyond the options dialog's range go to its nearer end; other numbers do
     // not. The last of duplicate keys wins.
     v = parse("YohakuLeft=214748255\r\nYohakuTop=-1001\r\nFutoLeft=1000\r\nFutoTop=-5000\r\n"
-              "FutoTop=-999\r\nViewLeft=5000\r\nNewTop=-5000\r\n");
+              "FutoTop=-999\r\nViewLeft=5000\r\n");
     EXPECT_EQ(v.YohakuLeft, 1000);
     EXPECT_EQ(v.YohakuTop, -1000);
     EXPECT_EQ(v.FutoLeft, 1000);
     EXPECT_EQ(v.FutoTop, -999);
     EXPECT_EQ(v.ViewLeft, 5000);
-    EXPECT_EQ(v.NewTop, -5000);
 }
 
 TEST(SettingsFile, WritesAllKeysInOrderAndReadsThemBack) {
     TempFolder dir;
     SettingsValues v;
-    EXPECT_TRUE(settingsfile::ReadSettings(dir.file("tessaly.ini"), v).missing);
-    EXPECT_EQ(settingsfile::missingMessage(), u"tessaly.ini が有りません");
     v.MainLeft = 100;
     v.MainTop = 1234.5f;
     v.MainWidth = 9960;
