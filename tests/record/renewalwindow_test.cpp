@@ -49,7 +49,6 @@ TEST(RenewalWindow, StateAndWarningAtEveryBoundary) {
         const renewal::Window none = renewal::windowFor(r);
         EXPECT_EQ(renewal::stateOn(none, QDate(2024, 1, 1)), State::NoWindow);
         EXPECT_TRUE(renewal::outsideWindowWarning(none, QDate(2024, 1, 1)).isEmpty());
-        EXPECT_TRUE(renewal::windowText(none).isEmpty());
     }
 }
 
