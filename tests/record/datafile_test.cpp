@@ -129,10 +129,6 @@ TEST(DataFile, SaveOpenAndMergeThroughTheDay) {
     EXPECT_EQ(datafile::AppendDataFile(store, dir.file("none.stn"), kToday).outcome,
               datafile::Outcome::Missing);
     EXPECT_EQ(store.Modified, 0);
-    // Opening a missing file starts an empty register.
-    EXPECT_EQ(datafile::OpenDataFile(store, dir.file("none.stn"), kToday).outcome,
-              datafile::Outcome::Missing);
-    EXPECT_EQ(store.Count(), 0);
 }
 
 TEST(DataFile, SaveSaysWhetherTheDataWasWritten) {

