@@ -49,7 +49,7 @@ TEST(DataFile, RecordByteImageReadsAndWritesFieldByField) {
         {Field::ApplicantAddr2, 50, "90568F688372838B8251824F8A4B", u"新宿ビル２０階"},
         {Field::ApplicantName, 16, "8DB293A189D48E71", u"佐藤花子"},
         {Field::ApplicantKana, 20, "BBC4B320CAC5BA", u"ｻﾄｳ ﾊﾅｺ"},
-        {Field::ApplicantTel, 15, "30332D353332312D31313131", u"03-5321-1111"},
+        {Field::ApplicantTel, 15, "2B38312D332D353332312D31313131", u"+81-3-5321-1111"},
     };
     QByteArray image;
     for (const Piece& piece : pieces) {
