@@ -8,37 +8,24 @@
 
 namespace {
 
-const QString kBureau = QStringLiteral(u"総務省.dat");
+const QString kBureau = u"総務省.dat"_qs;
 
-// A prefix with the program in bin/, a bureau file beside it and, when installed, another in
-// share/velmora/; the user's data folder does not exist yet.
+// A prefix with the program in bin/, a bureau file beside it and, when installed, a read-only
+// one in share/velmora/; the user's data folder does not exist yet.
 struct Layout {
     TempFolder root;
-    QString bin = root.file(QStringLiteral("prefix/bin"));
-    QString shared = root.file(QStringLiteral("prefix/share/velmora"));
-    QString dataHome = root.file(QStringLiteral("home/.local/share"));
-    QString userFolder = dataHome + QStringLiteral("/Velmora");
+    QString bin = root.file(u"prefix/bin"_qs);
+    QString dataHome = root.file(u"home/.local/share"_qs);
+    QString userFolder = dataHome + u"/Velmora"_qs;
 
     explicit Layout(bool installed) {
         QDir().mkpath(bin);
-        write(bin + u'/' + kBureau, "beside");
+        root.write(u"prefix/bin/"_qs + kBureau, "beside");
         if (installed) {
-            QDir().mkpath(shared);
-            write(shared + u'/' + kBureau, "shared");
-            QFile::setPermissions(shared + u'/' + kBureau, QFile::ReadOwner | QFile::ReadOther);
+            QDir().mkpath(root.file(u"prefix/share/velmora"_qs));
+            const QString shared = root.write(u"prefix/share/velmora/"_qs + kBureau, "shared");
+            QFile::setPermissions(shared, QFile::ReadOwner | QFile::ReadOther);
         }
-    }
-    programfolder::Situation situation(bool writable, bool installed) const {
-        return {bin, writable, installed, dataHome};
-    }
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
     }
 };
 
@@ -46,6 +33,7 @@ struct Case {
     const char* name;
     bool writable;
     bool installed;
+    bool home;
     const char* bureauFrom; // nullptr: the program stays beside itself
 };
 
@@ -54,55 +42,43 @@ class ProgramFolderChoice : public testing::TestWithParam<Case> {};
 TEST_P(ProgramFolderChoice, StaysBesideTheProgramOrSetsUpTheUsersFolder) {
     const Case c = GetParam();
     const Layout layout(c.installed);
-    const QString folder =
-        programfolder::settle(layout.situation(c.writable, c.installed), {kBureau});
+    const QString home = c.home ? layout.dataHome : QString();
+    const QString folder = programfolder::settle({layout.bin, c.writable, c.installed, home},
+                                                 {kBureau, u"missing.dat"_qs});
     if (!c.bureauFrom) {
         EXPECT_EQ(folder, layout.bin);
         EXPECT_FALSE(QFileInfo::exists(layout.dataHome)) << "nothing made outside the program";
         return;
     }
     EXPECT_EQ(folder, layout.userFolder);
-    EXPECT_EQ(Layout::read(folder + u'/' + kBureau), QByteArray(c.bureauFrom));
+    EXPECT_EQ(layout.root.read(u"home/.local/share/Velmora/"_qs + kBureau), c.bureauFrom);
     EXPECT_TRUE(QFileInfo(folder + u'/' + kBureau).permissions() & QFile::WriteOwner)
         << "the user's copy is there to be edited";
+    EXPECT_FALSE(QFileInfo::exists(folder + u"/missing.dat"_qs));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Situations, ProgramFolderChoice,
-    testing::Values(Case{"RunInstallOrPortableCopy", true, false, nullptr},
-                    Case{"ReadOnlyPortableCopy", false, false, "beside"},
-                    Case{"PackageInstalledAsUsrBin", false, true, "shared"},
-                    Case{"PackageUnpackedIntoAWritableFolder", true, true, "shared"}),
+    testing::Values(Case{"RunInstallOrPortableCopy", true, false, true, nullptr},
+                    Case{"ReadOnlyPortableCopy", false, false, true, "beside"},
+                    Case{"PackageInstalledAsUsrBin", false, true, true, "shared"},
+                    Case{"PackageUnpackedIntoAWritableFolder", true, true, true, "shared"},
+                    Case{"NoHome", false, true, false, nullptr}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(ProgramFolder, KeepsWhatTheUserHasAndStartsWithoutAShippedFile) {
+TEST(ProgramFolder, KeepsWhatTheUserHasAndObservesAnInstalledLayout) {
     const Layout layout(true);
     QDir().mkpath(layout.userFolder);
-    Layout::write(layout.userFolder + u'/' + kBureau, "edited");
-    const QString missing = QStringLiteral("missing.dat");
-    EXPECT_EQ(programfolder::settle(layout.situation(false, true), {kBureau, missing}),
+    layout.root.write(u"home/.local/share/Velmora/"_qs + kBureau, "edited");
+    EXPECT_EQ(programfolder::settle({layout.bin, false, true, layout.dataHome}, {kBureau}),
               layout.userFolder);
-    EXPECT_EQ(Layout::read(layout.userFolder + u'/' + kBureau), QByteArray("edited"));
-    EXPECT_FALSE(QFileInfo::exists(layout.userFolder + u'/' + missing));
-}
+    EXPECT_EQ(layout.root.read(u"home/.local/share/Velmora/"_qs + kBureau), "edited");
 
-TEST(ProgramFolder, ObservesAnInstalledLayoutBesideTheExecutable) {
-    EXPECT_EQ(programfolder::sharedFolder(QStringLiteral("/usr/bin")),
-              QStringLiteral("/usr/share/velmora"));
-    const Layout plain(false);
-    EXPECT_FALSE(programfolder::observe(plain.bin).installed);
-    const Layout installed(true);
-    const programfolder::Situation seen = programfolder::observe(installed.bin + u'/');
+    const programfolder::Situation seen = programfolder::observe(layout.bin + u'/');
     EXPECT_TRUE(seen.installed);
-    EXPECT_EQ(seen.executableFolder, installed.bin);
+    EXPECT_EQ(seen.executableFolder, layout.bin);
     EXPECT_FALSE(seen.dataHome.isEmpty());
-}
-
-TEST(ProgramFolder, WithoutAHomeStaysBesideTheProgram) {
-    const Layout layout(true);
-    programfolder::Situation situation = layout.situation(false, true);
-    situation.dataHome.clear();
-    EXPECT_EQ(programfolder::settle(situation, {kBureau}), layout.bin);
+    EXPECT_FALSE(programfolder::observe(Layout(false).bin).installed);
 }
 
 } // namespace
