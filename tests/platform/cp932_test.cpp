@@ -2,37 +2,15 @@
 
 #include <QList>
 #include <gtest/gtest.h>
+#include <tuple>
 
 // Representative codes: the ends of the lead and trail byte ranges, the NEC and IBM extensions,
 // the user-defined area and the places where Windows differs from plain Shift_JIS. Every code
 // is checked against glibc in cp932_iconv_test; random bytes go through the fuzzer.
 
-namespace {
-
-struct Conversion {
-    QByteArray bytes;
-    QString text;
-    bool back; // text encodes to bytes again
-};
-
-struct Encoding {
-    QString text;
-    QByteArray bytes;
-    qsizetype firstUnmappable;
-    QString unmappable;
-};
-
-struct Field {
-    QString text;
-    int width;
-    QString back; // what the field reads back as
-    qsizetype firstUnmappable;
-};
-
-} // namespace
-
 TEST(Cp932, RepresentativeCodesAndInvalidBytes) {
-    const QList<Conversion> codes = {
+    // Bytes, text, and whether the text encodes to the bytes again.
+    const QList<std::tuple<QByteArray, QString, bool>> codes = {
         {"\x5C\x7E", u"\\~"_qs, true},
         {"\x81\x40\x81\x7E\x81\x80\x81\xFC", u"　×÷◯"_qs, true}, // 0x7F is no trail byte
         {"\x9F\xFC\xE0\x40\xEA\xA4", u"滌漾熙"_qs, true},        // the gap between lead bytes
@@ -54,15 +32,16 @@ TEST(Cp932, RepresentativeCodesAndInvalidBytes) {
         {"\x81\x81\x40", u"＝@"_qs, true}, // a lead byte can be a trail byte
         {"", u""_qs, true},
     };
-    for (const Conversion& c : codes) {
-        EXPECT_EQ(cp932::decode(c.bytes), c.text) << c.bytes.toHex().data();
-        EXPECT_TRUE(!c.back || cp932::encode(c.text).bytes == c.bytes) << c.bytes.toHex().data();
+    for (const auto& [bytes, text, back] : codes) {
+        EXPECT_EQ(cp932::decode(bytes), text) << bytes.toHex().data();
+        EXPECT_TRUE(!back || cp932::encode(text).bytes == bytes) << bytes.toHex().data();
     }
 }
 
 TEST(Cp932, EncodesInputMethodFormsAndReportsWhatItCannotHold) {
     const QChar high(0xD83D);
-    const QList<Encoding> cases = {
+    // Text, bytes, index of the first character it cannot hold and that character.
+    const QList<std::tuple<QString, QByteArray, qsizetype, QString>> cases = {
         // U+301C, U+2212, U+2016, U+2014, U+00A2, U+00A3, U+00AC as Linux input methods type them
         {QString::fromUtf16(u"\u301C\u2212\u2016\u2014\u00A2\u00A3\u00AC"),
          "\x81\x60\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA",
@@ -75,18 +54,19 @@ TEST(Cp932, EncodesInputMethodFormsAndReportsWhatItCannotHold) {
         {QString(QChar(0xE758)), "?", 0, QString(QChar(0xE758))}, // after the user area
         {u"ＪＡ１ ｶﾅ①\t"_qs, "\x82\x69\x82\x60\x82\x50 \xB6\xC5\x87\x40\t", -1, {}},
     };
-    for (const Encoding& c : cases) {
-        const cp932::EncodeResult result = cp932::encode(c.text);
-        EXPECT_EQ(result.bytes, c.bytes) << c.bytes.toHex().data();
-        EXPECT_EQ(result.firstUnmappable, c.firstUnmappable) << c.bytes.toHex().data();
-        EXPECT_EQ(cp932::canEncode(c.text), c.firstUnmappable < 0);
-        EXPECT_EQ(cp932::firstUnmappableCharacter(c.text), c.unmappable);
-        EXPECT_EQ(cp932::encodedLength(c.text), c.bytes.size());
+    for (const auto& [text, bytes, firstUnmappable, unmappable] : cases) {
+        const cp932::EncodeResult result = cp932::encode(text);
+        EXPECT_EQ(result.bytes, bytes) << bytes.toHex().data();
+        EXPECT_EQ(result.firstUnmappable, firstUnmappable) << bytes.toHex().data();
+        EXPECT_EQ(cp932::canEncode(text), firstUnmappable < 0);
+        EXPECT_EQ(cp932::firstUnmappableCharacter(text), unmappable);
+        EXPECT_EQ(cp932::encodedLength(text), bytes.size());
     }
 }
 
 TEST(Cp932, FieldsAreFilledAndCutWithoutSplittingACharacter) {
-    const QList<Field> cases = {
+    // Text, width, what the field reads back as and the first character it cannot hold.
+    const QList<std::tuple<QString, int, QString, qsizetype>> cases = {
         {u"固定局"_qs, 6, u"固定局"_qs, -1},
         {u"固定局"_qs, 5, u"固定 "_qs, -1},
         {u"JA6ABC"_qs, 8, u"JA6ABC  "_qs, -1},
@@ -100,9 +80,9 @@ TEST(Cp932, FieldsAreFilledAndCutWithoutSplittingACharacter) {
         {u"ab😀cd"_qs, 4, u"ab?c"_qs, 2},
         {u"abcd😀"_qs, 4, u"abcd"_qs, -1}, // only what lands in the field counts
     };
-    for (const Field& c : cases) {
-        const cp932::EncodeResult result = cp932::encodeField(c.text, c.width);
-        EXPECT_EQ(cp932::decode(result.bytes), c.back) << c.width;
-        EXPECT_EQ(result.firstUnmappable, c.firstUnmappable) << c.width;
+    for (const auto& [text, width, back, firstUnmappable] : cases) {
+        const cp932::EncodeResult result = cp932::encodeField(text, width);
+        EXPECT_EQ(cp932::decode(result.bytes), back) << width;
+        EXPECT_EQ(result.firstUnmappable, firstUnmappable) << width;
     }
 }

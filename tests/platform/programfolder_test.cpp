@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -29,51 +30,41 @@ struct Layout {
     }
 };
 
-struct Case {
-    const char* name;
-    bool writable;
-    bool installed;
-    bool home;
-    const char* bureauFrom; // nullptr: the program stays beside itself
-};
-
-class ProgramFolderChoice : public testing::TestWithParam<Case> {};
-
-TEST_P(ProgramFolderChoice, StaysBesideTheProgramOrSetsUpTheUsersFolder) {
-    const Case c = GetParam();
-    const Layout layout(c.installed);
-    const QString home = c.home ? layout.dataHome : QString();
-    const QString folder = programfolder::settle({layout.bin, c.writable, c.installed, home},
-                                                 {kBureau, u"missing.dat"_qs});
-    if (!c.bureauFrom) {
-        EXPECT_EQ(folder, layout.bin);
-        EXPECT_FALSE(QFileInfo::exists(layout.dataHome)) << "nothing made outside the program";
-        return;
+TEST(ProgramFolder, StaysBesideTheProgramOrSetsUpTheUsersFolder) {
+    // Program folder writable, installed layout, a home, a bureau file the user already has,
+    // and where the user's bureau file comes from (nullptr: the program stays beside itself).
+    const QList<std::tuple<bool, bool, bool, const char*, const char*>> cases = {
+        {true, false, true, nullptr, nullptr},   // run install or portable copy
+        {false, false, true, nullptr, "beside"}, // read-only portable copy
+        {false, true, true, nullptr, "shared"},  // package installed as /usr/bin
+        {true, true, true, nullptr, "shared"},   // package unpacked into a writable folder
+        {false, true, true, "edited", "edited"}, {false, true, false, nullptr, nullptr},
+    };
+    for (const auto& [writable, installed, home, userHas, bureauFrom] : cases) {
+        SCOPED_TRACE(testing::Message() << writable << installed << home << bool(userHas));
+        const Layout layout(installed);
+        if (userHas) {
+            QDir().mkpath(layout.userFolder);
+            layout.root.write(u"home/.local/share/Velmora/"_qs + kBureau, userHas);
+        }
+        const QString folder =
+            programfolder::settle({layout.bin, writable, installed, home ? layout.dataHome : ""},
+                                  {kBureau, u"missing.dat"_qs});
+        if (!bureauFrom) {
+            EXPECT_EQ(folder, layout.bin);
+            EXPECT_FALSE(QFileInfo::exists(layout.dataHome)) << "nothing made outside the program";
+            continue;
+        }
+        EXPECT_EQ(folder, layout.userFolder);
+        EXPECT_EQ(layout.root.read(u"home/.local/share/Velmora/"_qs + kBureau), bureauFrom);
+        EXPECT_TRUE(QFileInfo(folder + u'/' + kBureau).permissions() & QFile::WriteOwner)
+            << "the user's copy is there to be edited";
+        EXPECT_FALSE(QFileInfo::exists(folder + u"/missing.dat"_qs));
     }
-    EXPECT_EQ(folder, layout.userFolder);
-    EXPECT_EQ(layout.root.read(u"home/.local/share/Velmora/"_qs + kBureau), c.bureauFrom);
-    EXPECT_TRUE(QFileInfo(folder + u'/' + kBureau).permissions() & QFile::WriteOwner)
-        << "the user's copy is there to be edited";
-    EXPECT_FALSE(QFileInfo::exists(folder + u"/missing.dat"_qs));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Situations, ProgramFolderChoice,
-    testing::Values(Case{"RunInstallOrPortableCopy", true, false, true, nullptr},
-                    Case{"ReadOnlyPortableCopy", false, false, true, "beside"},
-                    Case{"PackageInstalledAsUsrBin", false, true, true, "shared"},
-                    Case{"PackageUnpackedIntoAWritableFolder", true, true, true, "shared"},
-                    Case{"NoHome", false, true, false, nullptr}),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-
-TEST(ProgramFolder, KeepsWhatTheUserHasAndObservesAnInstalledLayout) {
+TEST(ProgramFolder, ObservesAnInstalledLayoutBesideTheExecutable) {
     const Layout layout(true);
-    QDir().mkpath(layout.userFolder);
-    layout.root.write(u"home/.local/share/Velmora/"_qs + kBureau, "edited");
-    EXPECT_EQ(programfolder::settle({layout.bin, false, true, layout.dataHome}, {kBureau}),
-              layout.userFolder);
-    EXPECT_EQ(layout.root.read(u"home/.local/share/Velmora/"_qs + kBureau), "edited");
-
     const programfolder::Situation seen = programfolder::observe(layout.bin + u'/');
     EXPECT_TRUE(seen.installed);
     EXPECT_EQ(seen.executableFolder, layout.bin);

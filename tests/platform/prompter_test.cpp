@@ -9,32 +9,14 @@
 
 using Kind = Prompter::FileRequest::Kind;
 
-// Only a save dialog asks before it takes a file that does not exist yet; an open dialog with
-// the same flags just gives the name back.
-TEST(Prompter, CreatePromptAsksOnlyWhenSavingToANewFile) {
-    TempFolder folder;
-    const QString existing = folder.write(u"old.stn"_qs, "x");
-    const QString missing = folder.file(u"new.stn"_qs);
+// An open dialog with the flags of the save dialog gives a new name back without asking
+// (the question on saving is in CommonDialog's tests).
+TEST(Prompter, OpenDialogNeverAsksToCreateAFile) {
     ScriptedPrompter prompter;
-    prompter.nextFileName(missing);
-    prompter.nextFileName(existing);
+    prompter.nextFileName(u"/nowhere/new.stn"_qs);
     EXPECT_EQ(prompter.chooseFile({Kind::Open, {}, {}, 0, {}, {}, Prompter::CreatePrompt}, nullptr),
-              missing);
-    EXPECT_EQ(prompter.chooseFile({Kind::Save, {}, {}, 0, {}, {}, Prompter::CreatePrompt}, nullptr),
-              existing);
+              u"/nowhere/new.stn"_qs);
     EXPECT_TRUE(prompter.messages().empty());
-
-    // No: the dialog comes back with the name; Yes: the name is taken.
-    prompter.nextFileName(missing);
-    prompter.nextAnswer(Prompter::Answer::No);
-    prompter.nextFileName(missing);
-    prompter.nextAnswer(Prompter::Answer::Yes);
-    EXPECT_EQ(prompter.chooseFile({Kind::Save, {}, {}, 0, {}, {}, Prompter::CreatePrompt}, nullptr),
-              missing);
-    EXPECT_EQ(prompter.lastFileRequest()->fileName, missing);
-    EXPECT_EQ(prompter.messages().at(0),
-              u"new.stn\nこのファイルは存在しません。\nファイルを作成しますか？"_qs);
-    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 TEST(QtPrompter, FileDialogGivesTheChosenFileOrNothing) {

@@ -28,15 +28,8 @@ TEST(Width, ToFullWidth) {
     }
 }
 
-TEST(Width, NarrowAlphanumericsUndoesWideningOfLettersAndDigitsOnly) {
-    EXPECT_EQ(width::narrowAlphanumerics(u"　ＪＡ１ａｂｃ／０９ＺＺｚ＠［｀｛ガｶ東"),
-              u"　JA1abc／09ZZz＠［｀｛ガｶ東"_qs);
-    QString ascii;
-    for (char16_t c = 0x21; c <= 0x7E; ++c)
-        ascii += QChar(c);
-    const QString wide = width::toFullWidth(ascii);
-    EXPECT_TRUE(cp932::canEncode(wide));
-    const QString back = width::narrowAlphanumerics(wide);
-    for (qsizetype i = 0; i < ascii.size(); ++i)
-        EXPECT_EQ(back[i] == ascii[i], ascii[i].isLetterOrNumber()) << i;
+// The ends of the three ranges and the signs beside them.
+TEST(Width, NarrowAlphanumericsNarrowsOnlyLettersAndDigits) {
+    EXPECT_EQ(width::narrowAlphanumerics(u"　ＪＡ１ａｂｃ／０９：＠ＡＺ［｀ａｚ｛ガｶ東"),
+              u"　JA1abc／09：＠AZ［｀az｛ガｶ東"_qs);
 }
