@@ -3,11 +3,8 @@
 #include "support/tempfolder.h"
 #include "tool/commands.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 const QString kSampleRegister = QStringLiteral(VELMORA_TEST_DATA "/sample-register.stn");
 
@@ -17,24 +14,14 @@ struct ToolRun {
     QString err;
 };
 
-// Runs one velmora-tool command in this process. What it writes to stdout goes to stdoutPath
-// (a temporary file when empty) and is read back; stderr is captured as text.
-inline ToolRun runTool(const QStringList& args, const QString& stdoutPath = {}) {
-    const TempFolder folder;
-    QFile capture(stdoutPath.isEmpty() ? folder.file(u"out"_qs) : stdoutPath);
-    if (!capture.open(QIODevice::WriteOnly))
-        return {-1, {}, {}};
-    std::fflush(stdout);
-    const int saved = ::dup(1);
-    ::dup2(capture.handle(), 1);
+// Runs one velmora-tool command in this process and captures what it prints.
+inline ToolRun runTool(const QStringList& args) {
+    testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status = tool::run(QStringList{u"velmora-tool"_qs} + args);
-    const QString err = QString::fromStdString(testing::internal::GetCapturedStderr());
-    std::fflush(stdout);
-    std::clearerr(stdout);
-    ::dup2(saved, 1);
-    ::close(saved);
-    return {status, folder.read(u"out"_qs), err};
+    const std::string out = testing::internal::GetCapturedStdout();
+    return {status, QByteArray::fromStdString(out),
+            QString::fromStdString(testing::internal::GetCapturedStderr())};
 }
 
 inline int pdfPages(const QByteArray& pdf) {
