@@ -1,4 +1,3 @@
-#include "print/core/bureaufile.h"
 #include "print/core/printfill.h"
 #include "tool/render.h"
 #include "toolrun.h"
@@ -7,98 +6,75 @@
 
 namespace {
 
-const QString kBureauFile = QStringLiteral(VELMORA_SOURCE_DIR "/data/") + bureaufile::fileName();
-
-tool::ParsedRender parse(const QString& args) {
-    return tool::parseRenderOptions(args.split(u' ', Qt::SkipEmptyParts));
+// Record 6 in the program's order is ＪＡ３ＧＨＩ, a club station in Osaka.
+tool::RenderJob prepare(const QString& options) {
+    const QString line = kSampleRegister + u" --record 6 --doc bureau --out x.pdf --bureau "_qs +
+                         kBureauFile + u' ' + options;
+    const tool::ParsedRender parsed =
+        tool::parseRenderOptions(line.split(u' ', Qt::SkipEmptyParts));
+    EXPECT_TRUE(parsed.result.ok) << qPrintable(parsed.result.error);
+    return tool::prepareRender(parsed.options, QDate(2026, 2, 10));
 }
 
 } // namespace
 
-TEST(Render, ReadsItsOptionsAndRefusesBadOnes) {
-    const tool::RenderOptions o =
-        parse(u"a.stn --record 3 --doc bureau --out x.PDF --date 令和8年2月10日 --prepay 5 "
-              u"--disposal --registered-mail --no-club --settings t.ini --bureau b.dat "
-              u"--paper naga3 --dpi 300"_qs)
-            .options;
-    EXPECT_EQ(QStringList({o.dataFile, o.settingsFile, o.bureauFile, o.prepayYears}),
-              QStringList({"a.stn", "t.ini", "b.dat", "5"}));
-    EXPECT_EQ(std::vector<int>({o.record, o.document, o.prepayAnswer, o.prepayPeriod, o.dpi}),
-              std::vector<int>({3, printfill::BureauEnvelope, 1, 1, 300}));
-    EXPECT_TRUE(o.pdf && o.disposal && o.registeredMail && o.envelopePaper && !*o.club);
-    EXPECT_EQ(o.date, QDate(2026, 2, 10));
+TEST(Render, FillsThePageFromItsOptionsAsTheDialogWould) {
+    const PrintData p = prepare(u"--date 令和8年2月1日 --prepay 3 --disposal"_qs).print;
+    EXPECT_EQ(QStringList({p.PrintCallSign, p.PrintDest, p.PrintAppDate, p.PrepayYears}),
+              QStringList({u"ＪＡ３ＧＨＩ"_qs, u"近畿総合通信局長　殿"_qs, u"令和8年02月01日"_qs,
+                           u"3"_qs}));
+    EXPECT_EQ(std::vector<int>({p.PrintDateFlag, p.PrepayAnswer, p.PrepayPeriod, p.DisposalHistory,
+                                p.RegisteredMail, p.PrintClubFlag}),
+              std::vector<int>({1, 1, 1, 1, 0, 1}));
+    const PrintData q = prepare(u"--prepay period --registered-mail --no-club"_qs).print;
+    EXPECT_EQ(std::vector<int>({q.PrintDateFlag, q.PrepayAnswer, q.PrepayPeriod, q.DisposalHistory,
+                                q.RegisteredMail, q.PrintClubFlag}),
+              std::vector<int>({0, 1, 0, 0, 1, 0}));
 
+    EXPECT_TRUE(prepare(u"--record 10"_qs).result.error.contains(u"10"_qs));
+    EXPECT_FALSE(prepare(u"--settings none.ini"_qs).result.ok);
+    EXPECT_TRUE(prepare(u"--bureau none.dat"_qs).result.error.contains(u"--bureau"_qs));
+    EXPECT_TRUE(prepare(u"--bureau none.dat --doc return"_qs).result.ok); // needs no bureau
+}
+
+TEST(Render, RefusesBadOptions) {
     const QString base = u"a.stn --record 1 --doc form --out x.png "_qs;
-    EXPECT_TRUE(parse(base).result.ok);
+    ASSERT_TRUE(tool::parseRenderOptions(base.split(u' ', Qt::SkipEmptyParts)).result.ok);
     for (const QString& bad :
          {u"--record 0"_qs, u"--record x"_qs, u"--doc letter"_qs, u"--date 令和7年2月30日"_qs,
           u"--prepay -3"_qs, u"--paper b5"_qs, u"--dpi 5000"_qs, u"--colour"_qs, u"b.stn"_qs,
           u"--date"_qs, u"--out x.jpg"_qs}) {
-        const tool::ParsedRender parsed = parse(base + bad);
+        const tool::ParsedRender parsed =
+            tool::parseRenderOptions((base + bad).split(u' ', Qt::SkipEmptyParts));
         EXPECT_FALSE(parsed.result.ok || parsed.result.error.isEmpty()) << qPrintable(bad);
     }
-}
-
-TEST(Render, FillsThePageAsTheDialogWouldForRecordNInTheProgramsOrder) {
-    tool::RenderOptions o;
-    o.dataFile = kSampleRegister;
-    o.bureauFile = kBureauFile;
-    o.record = 6;
-    o.date = QDate(2026, 2, 1);
-    o.prepayAnswer = o.prepayPeriod = 1;
-    o.prepayYears = u"3"_qs;
-    o.disposal = true;
-    const tool::RenderJob job = tool::prepareRender(o, QDate(2026, 2, 10));
-    const PrintData& p = job.print;
-    EXPECT_EQ(p.PrintCallSign, u"ＪＡ３ＧＨＩ"_qs);
-    EXPECT_EQ(p.PrintDest, u"近畿総合通信局長　殿"_qs);
-    EXPECT_EQ(p.PrintAppDate, u"令和8年02月01日"_qs);
-    EXPECT_EQ(std::vector<int>({p.PrintDateFlag, p.PrepayAnswer, p.PrepayPeriod, p.DisposalHistory,
-                                p.RegisteredMail, p.PrintClubFlag}),
-              std::vector<int>({1, 1, 1, 1, 0, 1})); // a club station
-    o.club = false;
-    EXPECT_EQ(tool::prepareRender(o, QDate(2026, 2, 10)).print.PrintClubFlag, 0);
-    o.settingsFile = u"none.ini"_qs;
-    EXPECT_FALSE(tool::prepareRender(o, QDate(2026, 2, 10)).result.ok);
-    o.settingsFile.clear();
-
-    o.record = 10;
-    EXPECT_TRUE(tool::prepareRender(o, QDate(2026, 2, 10)).result.error.contains(u"10"_qs));
-    o.record = 1;
-    o.bureauFile = u"none.dat"_qs;
-    EXPECT_TRUE(tool::prepareRender(o, QDate(2026, 2, 10)).result.error.contains(u"--bureau"_qs));
-    o.document = printfill::ReturnEnvelope; // needs no bureau file
-    EXPECT_TRUE(tool::prepareRender(o, QDate(2026, 2, 10)).result.ok);
 }
 
 TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
     TempFolder folder;
     const auto run = [&](const QString& args) {
-        const QStringList common{u"render"_qs, kSampleRegister, u"--record"_qs,
-                                 u"2"_qs,      u"--bureau"_qs,  kBureauFile};
-        return runTool(common + args.arg(folder.path()).split(u' ')).status;
+        const QString line = u"render %1 --record 2 --bureau %2 "_qs + args;
+        return runTool(line.arg(kSampleRegister, kBureauFile, folder.path())).status;
     };
-    ASSERT_EQ(run(u"--doc bureau --out %1/bureau.pdf"_qs), 0);
+    ASSERT_EQ(run(u"--doc bureau --out %3/bureau.pdf"_qs), 0);
     EXPECT_EQ(pdfPages(folder.read(u"bureau.pdf"_qs)), 1);
-    ASSERT_EQ(run(u"--doc form --out %1/form.png --dpi 100"_qs), 0);
+    ASSERT_EQ(run(u"--doc form --out %3/form.png --dpi 100"_qs), 0);
     EXPECT_EQ(QImage(folder.file(u"form.png"_qs)).size(), QSize(827, 1169));
-    ASSERT_EQ(run(u"--doc return --out %1/return.png --paper naga3"_qs), 0);
+    ASSERT_EQ(run(u"--doc return --out %3/return.png --paper naga3"_qs), 0);
     const QImage envelope(folder.file(u"return.png"_qs));
     EXPECT_EQ(envelope.size(), QSize(1388, 709));
     QImage blank(envelope.size(), envelope.format());
     blank.fill(Qt::white);
     EXPECT_NE(envelope, blank);
-    EXPECT_EQ(run(u"--doc letter --out %1/x.pdf"_qs), 2);
-    EXPECT_EQ(run(u"--doc form --out %1/missing/x.pdf"_qs), 1);
-    EXPECT_EQ(run(u"--doc form --out %1/missing/x.png"_qs), 1);
+    EXPECT_EQ(run(u"--doc letter --out %3/x.pdf"_qs), 2);
+    EXPECT_EQ(run(u"--doc form --out %3/missing/x.pdf"_qs), 1);
+    EXPECT_EQ(run(u"--doc form --out %3/missing/x.png"_qs), 1);
 
     // A drawing that fails (offsets no settings file can hold) leaves no file behind.
-    tool::RenderOptions o =
-        parse(kSampleRegister + u" --record 1 --doc form --out "_qs + folder.file(u"o.pdf"_qs))
-            .options;
-    o.bureauFile = kBureauFile;
-    tool::RenderJob job = tool::prepareRender(o, QDate(2026, 2, 10));
+    tool::RenderJob job = prepare({});
     job.settings.YohakuTop = 300000000;
+    tool::RenderOptions o;
+    o.out = folder.file(u"o.pdf"_qs);
     EXPECT_FALSE(tool::writeRender(o, job).ok);
     EXPECT_FALSE(QFile::exists(o.out));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/core/bureaufile.h"
 #include "support/tempfolder.h"
 #include "tool/commands.h"
 
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 const QString kSampleRegister = QStringLiteral(VELMORA_TEST_DATA "/sample-register.stn");
+const QString kBureauFile = QStringLiteral(VELMORA_SOURCE_DIR "/data/") + bureaufile::fileName();
 
 struct ToolRun {
     int status;
@@ -22,6 +24,11 @@ inline ToolRun runTool(const QStringList& args) {
     const std::string out = testing::internal::GetCapturedStdout();
     return {status, QByteArray::fromStdString(out),
             QString::fromStdString(testing::internal::GetCapturedStderr())};
+}
+
+// The same with the arguments in one line, split at spaces.
+inline ToolRun runTool(const QString& line) {
+    return runTool(line.split(u' '));
 }
 
 inline int pdfPages(const QByteArray& pdf) {
