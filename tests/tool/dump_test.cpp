@@ -1,11 +1,7 @@
 // velmora-tool dump, export and import.
-#include "record/datafile.h"
-#include "record/sortorder.h"
 #include "tool/dump.h"
 #include "toolrun.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <limits>
 
 TEST(Dump, OneJsonObjectPerRecordWithTrimmedFields) {
@@ -16,35 +12,28 @@ TEST(Dump, OneJsonObjectPerRecordWithTrimmedFields) {
     r.setExpiry(QDate(2024, 3, 31));
     QByteArray out;
     tool::appendJsonLine(out, r);
-    EXPECT_TRUE(out.startsWith("{\"CallSign\":") && out.endsWith("}\n")); // in record order
-    const QJsonObject o = QJsonDocument::fromJson(out).object();
-    EXPECT_EQ(o.keys().size(), 18);
-    EXPECT_EQ(o[u"CallSign"_qs].toString(), u"ＪＡ１ＡＢＣ"_qs);
-    EXPECT_EQ(o[u"HolderName"_qs].toString(), u"山田\"太郎\""_qs);
-    EXPECT_EQ(o[u"StationAddr1"_qs].toString(), u"東京都\\千代田区\t1"_qs);
-    EXPECT_EQ(o[u"ExpiryDate"_qs].toString(), u"2024-03-31"_qs);
-    EXPECT_EQ(o[u"ExpiryEra"_qs].toString(), u"令和6年03月31日"_qs);
-
+    EXPECT_EQ(out,
+              "{\"CallSign\":\"ＪＡ１ＡＢＣ\",\"LicenceNo\":\"\",\"ExpiryDate\":\"2024-03-31\","
+              "\"StationType\":\"\",\"HolderName\":\"山田\\\"太郎\\\"\",\"HolderKana\":\"\","
+              "\"ClubName\":\"\",\"ClubKana\":\"\",\"StationZip\":\"\",\"StationAddr1\":"
+              "\"東京都\\\\千代田区\\u00091\",\"StationAddr2\":\"\",\"ApplicantZip\":\"\","
+              "\"ApplicantAddr1\":\"\",\"ApplicantAddr2\":\"\",\"ApplicantName\":\"\","
+              "\"ApplicantKana\":\"\",\"ApplicantTel\":\"\",\"ExpiryEra\":\"令和6年03月31日\"}\n");
     r.ExpiryDate = std::numeric_limits<double>::quiet_NaN();
     out.clear();
     tool::appendJsonLine(out, r);
-    const QJsonObject bad = QJsonDocument::fromJson(out).object();
-    EXPECT_TRUE(bad[u"ExpiryDate"_qs].isNull() && bad[u"ExpiryEra"_qs].isNull());
+    EXPECT_TRUE(out.contains(",\"ExpiryDate\":null,") && out.endsWith(",\"ExpiryEra\":null}\n"));
 }
 
 TEST(Dump, FileOrderOrTheProgramsOrder) {
-    std::vector<StationRecord> records = datafile::readFile(kSampleRegister).records;
-    QByteArray inFile;
-    for (const StationRecord& r : records)
-        tool::appendJsonLine(inFile, r);
-    EXPECT_EQ(runTool({u"dump"_qs, kSampleRegister}).out, inFile);
+    const QList<QByteArray> lines = runTool(u"dump "_qs + kSampleRegister).out.split('\n');
+    ASSERT_EQ(lines.size(), 10); // nine stations and the end of the last line
     // Line N is the record N that "render --record N" prints.
-    sortByExpiry(records);
-    QByteArray sorted;
-    for (const StationRecord& r : records)
-        tool::appendJsonLine(sorted, r);
-    ASSERT_NE(sorted, inFile);
-    EXPECT_EQ(runTool({u"dump"_qs, kSampleRegister, u"--sorted"_qs}).out, sorted);
+    const QList<QByteArray> sorted =
+        runTool(u"dump %1 --sorted"_qs.arg(kSampleRegister)).out.split('\n');
+    const int fileLine[] = {6, 5, 8, 4, 3, 2, 1, 0, 7, 9};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(sorted.value(i), lines[fileLine[i]]) << i;
 
     EXPECT_EQ(runTool({u"dump"_qs, u"missing.stn"_qs}).status, 1);
     EXPECT_EQ(runTool({u"dump"_qs, QStringLiteral(VELMORA_TEST_DATA)}).status, 1); // a folder
@@ -56,13 +45,11 @@ TEST(CsvTool, ExportAndImportGiveTheSameRegister) {
     TempFolder dir;
     const QString csv = dir.file(u"register.csv"_qs);
     const QString copy = dir.file(u"copy.stn"_qs);
-    ASSERT_EQ(runTool({u"export"_qs, kSampleRegister, u"--out"_qs, csv}).status, 0);
-    ASSERT_EQ(runTool({u"import"_qs, csv, u"--into"_qs, copy}).status, 0);
+    ASSERT_EQ(runTool(u"export %1 --out %2"_qs.arg(kSampleRegister, csv)).status, 0);
+    ASSERT_EQ(runTool(u"import %1 --into %2"_qs.arg(csv, copy)).status, 0);
     // The import keeps the register in the program's order.
-    const QByteArray imported = runTool({u"dump"_qs, copy}).out;
-    EXPECT_EQ(imported, runTool({u"dump"_qs, kSampleRegister, u"--sorted"_qs}).out);
-    EXPECT_EQ(
-        runTool({u"export"_qs, kSampleRegister, u"--encoding"_qs, u"latin1"_qs, u"--out"_qs, csv})
-            .status,
-        2);
+    EXPECT_EQ(runTool(u"dump "_qs + copy).out,
+              runTool(u"dump %1 --sorted"_qs.arg(kSampleRegister)).out);
+    EXPECT_EQ(runTool(u"export %1 --encoding latin1 --out %2"_qs.arg(kSampleRegister, csv)).status,
+              2);
 }

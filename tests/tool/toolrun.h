@@ -21,8 +21,7 @@ inline ToolRun runTool(const QStringList& args) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status = tool::run(QStringList{u"velmora-tool"_qs} + args);
-    const std::string out = testing::internal::GetCapturedStdout();
-    return {status, QByteArray::fromStdString(out),
+    return {status, QByteArray::fromStdString(testing::internal::GetCapturedStdout()),
             QString::fromStdString(testing::internal::GetCapturedStderr())};
 }
 
@@ -32,6 +31,5 @@ inline ToolRun runTool(const QString& line) {
 }
 
 inline int pdfPages(const QByteArray& pdf) {
-    static const QRegularExpression page(u"/Type\\s*/Page[^s]"_qs);
-    return int(QString::fromLatin1(pdf).count(page));
+    return int(QString::fromLatin1(pdf).count(QRegularExpression(u"/Type\\s*/Page[^s]"_qs)));
 }
