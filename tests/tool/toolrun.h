@@ -1,0 +1,35 @@
+#pragma once
+
+#include "print/core/bureaufile.h"
+#include "support/tempfolder.h"
+#include "tool/commands.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+const QString kSampleRegister = QStringLiteral(VELMORA_TEST_DATA "/sample-register.stn");
+const QString kBureauFile = QStringLiteral(VELMORA_SOURCE_DIR "/data/") + bureaufile::fileName();
+
+struct ToolRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+// Runs one velmora-tool command in this process and captures what it prints.
+inline ToolRun runTool(const QStringList& args) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = tool::run(QStringList{u"velmora-tool"_qs} + args);
+    return {status, QByteArray::fromStdString(testing::internal::GetCapturedStdout()),
+            QString::fromStdString(testing::internal::GetCapturedStderr())};
+}
+
+// The same with the arguments in one line, split at spaces.
+inline ToolRun runTool(const QString& line) {
+    return runTool(line.split(u' '));
+}
+
+inline int pdfPages(const QByteArray& pdf) {
+    return int(QString::fromLatin1(pdf).count(QRegularExpression(u"/Type\\s*/Page[^s]"_qs)));
+}
