@@ -29,9 +29,10 @@ void click(QWidget* widget) {
 
 } // namespace
 
-// Remembered answers, all "yes", come back in the controls; the prepayment boxes follow their
-// rules on a mouse release; what the controls then say goes back on "印　刷"; "キャンセル"
-// stores nothing.
+// One walk through the dialog: remembered answers, all "yes", come back in the controls beside
+// the record and its bureau; "キャンセル" stores nothing; the prepayment boxes follow their rules
+// on a mouse release; the warning line follows the date; "印　刷" with no document blinks, then
+// stores what the controls say; a missing bureau file is reported.
 TEST(frmPrint, ShowsTheRecordAndTheAnswersAndStoresWhatTheControlsSayOnPrint) {
     PrintFixture f;
     PrintData& p = f.state.print;
