@@ -61,8 +61,12 @@ TEST_P(BothDialogs, BoxesTakeTheirLimitsAndCaptionsEndShortOfTheirBoxes) {
         EXPECT_LE(dialog->Label2[i]->fontMetrics().horizontalAdvance(dialog->Label2[i]->text()),
                   dialog->Label2[i]->width());
         EXPECT_LT(dialog->Label2[i]->geometry().right() + 1, dialog->Text1[i]->geometry().left());
+        // One caption size for the whole dialog, however long each caption is.
+        EXPECT_EQ(dialog->Label2[i]->font(), dialog->Label2[0]->font()) << i;
     }
     EXPECT_EQ(limits, GetParam().limits);
+    EXPECT_EQ(dialog->findChild<QLabel*>(u"Label3"_qs)->font(), dialog->Label2[0]->font());
+    EXPECT_EQ(dialog->Label1->font(), dialog->Text1[0]->font()); // the date reads as a box
 }
 
 TEST_P(BothDialogs, EveryCombinationOfEmptyRequiredFieldsAndUnstorableTextIsRefused) {

@@ -9,6 +9,8 @@
 
 TEST(frmAbout, ShowsTheVersionWithoutBlockingAndEscOrEnterPressOkWhichClosesIt) {
     QWidget main;
+    main.setGeometry(100, 80, 900, 700);
+    main.show();
     AppState state;
     state.program = ProgramInfo::withFolder(QStringLiteral("/tmp"));
     for (const int key :
@@ -17,6 +19,9 @@ TEST(frmAbout, ShowsTheVersionWithoutBlockingAndEscOrEnterPressOkWhichClosesIt) 
         QPointer<frmAbout> box = new frmAbout(state, &main);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
+        // Centred on the main window, both with their frames as shown.
+        EXPECT_LE((box->frameGeometry().center() - main.frameGeometry().center()).manhattanLength(),
+                  2);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Velmoraのﾊﾞｰｼﾞｮﾝ情報"));
         EXPECT_EQ(box->lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ " VELMORA_PROJECT_VERSION));
         EXPECT_FALSE(box->isModal());

@@ -1,4 +1,5 @@
 #include "print/core/printfill.h"
+#include "tool/printanswers.h"
 #include "tool/render.h"
 #include "toolrun.h"
 
@@ -68,6 +69,11 @@ TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
     EXPECT_NE(envelope, blank);
     EXPECT_EQ(run(u"--doc letter --out %3/x.pdf"_qs), 2);
     EXPECT_EQ(run(u"--doc form --out %3/missing/x.pdf"_qs), 1);
+    // Without --bureau a tool in the build folder reads the project's own bureau file; an
+    // installed one reads only the file beside it.
+    const QString own = u"render %1 --record 2 --doc bureau --out %2/own.pdf"_qs;
+    ASSERT_EQ(runTool(own.arg(kSampleRegister, folder.path())).status, 0);
+    EXPECT_EQ(tool::defaultBureauFile(folder.path()), folder.file(bureaufile::fileName()));
 
     // A drawing that fails (offsets no settings file can hold) leaves no file behind.
     tool::RenderJob job = prepare({});
