@@ -213,6 +213,17 @@ TEST(FormLayout, FixedWordingStaysInsideItsFrame) {
     EXPECT_GT(framed, 30);
 }
 
+// Text heights place the lines: the named faces are one em high in twips, although their
+// substitutes are taller; any other face keeps its own height.
+TEST(PageLayouts, NamedFacesAreOneEmHigh) {
+    RecordingSurface surface(pagesize::a4());
+    surface.setFontSize(11);
+    surface.setFontName(fonts::mincho());
+    EXPECT_DOUBLE_EQ(surface.textHeight(QStringLiteral("M")), 220);
+    surface.setFontName(QStringLiteral("IPAMincho"));
+    EXPECT_GT(surface.textHeight(QStringLiteral("M")), 1.05 * 220);
+}
+
 // Offsets whose page arithmetic leaves 32 bits stop the drawing with an overflow: the largest
 // offset that fits, then one step further out.
 TEST(PageLayouts, OffsetsBeyondThirtyTwoBitsStopWithAnOverflow) {
