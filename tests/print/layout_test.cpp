@@ -216,12 +216,11 @@ TEST(FormLayout, FixedWordingStaysInsideItsFrame) {
 // Text heights place the lines: the named faces are one em high in twips, although their
 // substitutes are taller; any other face keeps its own height.
 TEST(PageLayouts, NamedFacesAreOneEmHigh) {
-    RecordingSurface surface(pagesize::a4());
-    surface.setFontSize(11);
+    RecordingSurface surface(pagesize::a4()); // at 12 points
     surface.setFontName(fonts::mincho());
-    EXPECT_DOUBLE_EQ(surface.textHeight(QStringLiteral("M")), 220);
+    EXPECT_DOUBLE_EQ(surface.textHeight(QStringLiteral("M")), 240);
     surface.setFontName(QStringLiteral("IPAMincho"));
-    EXPECT_GT(surface.textHeight(QStringLiteral("M")), 1.05 * 220);
+    EXPECT_GT(surface.textHeight(QStringLiteral("M")), 1.05 * 240);
 }
 
 // Offsets whose page arithmetic leaves 32 bits stop the drawing with an overflow: the largest

@@ -1,8 +1,13 @@
 // The register's CSV form: what the import accepts and refuses, and what the export writes.
 #include "platform/cp932.h"
+#include "record/csvcolumns.h"
 #include "record/csvexport.h"
 #include "record/csvimport.h"
+#include "support/tempfolder.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -18,6 +23,24 @@ QByteArray sjis(const QString& text) {
 
 QByteArray utf8(const QString& text) {
     return text.toUtf8();
+}
+
+// Texts a CSV writer must quote or keep as they are, and an expiry that is no date.
+std::vector<StationRecord> awkwardRecords() {
+    std::vector<StationRecord> records(2);
+    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
+    records[0].set(Field::LicenceNo, u"関第12345号");
+    records[0].setExpiry(QDate(2024, 3, 31));
+    records[0].set(Field::HolderName, u" 髙橋①㈱");
+    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
+    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
+    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
+    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
+    records[0].set(Field::ClubName, u"表示,ソ能");
+    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
+    records[1].set(Field::CallSign, u"ＪＲ１");
+    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
+    return records;
 }
 
 } // namespace
@@ -86,19 +109,7 @@ TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
 // Only commas, quotes, line breaks and spaces at an end make a field quoted; the dates come as
 // the era text and as ISO (a value that is no date as its bits); the padding is left out.
 TEST(CsvExport, WritesEveryFieldAsTheRecordHoldsIt) {
-    std::vector<StationRecord> records(2);
-    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
-    records[0].set(Field::LicenceNo, u"関第12345号");
-    records[0].setExpiry(QDate(2024, 3, 31));
-    records[0].set(Field::HolderName, u" 髙橋①㈱");
-    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
-    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
-    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
-    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
-    records[0].set(Field::ClubName, u"表示,ソ能");
-    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
-    records[1].set(Field::CallSign, u"ＪＲ１");
-    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
+    std::vector<StationRecord> records = awkwardRecords();
     const QString csv =
         kHeader +
         u"\r\nＪＡ１ＡＢＣ,関第12345号,令和6年03月31日,2024-03-31,,\" 髙橋①㈱\",ﾀｶﾊｼ ｲﾁ,表示ｶﾝﾏ\\,"
@@ -114,4 +125,29 @@ TEST(CsvExport, WritesEveryFieldAsTheRecordHoldsIt) {
         u"2 件目の「氏名」にコードページ932で書き出せない文字「é」"_qs))
         << refused.result.error.toStdString();
     EXPECT_TRUE(refused.bytes.isEmpty());
+}
+
+// A second, independent reader: Python's csv module reads every text as the record holds it.
+TEST(CsvExport, PythonsCsvModuleReadsEveryText) {
+    const std::vector<StationRecord> records = awkwardRecords();
+    TempFolder dir;
+    ASSERT_TRUE(csvfile::writeCsv(dir.file("x.csv"), records, csvfile::Encoding::Cp932));
+    QProcess python;
+    python.start(u"python3"_qs, {u"-c"_qs,
+                                 u"import csv, json, sys\n"
+                                 u"with open(sys.argv[1], encoding='cp932', newline='') as f:\n"
+                                 u"    json.dump(list(csv.reader(f, strict=True)), sys.stdout)"_qs,
+                                 dir.file("x.csv")});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    ASSERT_EQ(rows.size(), 3) << python.readAllStandardError().toStdString();
+    const auto& columns = csvfile::columns();
+    for (size_t k = 0; k < records.size(); ++k) {
+        const QStringList fields = rows[qsizetype(k) + 1].toVariant().toStringList();
+        for (size_t c = 0; c < columns.size(); ++c) {
+            if (columns[c].kind != csvfile::ColumnKind::Text)
+                continue;
+            EXPECT_EQ(fields.value(qsizetype(c)), records[k].unpadded(columns[c].field)) << c;
+        }
+    }
 }

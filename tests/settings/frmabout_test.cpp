@@ -9,7 +9,6 @@
 
 TEST(frmAbout, ShowsTheVersionWithoutBlockingAndEscOrEnterPressOkWhichClosesIt) {
     QWidget main;
-    main.setGeometry(100, 80, 900, 700);
     main.show();
     AppState state;
     state.program = ProgramInfo::withFolder(QStringLiteral("/tmp"));

@@ -34,7 +34,6 @@ public:
     const Message* lastMessage() const;
     const FileRequest* lastFileRequest() const;
     bool allAnswersUsed() const { return answers_.empty() && files_.empty() && colours_.empty(); }
-    void clearSeen() { seen_.clear(); }
 
 private:
     std::deque<Answer> answers_;
