@@ -6,16 +6,6 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace {
-
-bool isBlank(const QImage& image) {
-    QImage white(image.size(), image.format());
-    white.fill(Qt::white);
-    return image == white;
-}
-
-} // namespace
-
 // The preview on "PDF" of the first record's form and return envelope.
 TEST(frmView, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReportsEveryFailure) {
     PrintFixture f;
@@ -26,7 +16,7 @@ TEST(frmView, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReportsEvery
     auto view = std::make_unique<frmView>(f.state, f.prompter, f.printers);
     view->show();
     view->showFirstDocument();
-    EXPECT_FALSE(isBlank(view->pageBuffer()));
+    EXPECT_FALSE(isPlain(view->pageBuffer(), Qt::white));
 
     const QSize full = view->Picture2->size();
     EXPECT_FALSE(view->Command4->isEnabled());
@@ -63,7 +53,7 @@ TEST(frmView, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReportsEvery
     f.prompter.nextAnswer(Prompter::Answer::Ok);
     view->Command2->click();
     EXPECT_EQ(f.state.print.PreviewDoc, 2);
-    EXPECT_TRUE(isBlank(view->pageBuffer()));
+    EXPECT_TRUE(isPlain(view->pageBuffer(), Qt::white));
     EXPECT_FALSE(view->PrintSel());
     const std::vector<QString> said = f.prompter.messages();
     EXPECT_EQ(std::vector<QString>(said.end() - 2, said.end()),

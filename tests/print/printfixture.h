@@ -5,11 +5,11 @@
 #include "print/core/bureaufile.h"
 #include "record/appstate.h"
 #include "record/datafile.h"
+#include "support/output.h"
 #include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 // A program folder with the shipped bureau file, the sample register in its file order (record
 // 1 ＪＡ１ＡＢＣ, Kantō, expiring 17 March 2027; record 2 ＪＲ６ＸＹＺ, an Okinawa club station;
@@ -32,8 +32,3 @@ struct PrintFixture {
         state.print.PrintRecordIndex = 1;
     }
 };
-
-inline qsizetype pdfPages(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    return QString::fromLatin1(pdf).count(page);
-}

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "print/core/bureaufile.h"
+#include "support/output.h"
 #include "support/tempfolder.h"
 #include "tool/commands.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 const QString kSampleRegister = QStringLiteral(VELMORA_TEST_DATA "/sample-register.stn");
@@ -28,8 +28,4 @@ inline ToolRun runTool(const QStringList& args) {
 // The same with the arguments in one line, split at spaces.
 inline ToolRun runTool(const QString& line) {
     return runTool(line.split(u' '));
-}
-
-inline int pdfPages(const QByteArray& pdf) {
-    return int(QString::fromLatin1(pdf).count(QRegularExpression(u"/Type\\s*/Page[^s]"_qs)));
 }
