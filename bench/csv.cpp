@@ -40,8 +40,8 @@ void ImportFullRegister(benchmark::State& state, csvfile::Encoding encoding) {
         csvfile::Imported imported = csvfile::readCsv(path);
         if (!imported.result || !store->extend(std::move(imported.records)))
             state.SkipWithError("import failed");
-        checks::DupeCheck2Mem(*store);
-        checks::LimitCheck(*store, QDate(2026, 1, 1));
+        checks::removeDuplicates(*store);
+        checks::colourByExpiry(*store, QDate(2026, 1, 1));
         benchmark::DoNotOptimize(store->Count());
         state.PauseTiming();
         store.reset();

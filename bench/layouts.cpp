@@ -62,7 +62,8 @@ template <typename Draw> void intoPreviewBuffer(benchmark::State& state, Draw dr
 
 void FormIntoPreviewBuffer(benchmark::State& state) {
     const Sample sample;
-    intoPreviewBuffer(state, [&](PainterSurface& surface) { SaiMen(surface, 3, sample.inputs()); });
+    intoPreviewBuffer(
+        state, [&](PainterSurface& surface) { drawApplicationForm(surface, 3, sample.inputs()); });
 }
 BENCHMARK(FormIntoPreviewBuffer)->Unit(benchmark::kMillisecond);
 
@@ -77,7 +78,7 @@ void FormAsPdfFile(benchmark::State& state) {
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(600);
         PainterSurface surface(writer, pagesize::a4());
-        SaiMen(surface, 1, sample.inputs());
+        drawApplicationForm(surface, 1, sample.inputs());
         if (!surface.finish())
             state.SkipWithError("the PDF could not be written");
     }
@@ -88,7 +89,7 @@ BENCHMARK(FormAsPdfFile)->Unit(benchmark::kMillisecond);
 void BureauEnvelopeIntoPreviewBuffer(benchmark::State& state) {
     const Sample sample;
     intoPreviewBuffer(state, [&](PainterSurface& surface) {
-        FutoSotu(surface, 3, sample.print.BureauEnvelopeNote, sample.inputs());
+        drawBureauEnvelope(surface, 3, sample.print.BureauEnvelopeNote, sample.inputs());
     });
 }
 BENCHMARK(BureauEnvelopeIntoPreviewBuffer)->Unit(benchmark::kMillisecond);

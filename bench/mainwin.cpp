@@ -89,8 +89,8 @@ void BM_OpenListSortColour(benchmark::State& state) {
         store = std::make_unique<RecordStore>();
         model = std::make_unique<RecordGridModel>(*store); // the view's model follows
         datafile::OpenDataFile(*store, path, kToday);
-        checks::DataSort(*store);
-        checks::LimitCheck(*store, kToday);
+        checks::sortByExpiry(*store);
+        checks::colourByExpiry(*store, kToday);
         benchmark::DoNotOptimize(store->colour(1));
     }
     state.SetItemsProcessed(state.iterations() * kFullRegister);
@@ -126,17 +126,17 @@ void BM_Step(benchmark::State& state) {
         if (step > 0)
             datafile::OpenDataFile(*store, path, kToday);
         if (step > 1)
-            checks::DataSort(*store);
+            checks::sortByExpiry(*store);
         state.ResumeTiming();
         switch (step) {
         case 0:
             datafile::OpenDataFile(*store, path, kToday);
             break;
         case 1:
-            checks::DataSort(*store);
+            checks::sortByExpiry(*store);
             break;
         default:
-            checks::LimitCheck(*store, kToday);
+            checks::colourByExpiry(*store, kToday);
             break;
         }
     }
@@ -145,7 +145,7 @@ void BM_Step(benchmark::State& state) {
 }
 BENCHMARK(BM_Step)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-void BM_DupeCheck2Mem(benchmark::State& state) {
+void BM_RemoveDuplicates(benchmark::State& state) {
     const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
     int left = 0;
     std::unique_ptr<RecordStore> store;
@@ -155,13 +155,13 @@ void BM_DupeCheck2Mem(benchmark::State& state) {
         store = std::make_unique<RecordStore>();
         store->load(records);
         state.ResumeTiming();
-        checks::DupeCheck2Mem(*store);
+        checks::removeDuplicates(*store);
         left = store->Count();
     }
     state.counters["rows"] = double(records.size());
     state.counters["left"] = left;
 }
-BENCHMARK(BM_DupeCheck2Mem)->Arg(4096)->Arg(kFullRegister)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveDuplicates)->Arg(4096)->Arg(kFullRegister)->Unit(benchmark::kMillisecond);
 
 // The duplicate scan as a walk over every pair of rows, trimming the three texts of the lower
 // row for every comparison and removing a row as soon as it is found equal (without letting
@@ -210,8 +210,8 @@ void BM_DataSortLimitCheck(benchmark::State& state) {
             store.load(records);
             state.ResumeTiming();
         }
-        checks::DataSort(store);
-        checks::LimitCheck(store, kToday);
+        checks::sortByExpiry(store);
+        checks::colourByExpiry(store, kToday);
     }
     state.SetLabel(shuffled ? "random order" : "already sorted");
 }
@@ -230,8 +230,8 @@ void BM_ScrollPaint(benchmark::State& state) {
     fonts::installSubstitutions();
     RecordStore store;
     store.load(bench::sampleRegister(kFullRegister));
-    checks::DataSort(store);
-    checks::LimitCheck(store, kToday);
+    checks::sortByExpiry(store);
+    checks::colourByExpiry(store, kToday);
     RecordGridModel model(store);
     QTableView view;
     QFont font(fonts::gothic());

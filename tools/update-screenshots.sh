@@ -27,9 +27,9 @@ while read -r name shot width; do
     [ "$size" -le "$limit" ] || { echo "$out/$name is $size bytes, over 200 KB" >&2; exit 1; }
     echo "$out/$name: $size bytes"
 done <<'LIST'
-main.png mainwin_frmMain.png 1400
-edit.png entry_frmEdit.png 1400
-print.png print_frmPrint.png 1400
-preview.png print_frmView_form.png 1400
+main.png mainwin_mainwindow.png 1400
+edit.png entry_editstation.png 1400
+print.png print_printdialog.png 1400
+preview.png print_preview_form.png 1400
 form.png page_form_station.png 900
 LIST

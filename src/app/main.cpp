@@ -1,19 +1,19 @@
 #include "entry/openentry.h"
-#include "mainwin/frmmain.h"
+#include "mainwin/mainwindow.h"
 #include "platform/clock.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
 #include "platform/gui/qttranslation.h"
 #include "platform/terminationsignal.h"
+#include "print/batchprintdialog.h"
 #include "print/core/bureaufile.h"
-#include "print/frmbatch.h"
-#include "print/frmview.h"
+#include "print/previewwindow.h"
 #include "print/printopener.h"
 #include "record/appstate.h"
+#include "settings/aboutbox.h"
 #include "settings/appicon.h"
-#include "settings/frmabout.h"
-#include "settings/frmoptions.h"
+#include "settings/optionsdialog.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -24,7 +24,7 @@ namespace {
 // The options dialog changes what the preview shows, so an open preview is closed first.
 void closePreviews() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* preview = qobject_cast<frmView*>(window))
+        if (auto* preview = qobject_cast<PreviewWindow*>(window))
             preview->close();
     }
 }
@@ -66,25 +66,27 @@ int main(int argc, char** argv) {
     const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();
 
     WindowOpeners openers;
-    openers.newRegistration = [&state, &prompter, &clock](frmMain& main) {
+    openers.newRegistration = [&state, &prompter, &clock](MainWindow& main) {
         entry::openNewRegistration(state, prompter, clock, main);
     };
-    openers.edit = [&state, &prompter](frmMain& main) { entry::openEdit(state, prompter, main); };
-    openers.print = [&state, &prompter, &clock, &printers](frmMain& main) {
+    openers.edit = [&state, &prompter](MainWindow& main) {
+        entry::openEdit(state, prompter, main);
+    };
+    openers.print = [&state, &prompter, &clock, &printers](MainWindow& main) {
         openPrint(state, prompter, clock, *printers, main);
     };
-    openers.batch = [&state, &prompter, &clock, &printers](frmMain& main) {
+    openers.batch = [&state, &prompter, &clock, &printers](MainWindow& main) {
         openBatchPrint(state, prompter, clock, *printers, main);
     };
-    openers.options = [&state, &prompter](frmMain& main) {
-        frmOptions dialog(state, prompter, &main, &closePreviews);
+    openers.options = [&state, &prompter](MainWindow& main) {
+        OptionsDialog dialog(state, prompter, &main, &closePreviews);
         dialog.exec();
     };
     // One version box: a second "バージョン" brings the open one to the front.
-    QPointer<frmAbout> aboutBox;
-    openers.about = [&state, &aboutBox](frmMain& main) {
+    QPointer<AboutBox> aboutBox;
+    openers.about = [&state, &aboutBox](MainWindow& main) {
         if (!aboutBox) {
-            aboutBox = new frmAbout(state, &main);
+            aboutBox = new AboutBox(state, &main);
             aboutBox->setAttribute(Qt::WA_DeleteOnClose);
         }
         main.trackWindow(aboutBox);
@@ -93,8 +95,8 @@ int main(int argc, char** argv) {
         aboutBox->activateWindow();
     };
 
-    frmMain window(state, prompter, clock, std::move(openers));
-    QObject::connect(&window, &frmMain::finished, &app, &QCoreApplication::quit,
+    MainWindow window(state, prompter, clock, std::move(openers));
+    QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
     mainWindow = &window;

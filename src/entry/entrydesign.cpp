@@ -8,7 +8,7 @@ using Mode = EntryBox::InputMode;
 
 const EntryDesign& newRegistrationDesign() {
     static const EntryDesign design{
-        u"frmNew",
+        u"NewStationDialog",
         u"新規登録",
         12765,
         6195,
@@ -57,7 +57,7 @@ const EntryDesign& newRegistrationDesign() {
 
 const EntryDesign& editDesign() {
     static const EntryDesign design{
-        u"frmEdit",
+        u"EditStationDialog",
         u"登録データの編集",
         12525,
         6225,

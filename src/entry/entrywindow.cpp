@@ -192,8 +192,8 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     const QPoint corner = frameGeometry().topLeft();
     s.*design_.left = qint32(std::lround(twips::fromPixels(corner.x(), logicalDpiX())));
     s.*design_.top = qint32(std::lround(twips::fromPixels(corner.y(), logicalDpiY())));
-    mainWindow_.DataSort();
-    mainWindow_.LimitCheck();
+    mainWindow_.sortByExpiry();
+    mainWindow_.colourByExpiry();
 }
 
 void EntryWindow::UpDown1Click(int index, int step) {

@@ -43,8 +43,8 @@ protected:
     EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
                 MainWindowLink& mainWindow, QWidget* parent);
 
-    // Storing the window's place, then the main window's DataSort and LimitCheck, however the
-    // window closes.
+    // Storing the window's place, then the main window's sortByExpiry and colourByExpiry, however
+    // the window closes.
     void closeEvent(QCloseEvent* event) override;
 
     int px(double twips) const;

@@ -2,13 +2,13 @@
 
 #include <functional>
 
-class frmMain;
+class MainWindow;
 
 // How the main window opens the other windows, which live in other parts of the program and
 // are plugged in by main(). Each is called with the main window; an empty one does nothing.
 //
 // - newRegistration: shown modally. The dialog appends its records to the store, and runs
-//   DataSort() and LimitCheck() when it closes.
+//   sortByExpiry() and colourByExpiry() when it closes.
 // - edit: shown without blocking; the store's CurrentIndex names the record. The dialog should
 //   keep the store's rowId(CurrentIndex) and find the record again with rowOfId() before it
 //   changes or deletes anything, since the register can be sorted or replaced meanwhile.
@@ -16,13 +16,13 @@ class frmMain;
 // - batch: shown modally; prints the stations whose application window is open.
 // - options: shown modally.
 // - about: shown without blocking.
-// A window shown without blocking should be passed to frmMain::trackWindow() each time it is
+// A window shown without blocking should be passed to MainWindow::trackWindow() each time it is
 // shown, so that closing the main window closes it.
 struct WindowOpeners {
-    std::function<void(frmMain&)> newRegistration;
-    std::function<void(frmMain&)> edit;
-    std::function<void(frmMain&)> print;
-    std::function<void(frmMain&)> batch;
-    std::function<void(frmMain&)> options;
-    std::function<void(frmMain&)> about;
+    std::function<void(MainWindow&)> newRegistration;
+    std::function<void(MainWindow&)> edit;
+    std::function<void(MainWindow&)> print;
+    std::function<void(MainWindow&)> batch;
+    std::function<void(MainWindow&)> options;
+    std::function<void(MainWindow&)> about;
 };

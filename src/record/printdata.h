@@ -36,7 +36,7 @@ struct PrintData {
 
 // The bureau the application goes to, read from the bureau file.
 struct BureauValues {
-    QString AreaSouTsu; // addressee at the top of the application form
+    QString addressee; // addressee at the top of the application form
     QString AreaZip;
     QString AreaAdd;
     QString AreaAdd2;

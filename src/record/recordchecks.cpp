@@ -76,7 +76,7 @@ void sortRecords(RecordStore& store) {
 
 } // namespace
 
-void DelGrid2Mem(RecordStore& store, int row) {
+void deleteRecord(RecordStore& store, int row) {
     if (store.Count() == 0 || row < 1 || row > store.Count())
         return;
     RecordStore::Batch batch(store);
@@ -85,7 +85,7 @@ void DelGrid2Mem(RecordStore& store, int row) {
     store.Modified = 1;
 }
 
-void DupeCheck2Mem(RecordStore& store) {
+void removeDuplicates(RecordStore& store) {
     if (store.Count() <= 1)
         return;
     RecordStore::Batch batch(store);
@@ -111,7 +111,7 @@ void DupeCheck2Mem(RecordStore& store) {
         store.Modified = 1;
 }
 
-void DataSort(RecordStore& store) {
+void sortByExpiry(RecordStore& store) {
     RecordStore::Batch batch(store);
     sortRecords(store);
     showAsListed(store);
@@ -144,7 +144,7 @@ quint32 expiryColour(qint64 daysLeft) {
     return 0x00FF0000u;     // blue
 }
 
-void LimitCheck(RecordStore& store, QDate today) {
+void colourByExpiry(RecordStore& store, QDate today) {
     if (store.Count() < 1)
         return;
     RecordStore::Batch batch(store);

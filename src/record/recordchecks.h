@@ -14,19 +14,19 @@ namespace checks {
 
 // Deletes record row; the rows below keep their numbers until the next sort. Deleting marks
 // the register as changed. Rows outside 1..Count are ignored.
-void DelGrid2Mem(RecordStore& store, int row);
+void deleteRecord(RecordStore& store, int row);
 
 // Removes every record whose trimmed call sign, licence number and expiry text equal those of
 // a record above it, then sorts and renumbers. Removing at least one record marks the register
 // as changed. With one record or none nothing changes.
-void DupeCheck2Mem(RecordStore& store);
+void removeDuplicates(RecordStore& store);
 
 // Sorts the records by expiry date (earliest first, equal dates keep their order) and numbers
 // them 1..n.
-void DataSort(RecordStore& store);
+void sortByExpiry(RecordStore& store);
 
 // Colours each row by the days from today to its record's expiry.
-void LimitCheck(RecordStore& store, QDate today);
+void colourByExpiry(RecordStore& store, QDate today);
 
 // Background colour for a number of days left (negative once expired).
 quint32 expiryColour(qint64 daysLeft);

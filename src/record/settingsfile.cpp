@@ -74,12 +74,14 @@ const IntKey kIntKeys[] = {
     {"NewTop", &SettingsValues::NewTop},
     {"EditLeft", &SettingsValues::EditLeft},
     {"EditTop", &SettingsValues::EditTop},
-    {"frmShoku", &SettingsValues::frmShoku},
-    {"MojiShoku", &SettingsValues::MojiShoku},
-    {"YohakuLeft", &SettingsValues::YohakuLeft, true},
-    {"YohakuTop", &SettingsValues::YohakuTop, true},
-    {"FutoLeft", &SettingsValues::FutoLeft, true},
-    {"FutoTop", &SettingsValues::FutoTop, true},
+    // The form's offset keys say the opposite of what they do: "YohakuLeft" moves the form down
+    // the page and "YohakuTop" across it, as the options dialog has always labelled them.
+    {"frmShoku", &SettingsValues::formColour},
+    {"MojiShoku", &SettingsValues::dataColour},
+    {"YohakuLeft", &SettingsValues::formOffsetDown, true},
+    {"YohakuTop", &SettingsValues::formOffsetAcross, true},
+    {"FutoLeft", &SettingsValues::envelopeOffsetAcross, true},
+    {"FutoTop", &SettingsValues::envelopeOffsetDown, true},
 };
 
 struct MainKey {
@@ -197,7 +199,7 @@ QByteArray formatSettings(const SettingsValues& values) {
         line(k.name, formatSingle(v.value_or(0.0f)));
     }
     for (size_t i = 0; i < std::size(kIntKeys); ++i) {
-        // Zoom sits between EditTop and frmShoku.
+        // Zoom sits between EditTop and formColour.
         if (QLatin1String(kIntKeys[i].name) == QLatin1String("frmShoku"))
             line("Zoom", QString::number(values.Zoom));
         line(kIntKeys[i].name, QString::number(values.*kIntKeys[i].member));

@@ -24,21 +24,21 @@ public:
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2024, 4, 1)};
     std::vector<std::string> calls;
-    std::function<void()> beforeSort; // runs first in DataSort, when set
+    std::function<void()> beforeSort; // runs first in sortByExpiry, when set
 
     QWidget* mainWidget() override { return nullptr; }
     void trackWindow(QWidget*) override {}
-    void DelGrid2Mem(int row) override {
-        calls.push_back("DelGrid2Mem " + std::to_string(row));
-        checks::DelGrid2Mem(state.store, row);
+    void deleteRecord(int row) override {
+        calls.push_back("deleteRecord " + std::to_string(row));
+        checks::deleteRecord(state.store, row);
     }
-    void DataSort() override {
-        calls.push_back("DataSort");
+    void sortByExpiry() override {
+        calls.push_back("sortByExpiry");
         if (beforeSort)
             beforeSort();
-        checks::DataSort(state.store);
+        checks::sortByExpiry(state.store);
     }
-    void LimitCheck() override { calls.push_back("LimitCheck"); }
+    void colourByExpiry() override { calls.push_back("colourByExpiry"); }
 
     void load(std::vector<StationRecord> records) {
         ASSERT_TRUE(state.store.load(std::move(records)));

@@ -1,5 +1,5 @@
-#include "entry/frmedit.h"
-#include "entry/frmnew.h"
+#include "entry/editstationdialog.h"
+#include "entry/newstationdialog.h"
 #include "entryfixture.h"
 #include "platform/gui/twips.h"
 
@@ -22,9 +22,9 @@ struct Dialog {
 
 const std::vector<int> kNewLimits{13, 21, 17, 21, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
 const std::vector<int> kEditLimits{7, 12, 13, 20, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
-const Dialog kNew{"frmNew", u"設置(常置)場所1", &SettingsValues::NewLeft, &SettingsValues::NewTop,
-                  kNewLimits};
-const Dialog kEdit{"frmEdit", u"設置(常置)場所\u3000", &SettingsValues::EditLeft,
+const Dialog kNew{"NewStationDialog", u"設置(常置)場所1", &SettingsValues::NewLeft,
+                  &SettingsValues::NewTop, kNewLimits};
+const Dialog kEdit{"EditStationDialog", u"設置(常置)場所\u3000", &SettingsValues::EditLeft,
                    &SettingsValues::EditTop, kEditLimits};
 
 void PrintTo(const Dialog& dialog, std::ostream* out) {
@@ -38,9 +38,9 @@ protected:
         state.store.CurrentIndex = 1;
         std::unique_ptr<EntryWindow> dialog;
         if (GetParam().name == kNew.name)
-            dialog = std::make_unique<frmNew>(state, prompter, clock, *this);
+            dialog = std::make_unique<NewStationDialog>(state, prompter, clock, *this);
         else
-            dialog = std::make_unique<frmEdit>(state, prompter, *this);
+            dialog = std::make_unique<EditStationDialog>(state, prompter, *this);
         dialog->show();
         return dialog;
     }
@@ -137,7 +137,7 @@ TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
     dialog->move(150, 75);
     dialog->findChild<QPushButton*>(u"Command2"_qs)->click(); // "キャンセル"
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(calls, (std::vector<std::string>{"DataSort", "LimitCheck"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"sortByExpiry", "colourByExpiry"}));
     EXPECT_EQ(callSigns(), (std::vector<QString>{u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ２ＢＢＢ"_qs}));
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(prompter.seen().empty());

@@ -1,8 +1,8 @@
-#include "entry/frmedit.h"
-#include "entry/frmnew.h"
+#include "entry/editstationdialog.h"
+#include "entry/newstationdialog.h"
 #include "entry/openentry.h"
 #include "entryfixture.h"
-#include "mainwin/frmmain.h"
+#include "mainwin/mainwindow.h"
 #include "record/settingsfile.h"
 #include "support/tempfolder.h"
 
@@ -19,18 +19,18 @@ TEST_F(OpenEntry, DialogsOpenFromTheMainWindowAndCloseWithIt) {
     EXPECT_TRUE(settingsfile::WriteSettings(program.file(QLatin1String(settingsfile::kFileName)),
                                             SettingsValues()));
     WindowOpeners openers;
-    openers.newRegistration = [this](frmMain& main) {
+    openers.newRegistration = [this](MainWindow& main) {
         entry::openNewRegistration(state, prompter, clock, main);
     };
-    openers.edit = [this](frmMain& main) { entry::openEdit(state, prompter, main); };
-    auto main = std::make_unique<frmMain>(state, prompter, clock, std::move(openers));
+    openers.edit = [this](MainWindow& main) { entry::openEdit(state, prompter, main); };
+    auto main = std::make_unique<MainWindow>(state, prompter, clock, std::move(openers));
     load({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
           station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 1, 31)),
           station(u"ＪＡ３ＣＣＣ"_qs, QDate(2027, 1, 31))});
     main->show();
     main->setCurrentRow(2);
     main->gridDoubleClicked();
-    QPointer<frmEdit> edit = main->findChild<frmEdit*>();
+    QPointer<EditStationDialog> edit = main->findChild<EditStationDialog*>();
     ASSERT_TRUE(edit);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->windowModality(), Qt::NonModal);
@@ -38,12 +38,12 @@ TEST_F(OpenEntry, DialogsOpenFromTheMainWindowAndCloseWithIt) {
     // Another double-click brings the same dialog forward, still on its station.
     main->setCurrentRow(3);
     main->gridDoubleClicked();
-    EXPECT_EQ(main->findChildren<frmEdit*>().size(), 1);
+    EXPECT_EQ(main->findChildren<EditStationDialog*>().size(), 1);
     EXPECT_EQ(edit->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
 
     main->newRegistrationCommand();
     EXPECT_FALSE(main->countdownRunning());
-    QPointer<frmNew> registration = main->findChild<frmNew*>();
+    QPointer<NewStationDialog> registration = main->findChild<NewStationDialog*>();
     ASSERT_TRUE(registration);
     EXPECT_TRUE(registration->isVisible());
     EXPECT_EQ(registration->windowModality(), Qt::ApplicationModal);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/frmmain.h"
+#include "mainwin/mainwindow.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 #include "support/samplestation.h"
@@ -53,27 +53,27 @@ protected:
         EXPECT_TRUE(datafile::writeFile(path, records));
         return path;
     }
-    std::unique_ptr<frmMain> start() {
+    std::unique_ptr<MainWindow> start() {
         auto note = [this](const char* name) {
-            return [this, name](frmMain&) { opened.push_back(name); };
+            return [this, name](MainWindow&) { opened.push_back(name); };
         };
-        auto window =
-            std::make_unique<frmMain>(state, prompter, clock,
-                                      WindowOpeners{note("new"), note("edit"), note("print"),
-                                                    note("batch"), note("options"), note("about")});
-        QObject::connect(window.get(), &frmMain::finished, [this] { ++finishedCount; });
+        auto window = std::make_unique<MainWindow>(state, prompter, clock,
+                                                   WindowOpeners{note("new"), note("edit"),
+                                                                 note("print"), note("batch"),
+                                                                 note("options"), note("about")});
+        QObject::connect(window.get(), &MainWindow::finished, [this] { ++finishedCount; });
         return window;
     }
     // Starts with a settings file naming dataFile (may be empty).
-    std::unique_ptr<frmMain> startWith(const QString& dataFile) {
+    std::unique_ptr<MainWindow> startWith(const QString& dataFile) {
         SettingsValues values;
         values.DataFile = dataFile;
         writeSettings(values);
         return start();
     }
 
-    static int rows(frmMain& window) { return window.Grid1->model()->rowCount(); }
-    static QString cell(frmMain& window, int row, int column) {
+    static int rows(MainWindow& window) { return window.Grid1->model()->rowCount(); }
+    static QString cell(MainWindow& window, int row, int column) {
         const QAbstractItemModel* model = window.Grid1->model();
         return model->data(model->index(row - 1, column)).toString();
     }

@@ -56,7 +56,7 @@ TEST(BatchPrint, AStopLeavesTheOldFileAndNamesTheStation) {
     TempFolder folder;
     const QString path = folder.write(QStringLiteral("old.pdf"), "old contents");
     batchprint::Request overflow = twoStations();
-    overflow.settings.YohakuTop = 300000000;
+    overflow.settings.formOffsetAcross = 300000000;
     const batchprint::Outcome failed = batchprint::writePdf(path, overflow, {}, {});
     EXPECT_EQ(failed.status, batchprint::Outcome::Status::Failed);
     EXPECT_TRUE(failed.error.startsWith(QStringLiteral("ＪＡ１ＡＢＣ（1番）で止まりました。")))

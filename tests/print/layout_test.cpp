@@ -35,8 +35,6 @@ struct Inputs {
 void apply(Inputs& in, const QString& change) {
 #define P(name)                                                                                    \
     { #name, &PrintData::name }
-#define S(name)                                                                                    \
-    { #name, &SettingsValues::name }
     static const QMap<QString, QString PrintData::*> texts{
         P(PrintDest),           P(PrintCallSign),       P(PrintLicenceNo),
         P(PrintLicenceDate),    P(PrintExpiry),         P(PrintApplicantZip),
@@ -47,8 +45,14 @@ void apply(Inputs& in, const QString& change) {
     static const QMap<QString, qint16 PrintData::*> flags{P(PrintDateFlag),   P(PrintClubFlag),
                                                           P(DisposalHistory), P(PrepayAnswer),
                                                           P(PrepayPeriod),    P(RegisteredMail)};
+    // The settings are named by their keys in the settings file.
     static const QMap<QString, qint32 SettingsValues::*> settings{
-        S(YohakuTop), S(YohakuLeft), S(FutoLeft), S(FutoTop), S(frmShoku), S(MojiShoku)};
+        {"YohakuTop", &SettingsValues::formOffsetAcross},
+        {"YohakuLeft", &SettingsValues::formOffsetDown},
+        {"FutoLeft", &SettingsValues::envelopeOffsetAcross},
+        {"FutoTop", &SettingsValues::envelopeOffsetDown},
+        {"frmShoku", &SettingsValues::formColour},
+        {"MojiShoku", &SettingsValues::dataColour}};
     for (const QString& item : change.split(u';')) {
         const QString name = item.section(u'=', 0, 0);
         const QString value = item.section(u'=', 1);

@@ -32,7 +32,7 @@ RecordStore storeOf(std::vector<StationRecord> records) {
 
 } // namespace
 
-TEST(LimitCheck, ColoursAtEveryBorderAndForOddValues) {
+TEST(colourByExpiry, ColoursAtEveryBorderAndForOddValues) {
     // Days left (a fraction is a time of day); beyond 32,767 days either way a 16-bit count
     // would wrap to the other sign.
     const std::pair<std::vector<double>, quint32> cases[] = {
@@ -48,7 +48,7 @@ TEST(LimitCheck, ColoursAtEveryBorderAndForOddValues) {
         for (size_t i = 0; i < days.size(); ++i)
             records[i].ExpiryDate = serialdate::fromDate(kToday) + days[i];
         RecordStore store = storeOf(records);
-        checks::LimitCheck(store, kToday);
+        checks::colourByExpiry(store, kToday);
         for (size_t i = 0; i < days.size(); ++i)
             EXPECT_EQ(store.colour(int(i) + 1), colour) << days[i] << " days";
     }
@@ -56,7 +56,7 @@ TEST(LimitCheck, ColoursAtEveryBorderAndForOddValues) {
 
 // The sort orders by the date itself (not the era text), keeps equal dates in their order, puts
 // values that are no date last, and leaves each record as its row shows it.
-TEST(DataSort, OrdersByDateStablyAndLeavesRecordsAsTheirRowsShow) {
+TEST(sortByExpiry, OrdersByDateStablyAndLeavesRecordsAsTheirRowsShow) {
     std::vector<StationRecord> records = {make(u"ＪＡ1"_qs, QDate(2015, 1, 1)),   // 平成27年
                                           make(u"ＪＡ2"_qs, QDate(2028, 5, 1)),   // 令和10年
                                           make(u"ＪＡ3"_qs, QDate(1997, 1, 1)),   // 平成9年
@@ -68,7 +68,7 @@ TEST(DataSort, OrdersByDateStablyAndLeavesRecordsAsTheirRowsShow) {
     records[6].ExpiryDate = -1e9;
     records[3].ExpiryDate += 0.5; // a time of day
     RecordStore store = storeOf(records);
-    checks::DataSort(store);
+    checks::sortByExpiry(store);
     EXPECT_EQ(shownColumn(store, 1),
               texts({"ＪＡ3", "ＪＡ1", "ＪＡ5", "ＪＡ4", "ＪＡ2", "ＪＡ6", "ＪＡ7"}));
     EXPECT_EQ(shownColumn(store, 0), texts({"1", "2", "3", "4", "5", "6", "7"}));
@@ -80,7 +80,7 @@ TEST(DataSort, OrdersByDateStablyAndLeavesRecordsAsTheirRowsShow) {
     EXPECT_EQ(store.record(7).ExpiryDate, -1e9);
 }
 
-TEST(DupeCheck2Mem, RemovesLowerEqualRowsWhateverElseDiffers) {
+TEST(removeDuplicates, RemovesLowerEqualRowsWhateverElseDiffers) {
     std::vector<StationRecord> records = {
         make(u"ＪＡ1"_qs, QDate(2026, 1, 1), u"一"_qs, u"A"_qs),
         make(u"ＪＡ2"_qs, QDate(2025, 1, 1), u"二"_qs, u"B"_qs),
@@ -96,40 +96,40 @@ TEST(DupeCheck2Mem, RemovesLowerEqualRowsWhateverElseDiffers) {
     records[9].ExpiryDate = 1e12; // shows no date either
     records[0].ExpiryDate += 0.5; // the same day
     RecordStore store = storeOf(records);
-    checks::DupeCheck2Mem(store);
+    checks::removeDuplicates(store);
     EXPECT_EQ(shownColumn(store, 5), texts({"二", "一", "四", "七", "五", "九"}));
     EXPECT_EQ(shownColumn(store, 0), texts({"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(store.Modified, 1);
 
     // Without duplicates it leaves Modified.
     store.Modified = 0;
-    checks::DupeCheck2Mem(store);
+    checks::removeDuplicates(store);
     EXPECT_EQ(store.Modified, 0);
 }
 
-TEST(DelGrid2Mem, RowsBelowKeepTheirNumbersUntilTheSort) {
+TEST(deleteRecord, RowsBelowKeepTheirNumbersUntilTheSort) {
     RecordStore store;
     for (int n = 1; n <= 4; ++n)
         store.append(make(QStringLiteral("ＪＡ%1").arg(n), QDate(2025, 1, 1).addMonths(n)));
     store.renumber();
     for (int row : {0, -1, 5, 40000})
-        checks::DelGrid2Mem(store, row); // outside the register: nothing happens
+        checks::deleteRecord(store, row); // outside the register: nothing happens
     EXPECT_EQ(store.Modified, 0);
     const quint64 third = store.rowId(3);
     const quint64 second = store.rowId(2);
-    checks::DelGrid2Mem(store, 2);
+    checks::deleteRecord(store, 2);
     EXPECT_EQ(shownColumn(store, 0), texts({"1", "3", "4"}));
     EXPECT_EQ(store.Modified, 1);
     // Identities follow their records.
     EXPECT_EQ(store.rowOfId(second), 0);
     EXPECT_EQ(store.rowOfId(third), 2);
-    checks::DataSort(store);
+    checks::sortByExpiry(store);
     EXPECT_EQ(shownColumn(store, 0), texts({"1", "2", "3"}));
     // Deleting every record leaves an empty register, and then nothing happens at all.
     for (int i = 0; i < 3; ++i)
-        checks::DelGrid2Mem(store, 1);
+        checks::deleteRecord(store, 1);
     EXPECT_EQ(store.Count(), 0);
     store.Modified = 0;
-    checks::DelGrid2Mem(store, 1);
+    checks::deleteRecord(store, 1);
     EXPECT_EQ(store.Modified, 0);
 }

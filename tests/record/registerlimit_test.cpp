@@ -20,8 +20,8 @@ TEST(RegisterLimit, FullRegisterSurvivesEveryOperationByteForByte) {
 
     RecordStore store;
     ASSERT_EQ(datafile::OpenDataFile(store, path, today).outcome, datafile::Outcome::Done);
-    checks::DupeCheck2Mem(store);
-    checks::DataSort(store);
+    checks::removeDuplicates(store);
+    checks::sortByExpiry(store);
     ASSERT_EQ(store.Count(), RecordStore::kMaxRecords);
     ASSERT_TRUE(datafile::SaveDataFile(store, path, today).result);
     EXPECT_EQ(dir.read("full.stn"), original);

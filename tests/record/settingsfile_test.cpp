@@ -22,19 +22,19 @@ TEST(SettingsFile, OnlyExactKeysAndGoodNumbersApply) {
     expected.Grid[13] = 500;
     expected.DataFile = u"C:\\a=b\\list.stn"_qs; // everything after the first equals sign
     expected.Zoom = 2;
-    expected.YohakuTop = 12; // half to even
-    expected.YohakuLeft = 14;
+    expected.formOffsetAcross = 12; // half to even
+    expected.formOffsetDown = 14;
     expected.MainHeight = -120.25f; // LF alone ends a line too
-    expected.frmShoku = 0xFFFFFF;
+    expected.formColour = 0xFFFFFF;
     EXPECT_EQ(v, expected);
 
     // Print offsets beyond the options dialog's range go to its nearer end; other numbers do
     // not. The last of duplicate keys wins.
     v = parse("YohakuLeft=214748255\r\nYohakuTop=-1001\r\nFutoTop=-5000\r\n"
               "FutoTop=-999\r\nViewLeft=5000\r\n");
-    EXPECT_EQ(v.YohakuLeft, 1000);
-    EXPECT_EQ(v.YohakuTop, -1000);
-    EXPECT_EQ(v.FutoTop, -999);
+    EXPECT_EQ(v.formOffsetDown, 1000);
+    EXPECT_EQ(v.formOffsetAcross, -1000);
+    EXPECT_EQ(v.envelopeOffsetDown, -999);
     EXPECT_EQ(v.ViewLeft, 5000);
 }
 
@@ -46,8 +46,8 @@ TEST(SettingsFile, WritesAllKeysInOrderAndReadsThemBack) {
     v.MainWidth = 9960;
     v.MainHeight = 7746;
     v.Zoom = 4;
-    v.frmShoku = 0x0000FF;
-    v.YohakuTop = -1000;
+    v.formColour = 0x0000FF;
+    v.formOffsetAcross = -1000;
     v.Grid[0] = 500;
     for (int c = 1; c < SettingsValues::kGridColumns; ++c)
         v.Grid[size_t(c)] = 1000 + c;

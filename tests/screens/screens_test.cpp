@@ -1,21 +1,21 @@
-#include "entry/frmedit.h"
-#include "entry/frmnew.h"
-#include "mainwin/frmmain.h"
+#include "entry/editstationdialog.h"
+#include "entry/newstationdialog.h"
+#include "mainwin/mainwindow.h"
 #include "platform/clock.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/mainwindowlink.h"
 #include "platform/gui/printers.h"
+#include "print/batchprintdialog.h"
 #include "print/core/bureaufile.h"
 #include "print/core/pagesize.h"
 #include "print/core/paintersurface.h"
 #include "print/core/printfill.h"
-#include "print/frmbatch.h"
-#include "print/frmprint.h"
-#include "print/frmview.h"
+#include "print/previewwindow.h"
+#include "print/printdialog.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
-#include "settings/frmabout.h"
-#include "settings/frmoptions.h"
+#include "settings/aboutbox.h"
+#include "settings/optionsdialog.h"
 #include "support/output.h"
 #include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
@@ -49,9 +49,9 @@ void shoot(QWidget& window, const QString& name) {
 struct NoMainWindow : MainWindowLink {
     QWidget* mainWidget() override { return nullptr; }
     void trackWindow(QWidget*) override {}
-    void DelGrid2Mem(int) override {}
-    void DataSort() override {}
-    void LimitCheck() override {}
+    void deleteRecord(int) override {}
+    void sortByExpiry() override {}
+    void colourByExpiry() override {}
 };
 
 // The sample register (tests/data/sample-register.stn: nine stations whose licences expire
@@ -87,49 +87,49 @@ TEST_F(Screens, MainWindowWithEveryExpiryColour) {
         settingsfile::WriteSettings(folder.file(QLatin1String(settingsfile::kFileName)), settings));
     AppState fresh;
     fresh.program = state.program;
-    frmMain window(fresh, prompter, clock);
+    MainWindow window(fresh, prompter, clock);
     window.show();
     window.Grid1->selectRow(2);
     window.countdownTick();
-    save(window.grab().toImage(), QStringLiteral("mainwin_frmMain"));
+    save(window.grab().toImage(), QStringLiteral("mainwin_mainwindow"));
 }
 
 TEST_F(Screens, EntryDialogs) {
-    frmNew create(state, prompter, clock, mainWindow);
-    shoot(create, QStringLiteral("entry_frmNew"));
-    frmEdit edit(state, prompter, mainWindow);
-    shoot(edit, QStringLiteral("entry_frmEdit"));
+    NewStationDialog create(state, prompter, clock, mainWindow);
+    shoot(create, QStringLiteral("entry_newstation"));
+    EditStationDialog edit(state, prompter, mainWindow);
+    shoot(edit, QStringLiteral("entry_editstation"));
 }
 
 TEST_F(Screens, PrintDialogAndPreview) {
     {
-        frmPrint dialog(state, prompter, clock, printers);
+        PrintDialog dialog(state, prompter, clock, printers);
         for (QCheckBox* box : dialog.Check1)
             box->setChecked(true);
-        shoot(dialog, QStringLiteral("print_frmPrint"));
+        shoot(dialog, QStringLiteral("print_printdialog"));
         // An application date after the station's window closed: the warning line.
         for (int i = 0; i < 3; ++i)
             dialog.UpDown1Click(0, +1);
-        save(dialog.grab().toImage(), QStringLiteral("print_frmPrint_outside_window"));
+        save(dialog.grab().toImage(), QStringLiteral("print_printdialog_outside_window"));
         ASSERT_TRUE(dialog.Command2Click());
     }
     state.settings.Zoom = 2;
-    frmView view(state, prompter, printers);
+    PreviewWindow view(state, prompter, printers);
     view.show();
     view.showFirstDocument();
-    save(view.grab().toImage(), QStringLiteral("print_frmView_form"));
+    save(view.grab().toImage(), QStringLiteral("print_preview_form"));
 }
 
 TEST_F(Screens, BatchPrintDialog) {
-    frmBatch dialog(state, prompter, clock, printers);
-    shoot(dialog, QStringLiteral("print_frmBatch"));
+    BatchPrintDialog dialog(state, prompter, clock, printers);
+    shoot(dialog, QStringLiteral("print_batchprint"));
 }
 
 TEST_F(Screens, SettingsDialogs) {
-    frmOptions options(state, prompter, nullptr);
-    shoot(options, QStringLiteral("settings_frmOptions"));
-    frmAbout about(state, nullptr);
-    shoot(about, QStringLiteral("settings_frmAbout"));
+    OptionsDialog options(state, prompter, nullptr);
+    shoot(options, QStringLiteral("settings_options"));
+    AboutBox about(state, nullptr);
+    shoot(about, QStringLiteral("settings_about"));
 }
 
 // The three printed pages of the first station, at 150 dpi.
@@ -142,7 +142,7 @@ TEST_F(Screens, PrintedPages) {
     const PrintData print =
         printfill::printDataForRecord(state.store.record(1), remembered, bureau, clock.today());
     SettingsValues settings;
-    settings.MojiShoku = 0x8B0000; // dark blue, as users often choose for the entries
+    settings.dataColour = 0x8B0000; // dark blue, as users often choose for the entries
     const char* const names[] = {"page_form_station", "page_bureau_envelope_station",
                                  "page_return_envelope_station"};
     for (int doc = 0; doc < printfill::kDocumentCount; ++doc) {

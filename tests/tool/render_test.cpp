@@ -75,7 +75,7 @@ TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
 
     // A drawing that fails (offsets no settings file can hold) leaves no file behind.
     tool::RenderJob job = prepare({});
-    job.settings.YohakuTop = 300000000;
+    job.settings.formOffsetAcross = 300000000;
     tool::RenderOptions o;
     o.out = folder.file(u"o.pdf"_qs);
     EXPECT_FALSE(tool::writeRender(o, job).ok);

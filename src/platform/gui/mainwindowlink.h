@@ -15,7 +15,7 @@ public:
     virtual void trackWindow(QWidget* window) = 0;
 
     // The main window's record checks.
-    virtual void DelGrid2Mem(int row) = 0;
-    virtual void DataSort() = 0;
-    virtual void LimitCheck() = 0;
+    virtual void deleteRecord(int row) = 0;
+    virtual void sortByExpiry() = 0;
+    virtual void colourByExpiry() = 0;
 };

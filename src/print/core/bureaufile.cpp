@@ -48,7 +48,7 @@ void storeLine(QStringView line, QChar key, BureauValues& values) {
     const QStringView name = line.mid(1, equals - 1);
     const QString value = line.mid(equals + 1).toString();
     if (name == u"AreaSouTsu")
-        values.AreaSouTsu = value;
+        values.addressee = value;
     else if (name == u"AreaZip")
         values.AreaZip = value;
     else if (name == u"AreaAdd")

@@ -20,8 +20,8 @@ public:
     // 14-point "ＭＳ 明朝", solid lines, and the grid measured from "M".
     EnvelopeWriter(DrawingSurface& surface, const SettingsValues& settings, qint32 top)
         : surface_(surface) {
-        const qint32 ox = pagearithmetic::checkedAffine(10, settings.FutoLeft, 3000);
-        const qint32 oy = pagearithmetic::checkedAffine(10, settings.FutoTop, top);
+        const qint32 ox = pagearithmetic::checkedAffine(10, settings.envelopeOffsetAcross, 3000);
+        const qint32 oy = pagearithmetic::checkedAffine(10, settings.envelopeOffsetDown, top);
         const double width = surface.widthTwips();
         const double height = surface.heightTwips();
         surface.setScale(-double(ox), -double(oy), width, height);
@@ -77,8 +77,8 @@ template <typename Draw> Result guarded(Draw draw) {
 
 } // namespace
 
-Result FutoHenshin(DrawingSurface& surface, int mode, const QString& note,
-                   const PageInputs& inputs) {
+Result drawReturnEnvelope(DrawingSurface& surface, int mode, const QString& note,
+                          const PageInputs& inputs) {
     const PrintData& print = inputs.print;
     return guarded([&] {
         EnvelopeWriter e(surface, inputs.settings, kReturnTop);
@@ -98,7 +98,8 @@ Result FutoHenshin(DrawingSurface& surface, int mode, const QString& note,
     });
 }
 
-Result FutoSotu(DrawingSurface& surface, int mode, const QString& note, const PageInputs& inputs) {
+Result drawBureauEnvelope(DrawingSurface& surface, int mode, const QString& note,
+                          const PageInputs& inputs) {
     const PrintData& print = inputs.print;
     const BureauValues& bureau = inputs.bureau;
     return guarded([&] {

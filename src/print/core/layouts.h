@@ -21,7 +21,8 @@ struct PageInputs {
 // A failure (offsets so large that the 32-bit page arithmetic overflows, or mode 0) stops the
 // drawing where it happens and comes back as the error text; the caller decides what to show.
 // Callers that print only from valid settings may ignore the result.
-Result SaiMen(DrawingSurface& surface, int mode, const PageInputs& inputs);
-Result FutoSotu(DrawingSurface& surface, int mode, const QString& note, const PageInputs& inputs);
-Result FutoHenshin(DrawingSurface& surface, int mode, const QString& note,
-                   const PageInputs& inputs);
+Result drawApplicationForm(DrawingSurface& surface, int mode, const PageInputs& inputs);
+Result drawBureauEnvelope(DrawingSurface& surface, int mode, const QString& note,
+                          const PageInputs& inputs);
+Result drawReturnEnvelope(DrawingSurface& surface, int mode, const QString& note,
+                          const PageInputs& inputs);

@@ -225,11 +225,11 @@ int documentCount(const PrintData& data) {
 Result drawDocument(DrawingSurface& surface, int doc, int mode, const PageInputs& inputs) {
     switch (doc) {
     case ApplicationForm:
-        return SaiMen(surface, mode, inputs);
+        return drawApplicationForm(surface, mode, inputs);
     case BureauEnvelope:
-        return FutoSotu(surface, mode, inputs.print.BureauEnvelopeNote, inputs);
+        return drawBureauEnvelope(surface, mode, inputs.print.BureauEnvelopeNote, inputs);
     case ReturnEnvelope:
-        return FutoHenshin(surface, mode, inputs.print.ReturnEnvelopeNote, inputs);
+        return drawReturnEnvelope(surface, mode, inputs.print.ReturnEnvelopeNote, inputs);
     default:
         return Result::success();
     }
@@ -255,7 +255,7 @@ PrintData printDataForRecord(const StationRecord& record, const PrintData& remem
     loadDefaults(form, data);
     FillFromRecord(form, data, record, today);
     data.PrintDest.clear();
-    form.boxes[DestinationBox] = bureau.AreaSouTsu;
+    form.boxes[DestinationBox] = bureau.addressee;
     form.docs = {true, true, true};
     data.RegisteredMail = form.registeredMail ? 1 : 0;
     for (int i = 0; i < kDocumentCount; ++i)

@@ -1,0 +1,120 @@
+#include "entry/editstationdialog.h"
+
+#include "entry/datestep.h"
+#include "record/appstate.h"
+#include "record/eradate.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString kGone = QStringLiteral(
+    u"このデータは登録データの中にもうありません（削除されたか、別のデータファイルが開かれま"
+    u"した）。");
+
+} // namespace
+
+EditStationDialog::EditStationDialog(AppState& state, Prompter& prompter,
+                                     MainWindowLink& mainWindow, QWidget* parent)
+    : EntryWindow(editDesign(), state, prompter, mainWindow, parent) {
+    Command3 = new QPushButton(QStringLiteral(u"免許期限日5年延長"), Frame1[0]);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setAutoDefault(false);
+    place(Command3, 3600, 1800, 2052, 312);
+    Command1 = addButton("Command1", u"上　書", 4200, 972);
+    Command2 = addButton("Command2", u"キャンセル", 5640, 1092);
+    Command4 = addButton("Command4", u"削　除", 7200, 1092);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, &EditStationDialog::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &EditStationDialog::Command3Click);
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4Click(); });
+    LoadFields();
+}
+
+EditStationDialog::~EditStationDialog() = default;
+
+void EditStationDialog::LoadFields() {
+    const RecordStore& store = state_.store;
+    const int index = store.CurrentIndex;
+    if (index < 1 || index > store.Count()) {
+        loadedId_ = 0;
+        for (EntryBox* box : Text1)
+            box->clear();
+        Label1->clear();
+        showStationType(QString());
+        return;
+    }
+    loadedId_ = store.rowId(index);
+    const StationRecord& record = store.record(index);
+    for (int i = 0; i < entryform::kBoxCount; ++i)
+        Text1[size_t(i)]->setText(record.trimmed(entryform::fieldOfBox(i)));
+    Label1->setText(FormatEraDate(record.expiry()));
+    showStationType(record.trimmed(Field::StationType));
+}
+
+int EditStationDialog::loadedRow() const {
+    return state_.store.rowOfId(loadedId_);
+}
+
+int EditStationDialog::rowToChange(const QString& refused) {
+    const int row = loadedRow();
+    if (row == 0)
+        tell(kGone + refused);
+    return row;
+}
+
+bool EditStationDialog::Command1Click() {
+    const int row = rowToChange(QStringLiteral(u"上書きできません。"));
+    if (row == 0)
+        return false;
+    const entryform::Texts texts = this->texts();
+    if (const QString missing = entryform::missingFieldsMessage(texts, u"設置(常置)場所　");
+        !missing.isEmpty()) {
+        tell(missing);
+        return false;
+    }
+    const QString stationType = trimSpaces(Combo1->currentText());
+    // Saving would silently turn such characters into '?'.
+    if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
+        tell(bad);
+        return false;
+    }
+
+    RecordStore& store = state_.store;
+    const QDate shown = ParseEraDate(Label1->text());
+    store.WorkRecord = entryform::toRecord(texts, shown, stationType);
+    // A stored date the calendar cannot show stays as it was rather than becoming another.
+    if (!shown.isValid())
+        store.WorkRecord.ExpiryDate = store.record(row).ExpiryDate;
+    store.replace(row, store.WorkRecord);
+    store.Modified = 1;
+    close();
+    return true;
+}
+
+void EditStationDialog::Command2Click() {
+    close();
+}
+
+void EditStationDialog::Command3Click() {
+    Label1->setText(datestep::step(Label1->text(), datestep::Unit::Year, 5));
+}
+
+bool EditStationDialog::Command4Click() {
+    const QString refused = QStringLiteral(u"削除できません。");
+    if (rowToChange(refused) == 0)
+        return false;
+    if (tell(QStringLiteral(u"このデータを削除しますか？"), Prompter::Buttons::YesNo) ==
+        Prompter::Answer::No)
+        return false;
+    // Looked up again: nothing else should run during the question, but nothing is assumed.
+    const int row = rowToChange(refused);
+    if (row == 0)
+        return false;
+    mainWindow_.deleteRecord(row);
+    close();
+    return true;
+}

@@ -1,0 +1,228 @@
+#include "mainwin/mainwindow.h"
+
+#include "mainwin/recordgridmodel.h"
+#include "platform/gui/twips.h"
+#include "record/recordchecks.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// The window's designed inner size, in twips.
+constexpr int kDesignedWidth = 9735;
+constexpr int kDesignedHeight = 6915;
+constexpr int kCountdownSeconds = 60;
+// The grid's own column widths in twips, used until the settings give others.
+constexpr std::array<qint32, kGridColumnCount> kDefaultWidths = {
+    600,  1500, 2300, 2100, 900,  1800, 2000, 1200, 3000,
+    3000, 2400, 2400, 1800, 2000, 1200, 3000, 3000, 1800,
+};
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
+                       WindowOpeners openers, QWidget* parent)
+    : QMainWindow(parent), CommonDialog1(prompter, state.program.folder), state_(state),
+      prompter_(prompter), clock_(clock), openers_(std::move(openers)),
+      columnWidths_(kDefaultWidths) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(title());
+    resize(twips::toPixels(kDesignedWidth, dpiX()), twips::toPixels(kDesignedHeight, dpiY()));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::countdownTick);
+    auto* dayTimer = new QTimer(this);
+    dayTimer->setInterval(60 * 1000);
+    connect(dayTimer, &QTimer::timeout, this, &MainWindow::newDayCheck);
+    dayTimer->start();
+
+    buildMenus();
+    buildGrid();
+    buildStatusLine();
+    startUp();
+}
+
+MainWindow::~MainWindow() {
+    // The grid view reads the model while it is taken down: take the view down first, then the
+    // model, which stops listening to the store.
+    delete Picture1;
+    delete model_;
+}
+
+int MainWindow::dpiX() const {
+    return logicalDpiX() > 0 ? logicalDpiX() : 96;
+}
+
+int MainWindow::dpiY() const {
+    return logicalDpiY() > 0 ? logicalDpiY() : 96;
+}
+
+void MainWindow::buildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    mnu1 = menuBar()->addMenu(QStringLiteral("ファイル"));
+    mnu1->setObjectName(QStringLiteral("mnu1"));
+    file_open = item(mnu1, "file_open", QStringLiteral("開く"), &MainWindow::openCommand);
+    fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &MainWindow::mergeCommand);
+    file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &MainWindow::saveCommand);
+    fileBatch =
+        item(mnu1, "fileBatch", QStringLiteral("一括印刷…"), &MainWindow::batchPrintCommand);
+    csvExport =
+        item(mnu1, "csvExport", QStringLiteral("CSV書き出し…"), &MainWindow::csvExportCommand);
+    csvImport =
+        item(mnu1, "csvImport", QStringLiteral("CSV取り込み…"), &MainWindow::csvImportCommand);
+    mnu5 = mnu1->addSeparator();
+    mnu5->setObjectName(QStringLiteral("mnu5"));
+    AutoExit =
+        item(mnu1, "AutoExit", QStringLiteral("自動終了停止"), &MainWindow::stopCountdownCommand);
+    owari = item(mnu1, "owari", QStringLiteral("終了"), &MainWindow::quitCommand);
+
+    mnu2 = menuBar()->addMenu(QStringLiteral("編集"));
+    mnu2->setObjectName(QStringLiteral("mnu2"));
+    Input = item(mnu2, "Input", QStringLiteral("新規入力"), &MainWindow::newRegistrationCommand);
+    DupeChk =
+        item(mnu2, "DupeChk", QStringLiteral("重複チェック"), &MainWindow::duplicateCheckCommand);
+
+    mnu4 = menuBar()->addMenu(QStringLiteral("設定"));
+    mnu4->setObjectName(QStringLiteral("mnu4"));
+    mnuSet = item(mnu4, "mnuSet", QStringLiteral("印刷設定"), &MainWindow::optionsCommand);
+
+    // A menu-bar item of its own, without a submenu.
+    about = menuBar()->addAction(QStringLiteral("バージョン"));
+    about->setObjectName(QStringLiteral("about"));
+    connect(about, &QAction::triggered, this, &MainWindow::aboutCommand);
+}
+
+void MainWindow::StopAutoExit() {
+    if (!Timer1->isActive())
+        return;
+    Timer1->stop();
+    setWindowTitle(title());
+    AutoExit->setVisible(false);
+}
+
+bool MainWindow::countdownRunning() const {
+    return Timer1->isActive();
+}
+
+void MainWindow::countdownTick() {
+    AutoExitTicks = qint16(AutoExitTicks + 1);
+    if (AutoExitTicks == kCountdownSeconds && !close()) {
+        // The user kept the window open (Cancel to the save question, a save that failed):
+        // counting on below zero would mean nothing, so the countdown ends here.
+        StopAutoExit();
+        return;
+    }
+    setWindowTitle(title() + QChar(0x3000) + QString::number(kCountdownSeconds - AutoExitTicks) +
+                   QStringLiteral(" 秒で自動終了"));
+}
+
+void MainWindow::trackWindow(QWidget* window) {
+    if (!window)
+        return;
+    std::erase_if(windows_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    windows_.emplace_back(window);
+}
+
+void MainWindow::deleteRecord(int row) {
+    checks::deleteRecord(state_.store, row);
+}
+
+void MainWindow::removeDuplicates() {
+    checks::removeDuplicates(state_.store);
+}
+
+void MainWindow::sortByExpiry() {
+    checks::sortByExpiry(state_.store);
+}
+
+void MainWindow::colourByExpiry() {
+    colouredFor_ = clock_.today();
+    checks::colourByExpiry(state_.store, colouredFor_);
+}
+
+void MainWindow::newDayCheck() {
+    if (clock_.today() != colouredFor_)
+        colourByExpiry();
+}
+
+void MainWindow::stopCountdownCommand() {
+    StopAutoExit();
+}
+
+void MainWindow::quitCommand() {
+    close();
+}
+
+void MainWindow::newRegistrationCommand() {
+    StopAutoExit();
+    if (openers_.newRegistration)
+        openers_.newRegistration(*this);
+}
+
+void MainWindow::batchPrintCommand() {
+    StopAutoExit();
+    if (openers_.batch)
+        openers_.batch(*this);
+}
+
+void MainWindow::duplicateCheckCommand() {
+    removeDuplicates();
+}
+
+void MainWindow::optionsCommand() {
+    StopAutoExit();
+    if (openers_.options)
+        openers_.options(*this);
+}
+
+void MainWindow::aboutCommand() {
+    if (openers_.about)
+        openers_.about(*this);
+}
+
+void MainWindow::gridDoubleClicked() {
+    StopAutoExit();
+    if (state_.store.Count() <= 0)
+        return;
+    state_.store.CurrentIndex = currentRow_;
+    if (openers_.edit)
+        openers_.edit(*this);
+}
+
+void MainWindow::gridRightPressed() {
+    if (state_.store.Count() <= 0)
+        return;
+    state_.print.PrintRecordIndex = currentRow_;
+}
+
+void MainWindow::gridRightReleased() {
+    if (state_.store.Count() <= 0)
+        return;
+    StopAutoExit();
+    const int row = currentRow_;
+    if (row < 1)
+        return;
+    const QString crlf = QStringLiteral("\r\n");
+    const QString question = model_->cellText(row, 1) + crlf + model_->cellText(row, 2) + crlf +
+                             model_->cellText(row, 3) + crlf +
+                             QStringLiteral("再免許申請書を印刷しますか？");
+    const Prompter::Answer answer = prompter_.message(
+        {question, title(), Prompter::Buttons::YesNo, Prompter::Icon::None}, this);
+    if (answer == Prompter::Answer::No)
+        return;
+    state_.print.PrintRecordIndex = row;
+    if (openers_.print)
+        openers_.print(*this);
+}

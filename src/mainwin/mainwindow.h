@@ -1,0 +1,182 @@
+#pragma once
+
+#include "mainwin/commondialog.h"
+#include "mainwin/windowopeners.h"
+#include "platform/clock.h"
+#include "platform/gui/mainwindowlink.h"
+#include "platform/prompter.h"
+#include "record/appstate.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTableView;
+class QTimer;
+class RecordGridModel;
+
+// The main window: the record grid, the menus, the file commands and the auto-exit countdown.
+// Building it runs the start-up (backup folders, settings, the last data file, the countdown);
+// closing it runs the closing sequence (save question, backup copy, settings, other windows)
+// and then emits finished().
+class MainWindow final : public QMainWindow, public MainWindowLink {
+    Q_OBJECT
+
+public:
+    MainWindow(AppState& state, Prompter& prompter, const Clock& clock, WindowOpeners openers = {},
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppState& state() { return state_; }
+    Prompter& prompter() { return prompter_; }
+    const Clock& clock() const { return clock_; }
+    // The grid's model: it shows the store, and follows every change of it.
+    const RecordGridModel& gridModel() const { return *model_; }
+    // The row the user last selected, 1..(rows shown); the header row never becomes current.
+    int currentRow() const { return currentRow_; }
+    void setCurrentRow(int row);
+    // Column widths in twips; 0 leaves the view's own width.
+    qint32 columnWidth(int column) const { return columnWidths_[size_t(column)]; }
+
+    // The record checks on the register.
+    void deleteRecord(int row) override;
+    void removeDuplicates();
+    void sortByExpiry() override;
+    void colourByExpiry() override;
+    // Once a minute: the expiry colours count the days from today, so a session that runs into
+    // a new day gets them again.
+    void newDayCheck();
+    // Shows in the status line how the register stands with its application windows today. Runs
+    // whenever the grid's model reports a change (every change of the register and of its
+    // colours, so also each colourByExpiry on a new day).
+    void showRenewalStatus();
+
+    // Stops the countdown for good: the title goes back to the program title and the menu item
+    // that stops the countdown disappears. Does nothing once stopped.
+    void StopAutoExit();
+    bool countdownRunning() const;
+    // Timer1's handler, once a second while the countdown runs.
+    void countdownTick();
+
+    // A window opened from here that does not block the main window; closing the main window
+    // closes these, the most recently shown first.
+    void trackWindow(QWidget* window) override;
+    QWidget* mainWidget() override { return this; }
+
+    // The menu commands.
+    void openCommand();
+    void mergeCommand();
+    void saveCommand();
+    void batchPrintCommand();
+    void csvExportCommand();
+    void csvImportCommand();
+    void stopCountdownCommand();
+    void quitCommand();
+    void newRegistrationCommand();
+    void duplicateCheckCommand();
+    void optionsCommand();
+    void aboutCommand();
+
+    // Mouse actions on the grid; the row concerned is always the grid's current row.
+    void gridDoubleClicked();
+    void gridRightPressed();
+    void gridRightReleased();
+
+    // Controls, named as the program names them.
+    QTimer* Timer1 = nullptr;
+    CommonDialog CommonDialog1;
+    QWidget* Picture1 = nullptr;
+    QTableView* Grid1 = nullptr;
+    // The status line under the grid and its text (see showRenewalStatus).
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QMenu* mnu1 = nullptr;
+    QAction* file_open = nullptr;
+    QAction* fileAppend = nullptr;
+    QAction* file_Save = nullptr;
+    QAction* fileBatch = nullptr;
+    QAction* csvExport = nullptr;
+    QAction* csvImport = nullptr;
+    QAction* mnu5 = nullptr;
+    QAction* AutoExit = nullptr;
+    QAction* owari = nullptr;
+    QMenu* mnu2 = nullptr;
+    QAction* Input = nullptr;
+    QAction* DupeChk = nullptr;
+    QMenu* mnu4 = nullptr;
+    QAction* mnuSet = nullptr;
+    QAction* about = nullptr;
+
+    // Seconds the countdown has run.
+    qint16 AutoExitTicks = 0;
+
+signals:
+    // The closing sequence has finished: the program should end now.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildGrid();
+    void buildStatusLine();
+    void startUp();
+    void createBackupFolders();
+    void readSettings();
+    void applyWindowGeometry();
+    void moveOntoScreen();
+    void SetupGridHeader();
+    void applyColumnWidths();
+    void columnResized(int column, int newPixels);
+    void restoreView();
+
+    // The file operations with everything the window does around them. Each returns whether
+    // the register now holds the named file's records (open) or the file was written (save).
+    bool openDataFile(const QString& path, bool atStartUp);
+    void appendDataFile(const QString& path);
+    bool saveDataFile(const QString& path);
+    void showFileError(const QString& text);
+    std::optional<QString> csvFileDialog(bool save);
+    // A CSV command that could not be done, and why.
+    void refuse(const QString& text);
+    bool wrongExtension(const std::optional<QString>& name);
+
+    // The closing sequence: the save question, whose answer decides whether the window may
+    // close (or another file replace the register), then what happens when it closes.
+    bool settleUnsavedChanges();
+    bool saveAtExit();
+    void finishClosing();
+    void storeWindowGeometry();
+    void WriteSettings();
+
+    int dpiX() const;
+    int dpiY() const;
+    QString title() const { return state_.program.title; }
+
+    AppState& state_;
+    Prompter& prompter_;
+    const Clock& clock_;
+    WindowOpeners openers_;
+    RecordGridModel* model_ = nullptr;
+    int currentRow_ = 1;
+    std::array<qint32, kGridColumnCount> columnWidths_;
+    std::vector<QPointer<QWidget>> windows_;
+    // The grid's areas whose mouse events the window handles.
+    std::array<QPointer<QWidget>, 4> gridAreas_;
+    // The day the expiry colours were last worked out for.
+    QDate colouredFor_;
+    bool applyingWidths_ = false;
+    bool closed_ = false;
+    // Where the settings put the window, to write their values back unchanged while it stays.
+    QRect restoredFrame_;
+    int savedScroll_ = 0;
+    // The CSV file last exported or imported: its dialogs start there.
+    QString csvFile_;
+};

@@ -1,0 +1,98 @@
+// The closing sequence: the save question, the backup copy, the settings, the other windows.
+#include "mainwin/mainwindow.h"
+
+#include "platform/gui/twips.h"
+#include "record/datafile.h"
+#include "record/settingsfile.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <cmath>
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    finishClosing();
+    event->accept();
+    emit finished();
+}
+
+bool MainWindow::settleUnsavedChanges() {
+    if (state_.store.Modified != 1)
+        return true;
+    const Prompter::Answer answer = prompter_.message(
+        {QStringLiteral("Velmoraデータを保存しますか？"), QStringLiteral("Velmoraの終了"),
+         Prompter::Buttons::YesNoCancel, Prompter::Icon::Question},
+        this);
+    switch (answer) {
+    case Prompter::Answer::Yes:
+        // Going on after a save that did not happen would lose the changes: stay, so the user
+        // can save elsewhere or try again and answer No.
+        if (!saveAtExit())
+            return false;
+        state_.store.Modified = 0;
+        return true;
+    case Prompter::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::finishClosing() {
+    Timer1->stop();
+    const RecordStore& store = state_.store;
+    if (!store.BackupPath.isEmpty() && !store.DataFile.isEmpty()) {
+        // A failed copy here is not reported: the data file itself is unchanged.
+        datafile::copyBackup(store.DataFile, store.BackupPath);
+    }
+    WriteSettings();
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        if (*it)
+            (*it)->close();
+    }
+    windows_.clear();
+}
+
+void MainWindow::storeWindowGeometry() {
+    SettingsValues& s = state_.settings;
+    if (isMinimized()) {
+        s.MainLeft = 100;
+        s.MainTop = 100;
+        s.MainWidth = 9960;
+        s.MainHeight = 7746;
+        return;
+    }
+    const QRect frame = frameGeometry();
+    // Twips to pixels and back may differ by a few twips: where the window still stands as the
+    // settings placed it, their values stay as they were.
+    const bool unmoved = frame == restoredFrame_;
+    auto store = [unmoved](std::optional<float>& value, int pixels, int dpi) {
+        if (!unmoved || !value)
+            value = float(std::round(twips::fromPixels(pixels, dpi)));
+    };
+    store(s.MainLeft, frame.x(), dpiX());
+    store(s.MainTop, frame.y(), dpiY());
+    store(s.MainWidth, frame.width(), dpiX());
+    store(s.MainHeight, frame.height(), dpiY());
+}
+
+void MainWindow::WriteSettings() {
+    SettingsValues& s = state_.settings;
+    storeWindowGeometry();
+    for (int column = 0; column < kGridColumnCount; ++column)
+        s.Grid[size_t(column)] = columnWidths_[size_t(column)];
+    s.DataFile = state_.store.DataFile;
+    const QString path = state_.program.path(QLatin1String(settingsfile::kFileName));
+    const Result written = settingsfile::WriteSettings(path, s);
+    if (!written)
+        prompter_.message({written.error, title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+                          this);
+}

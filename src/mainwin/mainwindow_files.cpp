@@ -1,0 +1,205 @@
+// Start-up, the settings file as the window applies it, and the data file commands.
+#include "mainwin/mainwindow.h"
+
+#include "platform/gui/framewatch.h"
+#include "platform/gui/twips.h"
+#include "record/datafile.h"
+#include "record/settingsfile.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString kOpenTitle = QStringLiteral("Velmoraデータを開く");
+const QString kMergeTitle = QStringLiteral("Velmoraの連結読込");
+const QString kSaveTitle = QStringLiteral("Velmoraデータの保存");
+const QString kWrongExtension = QStringLiteral("ファイル名（拡張子.stn）が違います");
+
+} // namespace
+
+void MainWindow::startUp() {
+    createBackupFolders();
+    readSettings();
+    SetupGridHeader();
+    if (!state_.store.DataFile.isEmpty())
+        openDataFile(state_.store.DataFile, true);
+    Timer1->start();
+    state_.print.PrepayAnswer = 0;
+}
+
+void MainWindow::createBackupFolders() {
+    // A folder that cannot be created (a read-only program folder) is no reason not to start.
+    for (const QString& name : {QStringLiteral("BackUP"), QStringLiteral("BackUP2")}) {
+        const QString path = state_.program.path(name);
+        if (!QDir(path).exists())
+            QDir().mkpath(path);
+    }
+}
+
+void MainWindow::readSettings() {
+    const QString path = state_.program.path(QLatin1String(settingsfile::kFileName));
+    const settingsfile::ReadResult read = settingsfile::ReadSettings(path, state_.settings);
+    if (read.missing) {
+        prompter_.message(
+            {settingsfile::missingMessage(), title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+            this);
+        return;
+    }
+    if (!read.result) {
+        // The file is there but cannot be read: start with the defaults, and say why.
+        prompter_.message({read.result.error, title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+                          this);
+        return;
+    }
+    applyWindowGeometry();
+    // Once the frame is known the stored outer size can be met exactly.
+    whenFramed(this, [this] { applyWindowGeometry(); });
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        if (const auto width = state_.settings.Grid[size_t(column)]; width && *width > 0)
+            columnWidths_[size_t(column)] = *width;
+    }
+    state_.store.DataFile = state_.settings.DataFile;
+}
+
+void MainWindow::applyWindowGeometry() {
+    const SettingsValues& s = state_.settings;
+    const QRect frame = frameGeometry();
+    const QSize margins = frame.size() - geometry().size();
+    QPoint position = frame.topLeft();
+    if (s.MainLeft)
+        position.setX(twips::toPixels(*s.MainLeft, dpiX()));
+    if (s.MainTop)
+        position.setY(twips::toPixels(*s.MainTop, dpiY()));
+    QSize size = frame.size();
+    if (s.MainWidth && *s.MainWidth > 0)
+        size.setWidth(twips::toPixels(*s.MainWidth, dpiX()));
+    if (s.MainHeight && *s.MainHeight > 0)
+        size.setHeight(twips::toPixels(*s.MainHeight, dpiY()));
+    // The stored size is the outer one; before the frame is known it is taken as the inner one.
+    resize((size - margins).expandedTo(minimumSizeHint()));
+    move(position);
+    moveOntoScreen();
+    restoredFrame_ = frameGeometry();
+}
+
+void MainWindow::moveOntoScreen() {
+    // A position saved on a larger or another monitor can lie outside every screen now.
+    const QRect frame = frameGeometry();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(frame);
+        if (visible.width() >= 100 && visible.height() >= 50)
+            return;
+    }
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect area = primary->availableGeometry();
+    const QSize margins = frame.size() - geometry().size();
+    const QSize outer = frame.size().boundedTo(area.size());
+    resize((outer - margins).expandedTo(minimumSizeHint()));
+    move(area.topLeft());
+}
+
+bool MainWindow::wrongExtension(const std::optional<QString>& name) {
+    if (!name || dataFileName(*name))
+        return false;
+    prompter_.message({kWrongExtension, title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+                      this);
+    return true;
+}
+
+void MainWindow::showFileError(const QString& text) {
+    prompter_.message({text, title(), Prompter::Buttons::OkCancel, Prompter::Icon::None}, this);
+}
+
+bool MainWindow::openDataFile(const QString& path, bool atStartUp) {
+    RecordStore& store = state_.store;
+    const QDate today = clock_.today();
+    const datafile::OpResult opened = datafile::OpenDataFile(store, path, today);
+    if (opened.outcome == datafile::Outcome::Failed) {
+        showFileError(opened.result.error);
+        // The register still holds what it held. Only a file it holds may be saved over: after
+        // a failure at start-up the register is empty, so it names no file at all.
+        if (atStartUp)
+            store.DataFile.clear();
+        return false;
+    }
+    // Done, or no such file (an empty register): either way the register now stands for path.
+    store.DataFile = path;
+    if (opened.outcome == datafile::Outcome::Done)
+        store.BackupPath = datafile::backupPathFor(path, today);
+    sortByExpiry();
+    colourByExpiry();
+    return true;
+}
+
+void MainWindow::appendDataFile(const QString& path) {
+    RecordStore& store = state_.store;
+    const datafile::OpResult merged = datafile::AppendDataFile(store, path, clock_.today());
+    if (merged.outcome == datafile::Outcome::Failed) {
+        showFileError(merged.result.error);
+        return;
+    }
+    if (merged.outcome == datafile::Outcome::Missing)
+        return;
+    removeDuplicates();
+    colourByExpiry();
+    store.Modified = 1;
+}
+
+bool MainWindow::saveDataFile(const QString& path) {
+    RecordStore& store = state_.store;
+    const QString previousFile = store.DataFile;
+    const QString previousBackup = store.BackupPath;
+    store.DataFile = path;
+    const datafile::OpResult saved = datafile::SaveDataFile(store, path, clock_.today());
+    if (!saved.dataWritten) {
+        // Nothing was written: the register still belongs to the file it came from.
+        store.DataFile = previousFile;
+        store.BackupPath = previousBackup;
+    }
+    if (!saved.result)
+        showFileError(saved.result.error);
+    return saved.dataWritten;
+}
+
+void MainWindow::openCommand() {
+    StopAutoExit();
+    const std::optional<QString> chosen = CommonDialog1.showOpen(kOpenTitle, this);
+    if (!chosen || wrongExtension(chosen) || !settleUnsavedChanges())
+        return;
+    openDataFile(*dataFileName(*chosen), false);
+}
+
+void MainWindow::mergeCommand() {
+    StopAutoExit();
+    const std::optional<QString> chosen = CommonDialog1.showOpen(kMergeTitle, this);
+    if (!chosen || wrongExtension(chosen))
+        return;
+    appendDataFile(*dataFileName(*chosen));
+}
+
+void MainWindow::saveCommand() {
+    StopAutoExit();
+    const std::optional<QString> chosen =
+        CommonDialog1.showSave(kSaveTitle, state_.store.DataFile, this);
+    if (!chosen || wrongExtension(chosen))
+        return;
+    // Only a written data file clears the mark; a failed backup copy alone still counts as
+    // saved, the data being on disk.
+    if (saveDataFile(*dataFileName(*chosen)))
+        state_.store.Modified = 0;
+}
+
+bool MainWindow::saveAtExit() {
+    if (!state_.store.DataFile.isEmpty())
+        return saveDataFile(state_.store.DataFile);
+    const std::optional<QString> chosen =
+        CommonDialog1.showSave(kSaveTitle, state_.store.DataFile, this);
+    if (!chosen || wrongExtension(chosen))
+        return false;
+    return saveDataFile(*dataFileName(*chosen));
+}

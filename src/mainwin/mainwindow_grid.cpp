@@ -1,0 +1,179 @@
+// The record grid's view: columns, widths, font, the fixed number column and the mouse.
+#include "mainwin/mainwindow.h"
+
+#include "mainwin/recordgridmodel.h"
+#include "platform/gui/fonts.h"
+#include "platform/gui/twips.h"
+#include "record/gridcolumns.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// Paints the header text of the number column on the view's top-left corner, where the fixed
+// row and the fixed column meet.
+class CornerPainter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* corner = qobject_cast<QAbstractButton*>(watched);
+        if (!corner || event->type() != QEvent::Paint)
+            return false;
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.rect = corner->rect();
+        option.text = columnHeader(0);
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.orientation = Qt::Horizontal;
+        QPainter painter(corner);
+        corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+        return true;
+    }
+};
+
+} // namespace
+
+void MainWindow::buildGrid() {
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    auto* layout = new QVBoxLayout(Picture1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setCentralWidget(Picture1);
+
+    Grid1 = new QTableView(Picture1);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    layout->addWidget(Grid1);
+
+    QFont font(fonts::gothic());
+    font.setPointSizeF(10.5);
+    font.setBold(true);
+    Grid1->setFont(font);
+
+    model_ = new RecordGridModel(state_.store, this);
+    Grid1->setModel(model_);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setWordWrap(false);
+    Grid1->setTextElideMode(Qt::ElideNone);
+    Grid1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Grid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    // Column 0 is shown as the view's vertical header, so that it stays in place while the
+    // other columns scroll, as a fixed column does.
+    Grid1->setColumnHidden(0, true);
+    QHeaderView* rows = Grid1->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    rows->setDefaultAlignment(Qt::AlignCenter);
+    QHeaderView* columns = Grid1->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultAlignment(Qt::AlignCenter);
+    columns->setHighlightSections(false);
+    rows->setHighlightSections(false);
+    connect(columns, &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) { columnResized(column, size); });
+
+    auto* corner = Grid1->findChild<QAbstractButton*>();
+    if (corner)
+        corner->installEventFilter(new CornerPainter(corner));
+
+    connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    setCurrentRow(current.row() + 1);
+            });
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::restoreView);
+
+    // The mouse acts anywhere in the grid: the cells, the number column, the header row and
+    // the corner where the two meet.
+    gridAreas_ = {Grid1->viewport(), rows->viewport(), columns->viewport(), corner};
+    for (const QPointer<QWidget>& area : gridAreas_) {
+        if (area)
+            area->installEventFilter(this);
+    }
+    restoreView();
+}
+
+// After the rows changed as a whole, the view keeps the current row number and its scroll
+// position, as far as the rows still reach.
+void MainWindow::restoreView() {
+    setCurrentRow(currentRow_);
+    const QModelIndex current = model_->index(currentRow_ - 1, 1);
+    Grid1->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    Grid1->verticalScrollBar()->setValue(savedScroll_);
+}
+
+void MainWindow::setCurrentRow(int row) {
+    currentRow_ = std::clamp(row, 1, model_->rowCount());
+}
+
+void MainWindow::SetupGridHeader() {
+    // Header texts and alignments come from the model; the widths from the settings.
+    applyColumnWidths();
+}
+
+void MainWindow::applyColumnWidths() {
+    applyingWidths_ = true;
+    Grid1->verticalHeader()->setFixedWidth(twips::toPixels(columnWidths_[0], dpiX()));
+    for (int column = 1; column < kGridColumnCount; ++column)
+        Grid1->setColumnWidth(column, twips::toPixels(columnWidths_[size_t(column)], dpiX()));
+    applyingWidths_ = false;
+}
+
+void MainWindow::columnResized(int column, int newPixels) {
+    // Only the user's changes are kept: widths applied from twips are written back unchanged.
+    if (applyingWidths_ || column <= 0 || column >= kGridColumnCount || newPixels <= 0)
+        return;
+    columnWidths_[size_t(column)] = qint32(std::lround(twips::fromPixels(newPixels, dpiX())));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool onGrid = watched && std::any_of(gridAreas_.begin(), gridAreas_.end(),
+                                               [watched](const QPointer<QWidget>& area) {
+                                                   return area.data() == watched;
+                                               });
+    if (!onGrid)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // The first click of the double-click has already selected the row.
+            gridDoubleClicked();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // The right button never changes the current row.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            gridRightPressed();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            gridRightReleased();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

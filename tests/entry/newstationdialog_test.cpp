@@ -1,0 +1,53 @@
+#include "entry/newstationdialog.h"
+#include "entryfixture.h"
+#include "platform/gui/spinbutton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+class NewRegistrationTest : public EntryTest {
+protected:
+    std::unique_ptr<NewStationDialog> open() {
+        auto dialog = std::make_unique<NewStationDialog>(state, prompter, clock, *this);
+        dialog->show();
+        return dialog;
+    }
+};
+
+} // namespace
+
+TEST_F(NewRegistrationTest, AppendsEmptiesForTheNextStationAndSortsOnlyWhenClosed) {
+    load({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
+          station(u"ＪＡ１ＢＢＢ"_qs, QDate(2026, 6, 30))});
+    auto dialog = open();
+    EXPECT_EQ(dialog->Label1->text(), u"令和6年04月01日"_qs);
+    fillValid(*dialog);
+    dialog->Combo1->setCurrentIndex(1);
+    dialog->UpDown1[0]->downButton()->click(); // each button steps its own unit
+    dialog->UpDown1[1]->upButton()->click();
+    dialog->UpDown1[2]->downButton()->click();
+    EXPECT_EQ(dialog->Label1->text(), u"令和5年04月30日"_qs);
+    dialog->Command1->click();
+
+    ASSERT_EQ(state.store.Count(), 3);
+    const StationRecord& r = state.store.record(3);
+    EXPECT_EQ(r, state.store.WorkRecord);
+    EXPECT_EQ(r.trimmed(Field::CallSign),
+              u"ｊａ１ｘｙｚ"_qs); // set by the program: not upper-cased
+    EXPECT_EQ(r.expiry(), QDate(2023, 4, 30));
+    EXPECT_EQ(r.trimmed(Field::StationType), u"移動局"_qs);
+    EXPECT_EQ(state.store.Modified, 1);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->texts(), entryform::Texts{});
+    EXPECT_EQ(dialog->Combo1->currentText(), u"固定局"_qs);
+    EXPECT_EQ(dialog->Label1->text(), u"令和6年04月01日"_qs);
+
+    EXPECT_TRUE(calls.empty());
+    dialog->close();
+    EXPECT_EQ(callSigns(),
+              (std::vector<QString>{u"ｊａ１ｘｙｚ"_qs, u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ１ＢＢＢ"_qs}));
+}
