@@ -93,10 +93,10 @@ void BatchPrintDialog::buildControls() {
     // The answers every page shares, as in the print settings dialog.
     Fee = new FeeFrame(listFont, this);
     place(Fee, 120, 3780, 11190, 1440);
-    Check5 = Fee->Check5;
-    Check7 = Fee->Check7;
-    Text2 = Fee->Text2;
-    Check2 = Fee->Check2;
+    Check5 = Fee->prepayAnswerChecks;
+    Check7 = Fee->prepayPeriodChecks;
+    Text2 = Fee->prepayYearsBox;
+    Check2 = Fee->disposalHistoryCheck;
 
     // Documents, printer, application date, registered mail.
     auto* output = new QGroupBox(QStringLiteral("印刷の設定"), this);
@@ -251,11 +251,11 @@ void BatchPrintDialog::UpDown1Click(int index, int step) {
 }
 
 void BatchPrintDialog::Check5MouseUp(int index) {
-    Fee->Check5MouseUp(index);
+    Fee->prepayAnswerReleased(index);
 }
 
 void BatchPrintDialog::Check7MouseUp(int index) {
-    Fee->Check7MouseUp(index);
+    Fee->prepayPeriodReleased(index);
 }
 
 void BatchPrintDialog::Combo1Click() {

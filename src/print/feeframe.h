@@ -20,17 +20,21 @@ public:
     // The frame's part of the form: the prepayment answers, period, years and disposal history.
     void read(printfill::FormState& form) const;
     void show(const printfill::FormState& form);
-    // Whether Text2 shows the window's background (years may be typed) or the button face.
+    // Whether the years box shows the window's background (years may be typed) or the button
+    // face.
     bool yearsWindowBackground() const { return yearsWindowBackground_; }
 
-    // The mouse button released over Check5(index) or Check7(index).
-    void Check5MouseUp(int index);
-    void Check7MouseUp(int index);
+    // The mouse button released over a prepayment answer box or period box, by index.
+    void prepayAnswerReleased(int index);
+    void prepayPeriodReleased(int index);
 
-    std::array<ReleaseCheckBox*, 2> Check5{};
-    std::array<ReleaseCheckBox*, 2> Check7{};
-    QLineEdit* Text2 = nullptr;
-    QCheckBox* Check2 = nullptr;
+    // "電波利用料の前納の申出の有無": [0] "無", [1] "有".
+    std::array<ReleaseCheckBox*, 2> prepayAnswerChecks{};
+    // "電波利用料の前納に係る期間": [0] the whole licence period, [1] "その他".
+    std::array<ReleaseCheckBox*, 2> prepayPeriodChecks{};
+    // The years prepaid beside "その他".
+    QLineEdit* prepayYearsBox = nullptr;
+    QCheckBox* disposalHistoryCheck = nullptr;
 
 private:
     bool yearsWindowBackground_ = false;

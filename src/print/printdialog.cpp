@@ -1,3 +1,4 @@
+// The print settings dialog "印刷の設定": its controls, and how they show and store the print data.
 #include "print/printdialog.h"
 
 #include "platform/clock.h"
@@ -28,14 +29,41 @@ namespace {
 constexpr quint32 kRed = 0x0000FFu;
 constexpr int kBlinkIntervalMs = 250;
 
-const std::array<const char*, printfill::kBoxCount> kBoxLabels{
-    "ｺｰﾙｻｲﾝ",    "免許番号",   "提出先",         "免許年月日",    "免許期限",   "クラブ局名",
-    "ﾌﾘｶﾞﾅ",     "郵便番号",   "設(常)置場所１", "設(常)置場所2", "氏　    名", "フ リ ガ ナ",
-    "郵便 番号", "住  所  １", "住  所  2",      "電話番号",
+// A box of the "印刷データ" frame: its object name, the caption beside it, and what a screen
+// reader says for it when the caption alone would not do (padded for the layout, or repeated
+// in the other column).
+struct DataBox {
+    printfill::Box box;
+    const char* name;
+    const char* caption;
+    const char* spokenName;
 };
-
-// Boxes that are always printed from the record, whatever they show.
-constexpr int kFirstRecordBox = 5;
+constexpr std::array<DataBox, printfill::kBoxCount> kDataBoxes{{
+    {printfill::CallSignBox, "callSignBox", "ｺｰﾙｻｲﾝ", nullptr},
+    {printfill::LicenceNoBox, "licenceNoBox", "免許番号", nullptr},
+    {printfill::DestinationBox, "destinationBox", "提出先", nullptr},
+    {printfill::LicenceDateBox, "licenceDateBox", "免許年月日", nullptr},
+    {printfill::ExpiryBox, "expiryBox", "免許期限", nullptr},
+    {printfill::ClubNameBox, "clubNameBox", "クラブ局名", nullptr},
+    {printfill::ClubKanaBox, "clubKanaBox", "ﾌﾘｶﾞﾅ", nullptr},
+    {printfill::StationZipBox, "stationZipBox", "郵便番号", nullptr},
+    {printfill::StationAddr1Box, "stationAddr1Box", "設(常)置場所１", nullptr},
+    {printfill::StationAddr2Box, "stationAddr2Box", "設(常)置場所2", nullptr},
+    {printfill::ApplicantNameBox, "applicantNameBox", "氏　    名", "申請者 氏名"},
+    {printfill::ApplicantKanaBox, "applicantKanaBox", "フ リ ガ ナ", "申請者 フリガナ"},
+    {printfill::ApplicantZipBox, "applicantZipBox", "郵便 番号", "申請者 郵便番号"},
+    {printfill::ApplicantAddr1Box, "applicantAddr1Box", "住  所  １", "申請者 住所１"},
+    {printfill::ApplicantAddr2Box, "applicantAddr2Box", "住  所  2", "申請者 住所2"},
+    {printfill::ApplicantTelBox, "applicantTelBox", "電話番号", "申請者 電話番号"},
+}};
+constexpr bool inBoxOrder() {
+    for (size_t i = 0; i < kDataBoxes.size(); ++i) {
+        if (kDataBoxes[i].box != int(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inBoxOrder(), "kDataBoxes is indexed by printfill::Box");
 
 } // namespace
 
@@ -64,27 +92,32 @@ void PrintDialog::buildControls() {
     };
     setFixedSize(px(11430), px(7395));
 
-    // Frame "印刷データ": left column boxes 0..9, right column the applicant's boxes 10..15.
+    // Frame "印刷データ": the left column the licence and the station, the right column the
+    // applicant.
     auto* data = new QGroupBox(QStringLiteral("印刷データ"), this);
     place(data, 120, 60, 11190, 4020);
     QFont boxFont = font();
     boxFont.setFamily(fonts::gothic());
-    for (int i = 0; i < printfill::kBoxCount; ++i) {
-        const bool right = i >= 10;
-        const double top = right ? 660 + (i - 10) * 360 : 300 + i * 360;
-        label(data, QString::fromUtf8(kBoxLabels[size_t(i)]), right ? 5640 : 180, top + 15,
-              right ? 1200 : 1320);
+    for (const DataBox& d : kDataBoxes) {
+        const int i = d.box;
+        const bool right = i >= printfill::ApplicantNameBox;
+        const double top = right ? 660 + (i - printfill::ApplicantNameBox) * 360 : 300 + i * 360;
+        QLabel* caption = label(data, QString::fromUtf8(d.caption), right ? 5640 : 180, top + 15,
+                                right ? 1200 : 1320);
         auto* box = new QLineEdit(data);
-        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        box->setObjectName(QLatin1String(d.name));
+        caption->setBuddy(box);
+        if (d.spokenName)
+            box->setAccessibleName(QString::fromUtf8(d.spokenName));
         box->setFont(boxFont);
         place(box, right ? 6900 : 1560, top, right ? 4140 : 3600, 330);
-        if (i >= kFirstRecordBox) {
+        if (i >= printfill::ClubNameBox) {
             // Printed from the record whatever they show: read-only, so no one types there.
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
             colours::setBackground(box, QPalette::Base, colours::kButtonFace);
         }
-        Text1[size_t(i)] = box;
+        dataBoxes[size_t(i)] = box;
     }
     auto* divider = new QFrame(data);
     divider->setFrameShape(QFrame::VLine);
@@ -92,137 +125,154 @@ void PrintDialog::buildControls() {
     place(divider, 5400, 240, 60, 3700);
     label(data, QStringLiteral("申請者のデータ"), 5640, 300, 3000);
 
-    Check4 = new QCheckBox(QStringLiteral("クラブ局"), data);
-    Check4->setObjectName(QStringLiteral("Check4"));
-    place(Check4, 6900, 2820, 2000, 300);
+    clubStationCheck = new QCheckBox(QStringLiteral("クラブ局"), data);
+    clubStationCheck->setObjectName(QStringLiteral("clubStationCheck"));
+    place(clubStationCheck, 6900, 2820, 2000, 300);
 
-    label(data, QStringLiteral("申請日"), 5640, 3195, 1200);
-    Label2 = new QLabel(data);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2->setAutoFillBackground(true);
-    colours::setBackground(Label2, QPalette::Window, colours::kWindowBackground);
-    place(Label2, 6900, 3180, 2400, 330);
+    const QString dateCaption = QStringLiteral("申請日");
+    label(data, dateCaption, 5640, 3195, 1200);
+    applicationDateDisplay = new QLabel(data);
+    applicationDateDisplay->setObjectName(QStringLiteral("applicationDateDisplay"));
+    // A label's own name is its text: the caption goes in the name, the date in the description.
+    applicationDateDisplay->setAccessibleName(dateCaption);
+    applicationDateDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    applicationDateDisplay->setAutoFillBackground(true);
+    colours::setBackground(applicationDateDisplay, QPalette::Window, colours::kWindowBackground);
+    place(applicationDateDisplay, 6900, 3180, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
+    const std::array<const char*, 3> spinNames{"yearSpinButton", "monthSpinButton",
+                                               "daySpinButton"};
     for (int i = 0; i < 3; ++i) {
+        const QString unit = QString::fromUtf8(units[size_t(i)]);
         auto* spin = new SpinButton(data);
-        spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
+        spin->setObjectName(QLatin1String(spinNames[size_t(i)]));
+        spin->setAccessibleName(dateCaption + u' ' + unit);
         place(spin, 6900 + i * 800, 3540, 255, 420);
-        label(data, QString::fromUtf8(units[size_t(i)]), 7200 + i * 800, 3600, 400);
-        connect(spin, &SpinButton::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
-        UpDown1[size_t(i)] = spin;
+        label(data, unit, 7200 + i * 800, 3600, 400);
+        connect(spin, &SpinButton::stepped, this,
+                [this, i](int step) { stepApplicationDate(i, step); });
+        applicationDateSpinButtons[size_t(i)] = spin;
     }
 
     // Frame "電波使用料、電波法の処分履歴".
-    Fee = new FeeFrame(boxFont, this);
-    place(Fee, 120, 4140, 11190, 1440);
-    Check5 = Fee->Check5;
-    Check7 = Fee->Check7;
-    Text2 = Fee->Text2;
-    Check2 = Fee->Check2;
+    feeFrame = new FeeFrame(boxFont, this);
+    place(feeFrame, 120, 4140, 11190, 1440);
+    prepayAnswerChecks = feeFrame->prepayAnswerChecks;
+    prepayPeriodChecks = feeFrame->prepayPeriodChecks;
+    prepayYearsBox = feeFrame->prepayYearsBox;
+    disposalHistoryCheck = feeFrame->disposalHistoryCheck;
 
     // Frame "印刷の設定".
     auto* output = new QGroupBox(QStringLiteral("印刷の設定"), this);
     place(output, 120, 5640, 11190, 1200);
     const std::array<const char*, 3> documents{"再免許申請書", "封筒（総通宛用）長型3号",
                                                "封筒（返信用)長型3号"};
+    const std::array<const char*, 3> documentNames{"applicationFormCheck", "bureauEnvelopeCheck",
+                                                   "returnEnvelopeCheck"};
     const std::array<double, 3> documentLeft{180, 2400, 5700};
     for (int i = 0; i < printfill::kDocumentCount; ++i) {
         auto* box = new QCheckBox(QString::fromUtf8(documents[size_t(i)]), output);
-        box->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        box->setObjectName(QLatin1String(documentNames[size_t(i)]));
         place(box, documentLeft[size_t(i)], 300, 3000, 330);
-        Check1[size_t(i)] = box;
+        documentChecks[size_t(i)] = box;
     }
-    label(output, QStringLiteral("プリンター"), 180, 750, 1000);
-    Combo1 = new QComboBox(output);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, 1200, 705, 4300, 345);
-    Command1 = new QPushButton(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ"), output);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    place(Command1, 5600, 690, 1100, 375);
-    Check6 = new QCheckBox(QStringLiteral("申請日"), output);
-    Check6->setObjectName(QStringLiteral("Check6"));
-    place(Check6, 7000, 720, 1300, 300);
-    Check3 = new QCheckBox(QStringLiteral("簡易書留(送付)"), output);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    place(Check3, 8400, 720, 2600, 300);
+    QLabel* printerCaption = label(output, QStringLiteral("プリンター"), 180, 750, 1000);
+    printerBox = new QComboBox(output);
+    printerBox->setObjectName(QStringLiteral("printerBox"));
+    printerCaption->setBuddy(printerBox);
+    place(printerBox, 1200, 705, 4300, 345);
+    printerPropertiesButton = new QPushButton(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ"), output);
+    printerPropertiesButton->setObjectName(QStringLiteral("printerPropertiesButton"));
+    place(printerPropertiesButton, 5600, 690, 1100, 375);
+    printApplicationDateCheck = new QCheckBox(QStringLiteral("申請日"), output);
+    printApplicationDateCheck->setObjectName(QStringLiteral("printApplicationDateCheck"));
+    place(printApplicationDateCheck, 7000, 720, 1300, 300);
+    registeredMailCheck = new QCheckBox(QStringLiteral("簡易書留(送付)"), output);
+    registeredMailCheck->setObjectName(QStringLiteral("registeredMailCheck"));
+    place(registeredMailCheck, 8400, 720, 2600, 300);
 
-    Command2 = new QPushButton(QStringLiteral("印　刷"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 7920, 6930, 1500, 420);
-    Command3 = new QPushButton(QStringLiteral("キャンセル"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    place(Command3, 9600, 6930, 1500, 420);
-    Command2->setAutoDefault(false);
-    Command3->setAutoDefault(false);
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setStyleSheet(QStringLiteral("color: #d00000; font-weight: bold;"));
-    place(Label3, 180, 6975, 7600, 330);
+    printButton = new QPushButton(QStringLiteral("印　刷"), this);
+    printButton->setObjectName(QStringLiteral("printButton"));
+    place(printButton, 7920, 6930, 1500, 420);
+    cancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    place(cancelButton, 9600, 6930, 1500, 420);
+    printButton->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+    windowWarningLabel = new QLabel(this);
+    windowWarningLabel->setObjectName(QStringLiteral("windowWarningLabel"));
+    windowWarningLabel->setStyleSheet(QStringLiteral("color: #d00000; font-weight: bold;"));
+    place(windowWarningLabel, 180, 6975, 7600, 330);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kBlinkIntervalMs);
+    blinkTimer = new QTimer(this);
+    blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
+    blinkTimer->setInterval(kBlinkIntervalMs);
 
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1Click(); });
-    connect(Command1, &QPushButton::clicked, this, &PrintDialog::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });
-    connect(Command3, &QPushButton::clicked, this, &PrintDialog::Command3Click);
-    connect(Timer1, &QTimer::timeout, this, &PrintDialog::Timer1Timer);
+    connect(printerBox, &QComboBox::activated, this, [this] { printerChosen(); });
+    connect(printerPropertiesButton, &QPushButton::clicked, this,
+            &PrintDialog::onPrinterPropertiesClicked);
+    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, &PrintDialog::onCancelClicked);
+    connect(blinkTimer, &QTimer::timeout, this, &PrintDialog::blinkTick);
 }
 
 void PrintDialog::load() {
-    Combo1->addItems(printers_.deviceNames());
-    Combo1->setCurrentText(printers_.currentName());
+    printerBox->addItems(printers_.deviceNames());
+    printerBox->setCurrentText(printers_.currentName());
     printfill::FormState form = readForm();
     printfill::loadDefaults(form, state_.print);
     showForm(form);
-    FillFromRecord();
+    fillFromRecord();
 }
 
 printfill::FormState PrintDialog::readForm() const {
     printfill::FormState form = form_;
     for (int i = 0; i < printfill::kBoxCount; ++i)
-        form.boxes[size_t(i)] = Text1[size_t(i)]->text();
-    form.club = Check4->isChecked();
-    form.appDate = Label2->text();
-    form.printDate = Check6->isChecked();
-    form.registeredMail = Check3->isChecked();
+        form.boxes[size_t(i)] = dataBoxes[size_t(i)]->text();
+    form.club = clubStationCheck->isChecked();
+    form.appDate = applicationDateDisplay->text();
+    form.printDate = printApplicationDateCheck->isChecked();
+    form.registeredMail = registeredMailCheck->isChecked();
     for (int i = 0; i < printfill::kDocumentCount; ++i)
-        form.docs[size_t(i)] = Check1[size_t(i)]->isChecked();
-    Fee->read(form);
+        form.docs[size_t(i)] = documentChecks[size_t(i)]->isChecked();
+    feeFrame->read(form);
     return form;
 }
 
 void PrintDialog::showForm(const printfill::FormState& form) {
     form_ = form;
     for (int i = 0; i < printfill::kBoxCount; ++i) {
-        if (Text1[size_t(i)]->text() != form.boxes[size_t(i)])
-            Text1[size_t(i)]->setText(form.boxes[size_t(i)]);
+        if (dataBoxes[size_t(i)]->text() != form.boxes[size_t(i)])
+            dataBoxes[size_t(i)]->setText(form.boxes[size_t(i)]);
     }
-    Check4->setChecked(form.club);
-    Label2->setText(form.appDate);
-    Check6->setChecked(form.printDate);
-    Check3->setChecked(form.registeredMail);
+    clubStationCheck->setChecked(form.club);
+    showApplicationDate(form.appDate);
+    printApplicationDateCheck->setChecked(form.printDate);
+    registeredMailCheck->setChecked(form.registeredMail);
     for (int i = 0; i < printfill::kDocumentCount; ++i)
-        Check1[size_t(i)]->setChecked(form.docs[size_t(i)]);
-    Fee->show(form);
+        documentChecks[size_t(i)]->setChecked(form.docs[size_t(i)]);
+    feeFrame->show(form);
 }
 
-void PrintDialog::FillFromRecord() {
+void PrintDialog::showApplicationDate(const QString& date) {
+    applicationDateDisplay->setText(date);
+    applicationDateDisplay->setAccessibleDescription(date);
+}
+
+void PrintDialog::fillFromRecord() {
     const RecordStore& store = state_.store;
     const qint32 index = state_.print.PrintRecordIndex;
     record_ = index >= 1 && index <= store.Count() ? store.record(index) : StationRecord();
     printfill::FormState form = readForm();
-    const int area = printfill::FillFromRecord(form, state_.print, record_, clock_.today());
+    const int area = printfill::fillFromRecord(form, state_.print, record_, clock_.today());
     showForm(form);
     showWindowWarning();
     readBureau(qint16(area));
 }
 
 void PrintDialog::showWindowWarning() {
-    Label3->setText(
-        renewal::outsideWindowWarning(renewal::windowFor(record_), ParseEraDate(Label2->text())));
+    windowWarningLabel->setText(renewal::outsideWindowWarning(
+        renewal::windowFor(record_), ParseEraDate(applicationDateDisplay->text())));
 }
 
 void PrintDialog::readBureau(qint16 areaIndex) {
@@ -237,70 +287,71 @@ void PrintDialog::readBureau(qint16 areaIndex) {
         return;
     }
     state_.bureau = outcome.values;
-    Text1[printfill::DestinationBox]->setText(outcome.values.addressee);
+    dataBoxes[printfill::DestinationBox]->setText(outcome.values.addressee);
 }
 
-void PrintDialog::StorePrintData() {
+void PrintDialog::storePrintData() {
     printfill::FormState form = readForm();
-    printfill::StorePrintData(form, state_.print, record_);
+    printfill::storePrintData(form, state_.print, record_);
     showForm(form);
 }
 
-void PrintDialog::UpDown1Click(int index, int step) {
-    if (const auto shown = printfill::stepApplicationDate(Label2->text(), index, step)) {
-        Label2->setText(*shown);
+void PrintDialog::stepApplicationDate(int unit, int step) {
+    if (const auto shown =
+            printfill::stepApplicationDate(applicationDateDisplay->text(), unit, step)) {
+        showApplicationDate(*shown);
         showWindowWarning();
     }
 }
 
 bool PrintDialog::yearsWindowBackground() const {
-    return Fee->yearsWindowBackground();
+    return feeFrame->yearsWindowBackground();
 }
 
-void PrintDialog::Check5MouseUp(int index) {
-    Fee->Check5MouseUp(index);
+void PrintDialog::prepayAnswerReleased(int index) {
+    feeFrame->prepayAnswerReleased(index);
 }
 
-void PrintDialog::Check7MouseUp(int index) {
-    Fee->Check7MouseUp(index);
+void PrintDialog::prepayPeriodReleased(int index) {
+    feeFrame->prepayPeriodReleased(index);
 }
 
 void PrintDialog::retitleForPrinter() {
-    const QString name = Combo1->currentText();
+    const QString name = printerBox->currentText();
     if (printers_.select(name))
         setWindowTitle(name);
 }
 
-void PrintDialog::Combo1Click() {
+void PrintDialog::printerChosen() {
     retitleForPrinter();
 }
 
-void PrintDialog::Command1Click() {
-    printers_.showProperties(Combo1->currentText(), this);
+void PrintDialog::onPrinterPropertiesClicked() {
+    printers_.showProperties(printerBox->currentText(), this);
     retitleForPrinter();
 }
 
-bool PrintDialog::Command2Click() {
-    state_.print.RegisteredMail = Check3->isChecked() ? 1 : 0;
+bool PrintDialog::onPrintClicked() {
+    state_.print.RegisteredMail = registeredMailCheck->isChecked() ? 1 : 0;
     for (int i = 0; i < printfill::kDocumentCount; ++i)
-        state_.print.PrintDocs[size_t(i)] = Check1[size_t(i)]->isChecked() ? 1 : 0;
+        state_.print.PrintDocs[size_t(i)] = documentChecks[size_t(i)]->isChecked() ? 1 : 0;
     if (!printfill::firstDocument(state_.print)) {
-        Timer1->start();
+        blinkTimer->start();
         return false;
     }
-    StorePrintData();
+    storePrintData();
     accept();
     return true;
 }
 
-void PrintDialog::Command3Click() {
+void PrintDialog::onCancelClicked() {
     reject();
 }
 
 void PrintDialog::setDocumentBackground(bool red) {
     // Off the red phase the boxes show the dialog's own face again. A button fills its
     // background from its own role (the button colour), not from the window colour.
-    for (QCheckBox* box : Check1) {
+    for (QCheckBox* box : documentChecks) {
         box->setAutoFillBackground(red);
         if (red)
             colours::setBackground(box, box->backgroundRole(), kRed);
@@ -309,11 +360,11 @@ void PrintDialog::setDocumentBackground(bool red) {
     }
 }
 
-void PrintDialog::Timer1Timer() {
+void PrintDialog::blinkTick() {
     const printfill::BlinkTick tick = printfill::blinkTick(blink_);
     setDocumentBackground(tick.red);
     if (tick.stop)
-        Timer1->stop();
+        blinkTimer->stop();
 }
 
 PreviewWindow* openPrintDialog(AppState& state, Prompter& prompter, const Clock& clock,

@@ -29,48 +29,57 @@ public:
                 QWidget* parent = nullptr);
     ~PrintDialog() override;
 
-    // Named operations.
-    void FillFromRecord();
-    void StorePrintData();
+    // Fills the controls from the record at PrintRecordIndex and the remembered answers, then
+    // reads the bureau of the call sign's area.
+    void fillFromRecord();
+    // Stores what the controls say in the print data.
+    void storePrintData();
+    // Reads the bureau file for the area into the bureau values and shows its addressee in the
+    // destination box; a missing file is told.
     void readBureau(qint16 areaIndex);
 
     // Handlers; the slots only call these.
-    void UpDown1Click(int index, int step); // arrow of UpDown1(index), step +1 or -1
-    void Check5MouseUp(int index);
-    void Check7MouseUp(int index);
-    void Combo1Click();
-    void Command1Click();
+    // An arrow of the spin button for unit (0 years, 1 months, 2 days): step +1 or -1.
+    void stepApplicationDate(int unit, int step);
+    // The mouse button released over a prepayment answer box (0 "無", 1 "有") or period box
+    // (0 whole licence period, 1 "その他").
+    void prepayAnswerReleased(int index);
+    void prepayPeriodReleased(int index);
+    void printerChosen();
+    void onPrinterPropertiesClicked();
     // "印　刷": true when the dialog closed to print, false when nothing was ticked.
-    bool Command2Click();
-    void Command3Click();
+    bool onPrintClicked();
+    void onCancelClicked();
     // One tick of the 250 ms blink timer.
-    void Timer1Timer();
+    void blinkTick();
 
     int blinkCounter() const { return blink_; }
-    // Whether Text2 has the window background (else the button face).
+    // Whether the years box has the window background (else the button face).
     bool yearsWindowBackground() const;
 
-    // Controls, named as the system names them.
-    std::array<QLineEdit*, printfill::kBoxCount> Text1{};
-    QCheckBox* Check4 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<SpinButton*, 3> UpDown1{};
-    FeeFrame* Fee = nullptr; // holds Check5, Check7, Text2 and Check2
-    std::array<ReleaseCheckBox*, 2> Check5{};
-    std::array<ReleaseCheckBox*, 2> Check7{};
-    QLineEdit* Text2 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    std::array<QCheckBox*, printfill::kDocumentCount> Check1{};
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QCheckBox* Check6 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QTimer* Timer1 = nullptr;
+    // Frame "印刷データ".
+    std::array<QLineEdit*, printfill::kBoxCount> dataBoxes{}; // by printfill::Box
+    QCheckBox* clubStationCheck = nullptr;
+    QLabel* applicationDateDisplay = nullptr;
+    std::array<SpinButton*, 3> applicationDateSpinButtons{}; // years, months, days
+    // Frame "電波使用料、電波法の処分履歴", and the controls it holds.
+    FeeFrame* feeFrame = nullptr;
+    std::array<ReleaseCheckBox*, 2> prepayAnswerChecks{}; // "無", "有"
+    std::array<ReleaseCheckBox*, 2> prepayPeriodChecks{}; // whole licence period, "その他"
+    QLineEdit* prepayYearsBox = nullptr;
+    QCheckBox* disposalHistoryCheck = nullptr;
+    // Frame "印刷の設定".
+    std::array<QCheckBox*, printfill::kDocumentCount> documentChecks{}; // by printfill::Document
+    QComboBox* printerBox = nullptr;
+    QPushButton* printerPropertiesButton = nullptr;
+    QCheckBox* printApplicationDateCheck = nullptr;
+    QCheckBox* registeredMailCheck = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QTimer* blinkTimer = nullptr;
     // The warning line beside the buttons: "申請期間外です（受付 …～…）" while the application
     // date lies outside the station's application window. It does not stop printing.
-    QLabel* Label3 = nullptr;
+    QLabel* windowWarningLabel = nullptr;
 
 private:
     void buildControls();
@@ -81,13 +90,14 @@ private:
     void setDocumentBackground(bool red);
     void retitleForPrinter();
     void showWindowWarning();
+    void showApplicationDate(const QString& date);
 
     AppState& state_;
     Prompter& prompter_;
     const Clock& clock_;
     PrinterCatalogue& printers_;
     StationRecord record_;
-    printfill::FormState form_; // looks the controls cannot hold (Text2's background)
+    printfill::FormState form_; // looks the controls cannot hold (the years box's background)
     int blink_ = 0;
 };
 

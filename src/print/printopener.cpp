@@ -1,3 +1,4 @@
+// Opens the print settings dialog from the main window, then the preview.
 #include "print/printopener.h"
 
 #include "platform/gui/mainwindowlink.h"

@@ -1,3 +1,4 @@
+// A check box that also reports a mouse button released over it.
 #include "print/releasecheckbox.h"
 
 #include <QMouseEvent>

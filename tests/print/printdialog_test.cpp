@@ -2,6 +2,7 @@
 #include "print/releasecheckbox.h"
 #include "printfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,17 @@ void click(QWidget* widget) {
     }
 }
 
+// What a screen reader says for a box: its name, or for a combo box the caption labelling it
+// (Qt on Linux names a combo box by its current item).
+QString spokenName(QWidget* widget) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(widget);
+    if (qobject_cast<QComboBox*>(widget)) {
+        const auto labels = box->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return box->text(QAccessible::Name);
+}
+
 } // namespace
 
 // One walk through the dialog: remembered answers, all "yes", come back in the controls beside
@@ -42,72 +54,77 @@ TEST(PrintDialog, ShowsTheRecordAndTheAnswersAndStoresWhatTheControlsSayOnPrint)
     PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     dialog.show();
     EXPECT_EQ(
-        QStringList({dialog.Text1[0]->text(), dialog.Text1[2]->text(), dialog.Text1[13]->text(),
-                     dialog.Text2->text(), f.state.bureau.AreaName, dialog.Combo1->currentText(),
-                     dialog.Label3->text()}),
+        QStringList({dialog.dataBoxes[0]->text(), dialog.dataBoxes[2]->text(),
+                     dialog.dataBoxes[13]->text(), dialog.prepayYearsBox->text(),
+                     f.state.bureau.AreaName, dialog.printerBox->currentText(),
+                     dialog.windowWarningLabel->text()}),
         QStringList({u"ＪＡ１ＡＢＣ"_s, u"関東総合通信局長　殿"_s, u"東京都千代田区九段南1-2-1"_s,
                      u"3"_s, u"関東総合通信局"_s, u"Printer A"_s,
                      u"申請期間外です（受付 令和8年9月18日～令和9年2月17日）"_s}));
     for (QCheckBox* box : std::initializer_list<QCheckBox*>{
-             dialog.Check5[1], dialog.Check7[1], dialog.Check6, dialog.Check2, dialog.Check3,
-             dialog.Check1[0], dialog.Check4})
-        EXPECT_EQ(box->isChecked(), box != dialog.Check1[0] && box != dialog.Check4)
+             dialog.prepayAnswerChecks[1], dialog.prepayPeriodChecks[1],
+             dialog.printApplicationDateCheck, dialog.disposalHistoryCheck,
+             dialog.registeredMailCheck, dialog.documentChecks[0], dialog.clubStationCheck})
+        EXPECT_EQ(box->isChecked(),
+                  box != dialog.documentChecks[0] && box != dialog.clubStationCheck)
             << qPrintable(box->text());
-    EXPECT_TRUE(dialog.Text2->isEnabled() && !dialog.yearsWindowBackground());
+    EXPECT_TRUE(dialog.prepayYearsBox->isEnabled() && !dialog.yearsWindowBackground());
     // Boxes 5 to 15 are printed from the record: read-only. The applicant's boxes 10 to 15
     // form the right-hand column.
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(dialog.Text1[size_t(i)]->isReadOnly(), i >= 5) << i;
-        EXPECT_EQ(dialog.Text1[size_t(i)]->x() > dialog.width() / 2, i >= 10) << i;
+        EXPECT_EQ(dialog.dataBoxes[size_t(i)]->isReadOnly(), i >= 5) << i;
+        EXPECT_EQ(dialog.dataBoxes[size_t(i)]->x() > dialog.width() / 2, i >= 10) << i;
     }
     PrintDialog cancelled(f.state, f.prompter, f.clock, f.printers);
-    cancelled.Check2->setChecked(false);
-    cancelled.Command3->click();
+    cancelled.disposalHistoryCheck->setChecked(false);
+    cancelled.cancelButton->click();
     EXPECT_EQ(p.DisposalHistory, 1);
 
-    click(dialog.Check7[0]); // the whole licence period empties the years
-    EXPECT_FALSE(dialog.Check7[1]->isChecked() || dialog.Text2->isEnabled() ||
-                 dialog.yearsWindowBackground() || !dialog.Text2->text().isEmpty());
-    click(dialog.Check7[1]); // "その他" opens them, on the window background
-    EXPECT_TRUE(dialog.Text2->isEnabled() && dialog.yearsWindowBackground());
-    dialog.Text2->setText(QStringLiteral("4"));
+    click(dialog.prepayPeriodChecks[0]); // the whole licence period empties the years
+    EXPECT_FALSE(dialog.prepayPeriodChecks[1]->isChecked() || dialog.prepayYearsBox->isEnabled() ||
+                 dialog.yearsWindowBackground() || !dialog.prepayYearsBox->text().isEmpty());
+    click(dialog.prepayPeriodChecks[1]); // "その他" opens them, on the window background
+    EXPECT_TRUE(dialog.prepayYearsBox->isEnabled() && dialog.yearsWindowBackground());
+    dialog.prepayYearsBox->setText(QStringLiteral("4"));
     for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) { // the keyboard only ticks
         QKeyEvent space(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-        QApplication::sendEvent(dialog.Check7[0], &space);
+        QApplication::sendEvent(dialog.prepayPeriodChecks[0], &space);
     }
-    EXPECT_TRUE(dialog.Check7[0]->isChecked() && dialog.Check7[1]->isChecked() &&
-                dialog.Text2->text() == u"4");
-    click(dialog.Check5[0]); // "無" closes the period
-    EXPECT_FALSE(dialog.Check5[1]->isChecked() || dialog.Check7[0]->isEnabled() ||
-                 dialog.Check7[1]->isChecked() || !dialog.Text2->text().isEmpty());
-    click(dialog.Check5[1]); // "有" opens it; the years wait for "その他"
-    EXPECT_TRUE(!dialog.Check5[0]->isChecked() && dialog.Check7[0]->isEnabled() &&
-                !dialog.Text2->isEnabled());
+    EXPECT_TRUE(dialog.prepayPeriodChecks[0]->isChecked() &&
+                dialog.prepayPeriodChecks[1]->isChecked() && dialog.prepayYearsBox->text() == u"4");
+    click(dialog.prepayAnswerChecks[0]); // "無" closes the period
+    EXPECT_FALSE(
+        dialog.prepayAnswerChecks[1]->isChecked() || dialog.prepayPeriodChecks[0]->isEnabled() ||
+        dialog.prepayPeriodChecks[1]->isChecked() || !dialog.prepayYearsBox->text().isEmpty());
+    click(dialog.prepayAnswerChecks[1]); // "有" opens it; the years wait for "その他"
+    EXPECT_TRUE(!dialog.prepayAnswerChecks[0]->isChecked() &&
+                dialog.prepayPeriodChecks[0]->isEnabled() && !dialog.prepayYearsBox->isEnabled());
 
     // The warning goes once the date is inside the window, and printing goes on without.
-    dialog.UpDown1Click(0, +1);
+    dialog.stepApplicationDate(0, +1);
     for (int i = 0; i < 5; ++i)
-        dialog.UpDown1Click(1, +1); // 2026-10-03
-    EXPECT_TRUE(dialog.Label3->text().isEmpty());
-    dialog.UpDown1Click(0, +1);
-    EXPECT_FALSE(dialog.Label3->text().isEmpty());
-    for (QCheckBox* box : {dialog.Check6, dialog.Check2, dialog.Check3})
+        dialog.stepApplicationDate(1, +1); // 2026-10-03
+    EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty());
+    dialog.stepApplicationDate(0, +1);
+    EXPECT_FALSE(dialog.windowWarningLabel->text().isEmpty());
+    for (QCheckBox* box : {dialog.printApplicationDateCheck, dialog.disposalHistoryCheck,
+                           dialog.registeredMailCheck})
         box->setChecked(false);
-    dialog.Text1[2]->setText(QStringLiteral("関東総合通信局長　殿 "));
+    dialog.dataBoxes[2]->setText(QStringLiteral("関東総合通信局長　殿 "));
     // With no document ticked the print button blinks their boxes red five times, having stored
     // registered mail and the documents only.
-    EXPECT_FALSE(dialog.Command2Click());
+    EXPECT_FALSE(dialog.onPrintClicked());
     EXPECT_TRUE(p.RegisteredMail == 0 && p.DisposalHistory == 1);
     QString seen;
-    for (int tick = 0; tick < 10 && dialog.Timer1->isActive(); ++tick) {
-        dialog.Timer1Timer();
-        const QImage box = dialog.Check1[1]->grab().toImage();
+    for (int tick = 0; tick < 10 && dialog.blinkTimer->isActive(); ++tick) {
+        dialog.blinkTick();
+        const QImage box = dialog.documentChecks[1]->grab().toImage();
         seen += box.pixel(box.width() - 2, box.height() / 2) == qRgb(255, 0, 0) ? u'R' : u'-';
     }
     EXPECT_EQ(seen, QStringLiteral("R-R-R-R-R-"));
-    EXPECT_FALSE(dialog.Timer1->isActive());
-    dialog.Check1[2]->setChecked(true);
-    dialog.Command2->click();
+    EXPECT_FALSE(dialog.blinkTimer->isActive());
+    dialog.documentChecks[2]->setChecked(true);
+    dialog.printButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(p.PrintDocs, (std::array<qint16, 5>{0, 0, 1, 0, 0}));
     EXPECT_EQ(QStringList({p.PrintDest, p.PrintAppDate, p.PrepayYears}),
@@ -122,5 +139,49 @@ TEST(PrintDialog, ShowsTheRecordAndTheAnswersAndStoresWhatTheControlsSayOnPrint)
     f.prompter.nextAnswer(Prompter::Answer::Ok);
     PrintDialog again(f.state, f.prompter, f.clock, f.printers);
     EXPECT_EQ(f.prompter.messages(), std::vector<QString>{u"申請先データファイルが有りません"_s});
-    EXPECT_TRUE(again.Text1[2]->text().isEmpty() && f.state.bureau.AreaName.isEmpty());
+    EXPECT_TRUE(again.dataBoxes[2]->text().isEmpty() && f.state.bureau.AreaName.isEmpty());
+}
+
+// A screen reader names each box by its caption, with the applicant's column said as such; the
+// date display gives its date as the description.
+TEST(PrintDialog, EveryBoxIsNamedByItsCaption) {
+    PrintFixture f;
+    PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    const std::vector<std::pair<const char*, QString>> names{
+        // The data boxes, in printfill::Box order.
+        {"callSignBox", u"ｺｰﾙｻｲﾝ"_s},
+        {"licenceNoBox", u"免許番号"_s},
+        {"destinationBox", u"提出先"_s},
+        {"licenceDateBox", u"免許年月日"_s},
+        {"expiryBox", u"免許期限"_s},
+        {"clubNameBox", u"クラブ局名"_s},
+        {"clubKanaBox", u"ﾌﾘｶﾞﾅ"_s},
+        {"stationZipBox", u"郵便番号"_s},
+        {"stationAddr1Box", u"設(常)置場所１"_s},
+        {"stationAddr2Box", u"設(常)置場所2"_s},
+        {"applicantNameBox", u"申請者 氏名"_s},
+        {"applicantKanaBox", u"申請者 フリガナ"_s},
+        {"applicantZipBox", u"申請者 郵便番号"_s},
+        {"applicantAddr1Box", u"申請者 住所１"_s},
+        {"applicantAddr2Box", u"申請者 住所2"_s},
+        {"applicantTelBox", u"申請者 電話番号"_s},
+        {"applicationDateDisplay", u"申請日"_s},
+        {"yearSpinButton", u"申請日 年"_s},
+        {"monthSpinButton", u"申請日 月"_s},
+        {"daySpinButton", u"申請日 日"_s},
+        {"prepayYearsBox", u"その他 年分"_s},
+        {"printerBox", u"プリンター"_s},
+    };
+    for (size_t i = 0; i < names.size(); ++i) {
+        const auto& [name, spoken] = names[i];
+        auto* widget = dialog.findChild<QWidget*>(QLatin1String(name));
+        ASSERT_TRUE(widget) << name;
+        EXPECT_EQ(spokenName(widget), spoken) << name;
+        if (i < dialog.dataBoxes.size()) {
+            EXPECT_EQ(widget, dialog.dataBoxes[i]) << name;
+        }
+    }
+    EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和7年04月03日"_s);
+    dialog.stepApplicationDate(2, +1);
+    EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和7年4月4日"_s);
 }

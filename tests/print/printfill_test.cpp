@@ -1,3 +1,5 @@
+// How the print settings dialog's data fills from a record and the print data, and the order the
+// ticked documents print in.
 #include "print/core/printfill.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +19,7 @@ TEST(PrintFill, FirstOpeningShowsTheRecordAndTheBoxesAreStoredTrimmed) {
     data.PrintDocs = {1, 1, 1, 1, 1};
     FormState form;
     loadDefaults(form, data);
-    FillFromRecord(form, data, record, QDate(2025, 4, 3));
+    fillFromRecord(form, data, record, QDate(2025, 4, 3));
     EXPECT_EQ(data.PrintDocs, (std::array<qint16, 5>{0, 0, 0, 0, 1}));
     EXPECT_EQ(data.BureauEnvelopeNote, QStringLiteral("アマチュア局 再免許申請書在中"));
     EXPECT_EQ(data.ReturnEnvelopeNote, QStringLiteral("アマチュア局 免許状在中"));
@@ -34,7 +36,7 @@ TEST(PrintFill, FirstOpeningShowsTheRecordAndTheBoxesAreStoredTrimmed) {
     for (QString& box : form.boxes)
         box = QStringLiteral(" edited ") + box + u' ';
     form.club = false;
-    StorePrintData(form, data, record);
+    storePrintData(form, data, record);
     EXPECT_EQ(
         QStringList({data.PrintCallSign, data.PrintLicenceNo, data.PrintDest, data.PrintLicenceDate,
                      data.PrintExpiry, data.PrintClubName, data.PrintClubKana,

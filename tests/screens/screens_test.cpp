@@ -104,14 +104,14 @@ TEST_F(Screens, EntryDialogs) {
 TEST_F(Screens, PrintDialogAndPreview) {
     {
         PrintDialog dialog(state, prompter, clock, printers);
-        for (QCheckBox* box : dialog.Check1)
+        for (QCheckBox* box : dialog.documentChecks)
             box->setChecked(true);
         shoot(dialog, QStringLiteral("print_printdialog"));
         // An application date after the station's window closed: the warning line.
         for (int i = 0; i < 3; ++i)
-            dialog.UpDown1Click(0, +1);
+            dialog.stepApplicationDate(0, +1);
         save(dialog.grab().toImage(), QStringLiteral("print_printdialog_outside_window"));
-        ASSERT_TRUE(dialog.Command2Click());
+        ASSERT_TRUE(dialog.onPrintClicked());
     }
     state.settings.Zoom = 2;
     PreviewWindow view(state, prompter, printers);

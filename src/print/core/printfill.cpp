@@ -1,3 +1,5 @@
+// The print settings dialog's data without its widgets: filling, storing and the small rules
+// of its controls.
 #include "print/core/printfill.h"
 
 #include "platform/width.h"
@@ -10,19 +12,19 @@ namespace printfill {
 
 namespace {
 
-// Box 5..15 and the record field each one shows.
-constexpr std::array<std::pair<int, Field>, 11> kRecordBoxes{{
-    {5, Field::ClubName},
-    {6, Field::ClubKana},
-    {7, Field::StationZip},
-    {8, Field::StationAddr1},
-    {9, Field::StationAddr2},
-    {10, Field::ApplicantName},
-    {11, Field::ApplicantKana},
-    {12, Field::ApplicantZip},
-    {13, Field::ApplicantAddr1},
-    {14, Field::ApplicantAddr2},
-    {15, Field::ApplicantTel},
+// The boxes printed from the record and the field each one shows.
+constexpr std::array<std::pair<Box, Field>, 11> kRecordBoxes{{
+    {ClubNameBox, Field::ClubName},
+    {ClubKanaBox, Field::ClubKana},
+    {StationZipBox, Field::StationZip},
+    {StationAddr1Box, Field::StationAddr1},
+    {StationAddr2Box, Field::StationAddr2},
+    {ApplicantNameBox, Field::ApplicantName},
+    {ApplicantKanaBox, Field::ApplicantKana},
+    {ApplicantZipBox, Field::ApplicantZip},
+    {ApplicantAddr1Box, Field::ApplicantAddr1},
+    {ApplicantAddr2Box, Field::ApplicantAddr2},
+    {ApplicantTelBox, Field::ApplicantTel},
 }};
 
 void fillRecordBoxes(FormState& form, const StationRecord& record) {
@@ -59,7 +61,7 @@ void loadDefaults(FormState& form, PrintData& data) {
     form.docs = {false, false, false};
 }
 
-int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record, QDate today) {
+int fillFromRecord(FormState& form, PrintData& data, const StationRecord& record, QDate today) {
     const QDate expiry = record.expiry();
 
     form.boxes[CallSignBox] = callSignForDisplay(record.unpadded(Field::CallSign));
@@ -79,25 +81,25 @@ int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record
     return bureaufile::areaIndexForCallSign(record.unpadded(Field::CallSign));
 }
 
-void StorePrintData(FormState& form, PrintData& data, const StationRecord& record) {
+void storePrintData(FormState& form, PrintData& data, const StationRecord& record) {
     data.PrintClubFlag = form.club ? 1 : 0;
 
     fillRecordBoxes(form, record);
 
-    const auto box = [&form](int i) { return trimSpaces(form.boxes[size_t(i)]); };
-    data.PrintCallSign = box(0);
-    data.PrintLicenceNo = box(1);
-    data.PrintDest = box(2);
-    data.PrintLicenceDate = box(3);
-    data.PrintExpiry = box(4);
-    data.PrintClubName = box(5);
-    data.PrintClubKana = box(6);
-    data.PrintApplicantName = box(10);
-    data.PrintApplicantKana = box(11);
-    data.PrintApplicantZip = box(12);
-    data.PrintApplicantAddr1 = box(13);
-    data.PrintApplicantAddr2 = box(14);
-    data.PrintApplicantTel = box(15);
+    const auto box = [&form](Box b) { return trimSpaces(form.boxes[b]); };
+    data.PrintCallSign = box(CallSignBox);
+    data.PrintLicenceNo = box(LicenceNoBox);
+    data.PrintDest = box(DestinationBox);
+    data.PrintLicenceDate = box(LicenceDateBox);
+    data.PrintExpiry = box(ExpiryBox);
+    data.PrintClubName = box(ClubNameBox);
+    data.PrintClubKana = box(ClubKanaBox);
+    data.PrintApplicantName = box(ApplicantNameBox);
+    data.PrintApplicantKana = box(ApplicantKanaBox);
+    data.PrintApplicantZip = box(ApplicantZipBox);
+    data.PrintApplicantAddr1 = box(ApplicantAddr1Box);
+    data.PrintApplicantAddr2 = box(ApplicantAddr2Box);
+    data.PrintApplicantTel = box(ApplicantTelBox);
 
     storeAnswers(form, data);
 }
@@ -112,7 +114,7 @@ void loadAnswers(FormState& form, const PrintData& data, QDate today) {
     if (data.PrepayAnswer == 0 || data.PrepayAnswer == 1)
         form.prepayAnswer[size_t(data.PrepayAnswer)] = true;
 
-    // Text2 starts with the button-face background, enabled.
+    // The years box starts with the button-face background, enabled.
     form.yearsWindowBackground = false;
     form.yearsEnabled = true;
     if (form.prepayAnswer[0]) {
@@ -253,14 +255,14 @@ PrintData printDataForRecord(const StationRecord& record, const PrintData& remem
     PrintData data = remembered;
     FormState form;
     loadDefaults(form, data);
-    FillFromRecord(form, data, record, today);
+    fillFromRecord(form, data, record, today);
     data.PrintDest.clear();
     form.boxes[DestinationBox] = bureau.addressee;
     form.docs = {true, true, true};
     data.RegisteredMail = form.registeredMail ? 1 : 0;
     for (int i = 0; i < kDocumentCount; ++i)
         data.PrintDocs[size_t(i)] = form.docs[size_t(i)] ? 1 : 0;
-    StorePrintData(form, data, record);
+    storePrintData(form, data, record);
     return data;
 }
 

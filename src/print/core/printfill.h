@@ -18,36 +18,43 @@ namespace printfill {
 enum Document { ApplicationForm = 0, BureauEnvelope = 1, ReturnEnvelope = 2 };
 constexpr int kDocumentCount = 3;
 
-// Boxes of the "印刷データ" frame, by index.
+// Boxes of the "印刷データ" frame, by index: the left column holds the licence and the station,
+// the right column the applicant.
 enum Box {
     CallSignBox = 0,
     LicenceNoBox = 1,
     DestinationBox = 2,
     LicenceDateBox = 3,
     ExpiryBox = 4,
-    ClubNameBox = 5,
+    ClubNameBox = 5, // the first box printed from the record whatever it shows
     ClubKanaBox = 6,
-    // 7..9 station address, 10..15 applicant
-    ApplicantNameBox = 10,
+    StationZipBox = 7,
+    StationAddr1Box = 8,
+    StationAddr2Box = 9,
+    ApplicantNameBox = 10, // the first box of the applicant's column
+    ApplicantKanaBox = 11,
+    ApplicantZipBox = 12,
+    ApplicantAddr1Box = 13,
+    ApplicantAddr2Box = 14,
     ApplicantTelBox = 15,
 };
 constexpr int kBoxCount = 16;
 
 // The contents of the dialog's controls.
 struct FormState {
-    std::array<QString, kBoxCount> boxes;    // Text1(0..15)
-    bool club = false;                       // Check4 "クラブ局"
-    QString appDate;                         // Label2, the application date display
-    bool printDate = false;                  // Check6 "申請日"
-    bool registeredMail = false;             // Check3 "簡易書留(送付)"
-    std::array<bool, kDocumentCount> docs{}; // Check1(0..2)
-    std::array<bool, 2> prepayAnswer{};      // Check5(0) "無", Check5(1) "有"
-    std::array<bool, 2> prepayPeriod{};      // Check7(0) whole period, Check7(1) "その他"
-    bool periodEnabled = true;               // both Check7 boxes
-    QString years;                           // Text2
-    bool yearsEnabled = true;                // Text2
-    bool yearsWindowBackground = false;      // Text2: window background, else button face
-    bool disposalHistory = false;            // Check2
+    std::array<QString, kBoxCount> boxes;    // the "印刷データ" boxes, by Box
+    bool club = false;                       // "クラブ局"
+    QString appDate;                         // the application date display
+    bool printDate = false;                  // "申請日" in "印刷の設定": print the date
+    bool registeredMail = false;             // "簡易書留(送付)"
+    std::array<bool, kDocumentCount> docs{}; // the document boxes, by Document
+    std::array<bool, 2> prepayAnswer{};      // [0] "無", [1] "有"
+    std::array<bool, 2> prepayPeriod{};      // [0] whole licence period, [1] "その他"
+    bool periodEnabled = true;               // both prepayment period boxes
+    QString years;                           // the years beside "その他"
+    bool yearsEnabled = true;                // the years box
+    bool yearsWindowBackground = false;      // the years box: window background, else button face
+    bool disposalHistory = false;            // "電波法での処分履歴がある"
 };
 
 // Expiry plus one day, minus five years; 29 February becomes 28 February in a common year.
@@ -64,23 +71,23 @@ void loadDefaults(FormState& form, PrintData& data);
 // Fills the form from the record and the remembered print data (load, after the document boxes
 // have been cleared). May set data.PrintClubFlag. Returns the area index for the bureau file.
 // The destination box is left for the bureau reader.
-int FillFromRecord(FormState& form, PrintData& data, const StationRecord& record, QDate today);
+int fillFromRecord(FormState& form, PrintData& data, const StationRecord& record, QDate today);
 
 // Stores the form into the print data, refilling boxes 5 to 15 from the record first.
-void StorePrintData(FormState& form, PrintData& data, const StationRecord& record);
+void storePrintData(FormState& form, PrintData& data, const StationRecord& record);
 
 // The answers every print shares, as the dialog shows them from the remembered print data:
 // the application date (its box and the date, today when none is remembered), the prepayment
-// with the look of its boxes, and the disposal history. Part of FillFromRecord; the batch
+// with the look of its boxes, and the disposal history. Part of fillFromRecord; the batch
 // print dialog uses them alone.
 void loadAnswers(FormState& form, const PrintData& data, QDate today);
 // Stores those answers back. A prepayment pair with neither box checked leaves its value
-// unchanged. Part of StorePrintData.
+// unchanged. Part of storePrintData.
 void storeAnswers(const FormState& form, PrintData& data);
 
-// Mouse release over Check5(index) (0 = "無", 1 = "有").
+// Mouse release over a prepayment answer box (index 0 = "無", 1 = "有").
 void prepayAnswerReleased(FormState& form, int index);
-// Mouse release over Check7(index) (0 = whole licence period, 1 = "その他").
+// Mouse release over a prepayment period box (index 0 = whole licence period, 1 = "その他").
 void prepayPeriodReleased(FormState& form, int index);
 
 // One arrow click of the application-date spinners: unit 0 years, 1 months, 2 days; step +1 or
