@@ -1,3 +1,5 @@
+// The batch print dialog: the stations whose application window is open, the documents and the
+// shared answers, printed as one job with a progress dialog that can cancel it.
 #include "print/batchprintdialog.h"
 
 #include "platform/clock.h"
@@ -10,7 +12,6 @@
 #include "platform/prompter.h"
 #include "print/core/bureaufile.h"
 #include "print/feeframe.h"
-#include "print/releasecheckbox.h"
 #include "record/eradate.h"
 #include "record/renewalwindow.h"
 
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -69,34 +69,33 @@ void BatchPrintDialog::buildControls() {
     // The stations whose window is open.
     auto* stations = new QGroupBox(QStringLiteral("申請受付中の局"), this);
     place(stations, 120, 60, 11190, 3660);
-    List1 = new QTreeWidget(stations);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setRootIsDecorated(false);
-    List1->setUniformRowHeights(true);
-    List1->setSelectionMode(QAbstractItemView::NoSelection);
-    List1->setHeaderLabels({QStringLiteral("番号"), QStringLiteral("ｺｰﾙｻｲﾝ"),
-                            QStringLiteral("免許番号"), QStringLiteral("免許期限"),
-                            QStringLiteral("申請締切"), QStringLiteral("状態")});
+    stationList = new QTreeWidget(stations);
+    stationList->setObjectName(QStringLiteral("stationList"));
+    stationList->setRootIsDecorated(false);
+    stationList->setUniformRowHeights(true);
+    stationList->setSelectionMode(QAbstractItemView::NoSelection);
+    stationList->setAccessibleName(QStringLiteral("印刷する局"));
+    stationList->setHeaderLabels({QStringLiteral("番号"), QStringLiteral("ｺｰﾙｻｲﾝ"),
+                                  QStringLiteral("免許番号"), QStringLiteral("免許期限"),
+                                  QStringLiteral("申請締切"), QStringLiteral("状態")});
     QFont listFont = font();
     listFont.setFamily(fonts::gothic());
-    List1->setFont(listFont);
-    place(List1, 180, 300, 10830, 2820);
+    stationList->setFont(listFont);
+    place(stationList, 180, 300, 10830, 2820);
     const std::array<double, 6> widths{900, 1800, 2700, 1900, 1900, 1200};
     for (size_t c = 0; c < widths.size(); ++c)
-        List1->setColumnWidth(int(c), px(widths[c]));
-    Label4 = new QLabel(stations);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    place(Label4, 180, 3240, 7000, 300);
-    Command4 = button(stations, "Command4", QStringLiteral("全て選択"), 7800, 3180, 1500, 375);
-    Command5 = button(stations, "Command5", QStringLiteral("全て解除"), 9420, 3180, 1500, 375);
+        stationList->setColumnWidth(int(c), px(widths[c]));
+    countLabel = new QLabel(stations);
+    countLabel->setObjectName(QStringLiteral("countLabel"));
+    place(countLabel, 180, 3240, 7000, 300);
+    selectAllButton =
+        button(stations, "selectAllButton", QStringLiteral("全て選択"), 7800, 3180, 1500, 375);
+    deselectAllButton =
+        button(stations, "deselectAllButton", QStringLiteral("全て解除"), 9420, 3180, 1500, 375);
 
     // The answers every page shares, as in the print settings dialog.
-    Fee = new FeeFrame(listFont, this);
-    place(Fee, 120, 3780, 11190, 1440);
-    Check5 = Fee->prepayAnswerChecks;
-    Check7 = Fee->prepayPeriodChecks;
-    Text2 = Fee->prepayYearsBox;
-    Check2 = Fee->disposalHistoryCheck;
+    feeFrame = new FeeFrame(listFont, this);
+    place(feeFrame, 120, 3780, 11190, 1440);
 
     // Documents, printer, application date, registered mail.
     auto* output = new QGroupBox(QStringLiteral("印刷の設定"), this);
@@ -106,58 +105,66 @@ void BatchPrintDialog::buildControls() {
     const std::array<double, 3> documentLeft{180, 2400, 5700};
     for (int i = 0; i < printfill::kDocumentCount; ++i) {
         auto* box = new QCheckBox(QString::fromUtf8(documents[size_t(i)]), output);
-        box->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        box->setObjectName(QStringLiteral("documentBox_%1").arg(i));
         place(box, documentLeft[size_t(i)], 300, 3000, 330);
         connect(box, &QCheckBox::toggled, this, &BatchPrintDialog::choiceChanged);
-        Check1[size_t(i)] = box;
+        documentBoxes[size_t(i)] = box;
     }
-    label(output, QStringLiteral("プリンター"), 180, 750, 1000);
-    Combo1 = new QComboBox(output);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, 1200, 705, 4300, 345);
-    Command1 = button(output, "Command1", QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ"), 5600, 690, 1100, 375);
-    Check3 = new QCheckBox(QStringLiteral("簡易書留(送付)"), output);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    place(Check3, 7000, 720, 2600, 300);
-    Check6 = new QCheckBox(QStringLiteral("申請日"), output);
-    Check6->setObjectName(QStringLiteral("Check6"));
-    place(Check6, 180, 1275, 1300, 300);
-    Label2 = new QLabel(output);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2->setAutoFillBackground(true);
-    colours::setBackground(Label2, QPalette::Window, colours::kWindowBackground);
-    place(Label2, 1560, 1260, 2400, 330);
+    QLabel* printerCaption = label(output, QStringLiteral("プリンター"), 180, 750, 1000);
+    printerBox = new QComboBox(output);
+    printerBox->setObjectName(QStringLiteral("printerBox"));
+    printerCaption->setBuddy(printerBox);
+    place(printerBox, 1200, 705, 4300, 345);
+    propertiesButton =
+        button(output, "propertiesButton", QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ"), 5600, 690, 1100, 375);
+    registeredMailBox = new QCheckBox(QStringLiteral("簡易書留(送付)"), output);
+    registeredMailBox->setObjectName(QStringLiteral("registeredMailBox"));
+    place(registeredMailBox, 7000, 720, 2600, 300);
+    printDateBox = new QCheckBox(QStringLiteral("申請日"), output);
+    printDateBox->setObjectName(QStringLiteral("printDateBox"));
+    place(printDateBox, 180, 1275, 1300, 300);
+    applicationDateLabel = new QLabel(output);
+    applicationDateLabel->setObjectName(QStringLiteral("applicationDateLabel"));
+    applicationDateLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    applicationDateLabel->setAutoFillBackground(true);
+    colours::setBackground(applicationDateLabel, QPalette::Window, colours::kWindowBackground);
+    // The date itself is the description (see showApplicationDate).
+    applicationDateLabel->setAccessibleName(QStringLiteral("申請日"));
+    place(applicationDateLabel, 1560, 1260, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
         auto* spin = new SpinButton(output);
-        spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
+        spin->setObjectName(QStringLiteral("dateSpinButton_%1").arg(i));
+        spin->setAccessibleName(
+            QStringLiteral("申請日 %1").arg(QString::fromUtf8(units[size_t(i)])));
         place(spin, 4100 + i * 800, 1215, 255, 420);
         label(output, QString::fromUtf8(units[size_t(i)]), 4400 + i * 800, 1275, 400);
-        connect(spin, &SpinButton::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
-        UpDown1[size_t(i)] = spin;
+        connect(spin, &SpinButton::stepped, this, [this, i](int step) { onDateStepped(i, step); });
+        dateSpinButtons[size_t(i)] = spin;
     }
 
-    Command2 = button(this, "Command2", QStringLiteral("印　刷"), 7920, 7200, 1500, 420);
-    Command3 = button(this, "Command3", QStringLiteral("キャンセル"), 9600, 7200, 1500, 420);
+    printButton = button(this, "printButton", QStringLiteral("印　刷"), 7920, 7200, 1500, 420);
+    cancelButton =
+        button(this, "cancelButton", QStringLiteral("キャンセル"), 9600, 7200, 1500, 420);
 
-    connect(List1, &QTreeWidget::itemChanged, this, &BatchPrintDialog::choiceChanged);
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1Click(); });
-    connect(Command1, &QPushButton::clicked, this, &BatchPrintDialog::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2Click(); });
-    connect(Command3, &QPushButton::clicked, this, &BatchPrintDialog::Command3Click);
-    connect(Command4, &QPushButton::clicked, this, &BatchPrintDialog::Command4Click);
-    connect(Command5, &QPushButton::clicked, this, &BatchPrintDialog::Command5Click);
+    connect(stationList, &QTreeWidget::itemChanged, this, &BatchPrintDialog::choiceChanged);
+    connect(printerBox, &QComboBox::activated, this, [this] { onPrinterChosen(); });
+    connect(propertiesButton, &QPushButton::clicked, this, &BatchPrintDialog::onPropertiesClicked);
+    connect(printButton, &QPushButton::clicked, this, [this] { onPrintClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, &BatchPrintDialog::onCancelClicked);
+    connect(selectAllButton, &QPushButton::clicked, this, &BatchPrintDialog::onSelectAllClicked);
+    connect(deselectAllButton, &QPushButton::clicked, this,
+            &BatchPrintDialog::onDeselectAllClicked);
 }
 
 void BatchPrintDialog::load() {
-    Combo1->addItems(printers_.deviceNames());
-    Combo1->setCurrentText(printers_.currentName());
+    printerBox->addItems(printers_.deviceNames());
+    printerBox->setCurrentText(printers_.currentName());
     printfill::FormState form;
     form.registeredMail = state_.print.RegisteredMail == 1;
     printfill::loadAnswers(form, state_.print, clock_.today());
     showAnswers(form);
-    for (QCheckBox* box : Check1)
+    for (QCheckBox* box : documentBoxes)
         box->setChecked(true);
     listStations();
 }
@@ -165,15 +172,15 @@ void BatchPrintDialog::load() {
 void BatchPrintDialog::listStations() {
     const RecordStore& store = state_.store;
     const QDate today = clock_.today();
-    const QSignalBlocker quiet(List1);
-    List1->clear();
+    const QSignalBlocker quiet(stationList);
+    stationList->clear();
     for (int k = 1; k <= store.Count(); ++k) {
         const StationRecord& record = store.record(k);
         const renewal::Window window = renewal::windowFor(record);
         const renewal::State state = renewal::stateOn(window, today);
         if (!renewal::isOpen(state))
             continue;
-        auto* item = new QTreeWidgetItem(List1);
+        auto* item = new QTreeWidgetItem(stationList);
         item->setData(NumberColumn, Qt::DisplayRole, k);
         item->setText(CallSignColumn,
                       printfill::callSignForDisplay(record.unpadded(Field::CallSign)));
@@ -185,18 +192,20 @@ void BatchPrintDialog::listStations() {
         item->setCheckState(NumberColumn, Qt::Checked);
         if (state == renewal::State::Closing)
             item->setForeground(StateColumn, QColor(0xd0, 0, 0));
+        // The tick is what a screen reader lands on: it tells the state there too.
+        item->setData(NumberColumn, Qt::AccessibleDescriptionRole, renewal::stateLabel(state));
     }
     choiceChanged();
 }
 
 int BatchPrintDialog::stationCount() const {
-    return List1->topLevelItemCount();
+    return stationList->topLevelItemCount();
 }
 
 std::vector<int> BatchPrintDialog::tickedRecords() const {
     std::vector<int> records;
-    for (int i = 0; i < List1->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = List1->topLevelItem(i);
+    for (int i = 0; i < stationList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = stationList->topLevelItem(i);
         if (item->checkState(NumberColumn) == Qt::Checked)
             records.push_back(item->data(NumberColumn, Qt::DisplayRole).toInt());
     }
@@ -206,30 +215,30 @@ std::vector<int> BatchPrintDialog::tickedRecords() const {
 void BatchPrintDialog::choiceChanged() {
     const int stations = int(tickedRecords().size());
     int docs = 0;
-    for (const QCheckBox* box : Check1)
+    for (const QCheckBox* box : documentBoxes)
         docs += box->isChecked() ? 1 : 0;
-    Label4->setText(QStringLiteral("%1局中 %2局を印刷（%3ページ）")
-                        .arg(stationCount())
-                        .arg(stations)
-                        .arg(stations * docs));
-    Command2->setEnabled(stations * docs > 0);
+    countLabel->setText(QStringLiteral("%1局中 %2局を印刷（%3ページ）")
+                            .arg(stationCount())
+                            .arg(stations)
+                            .arg(stations * docs));
+    printButton->setEnabled(stations * docs > 0);
 }
 
 printfill::FormState BatchPrintDialog::readAnswers() const {
     printfill::FormState form = form_;
-    form.appDate = Label2->text();
-    form.printDate = Check6->isChecked();
-    form.registeredMail = Check3->isChecked();
-    Fee->read(form);
+    form.appDate = applicationDateLabel->text();
+    form.printDate = printDateBox->isChecked();
+    form.registeredMail = registeredMailBox->isChecked();
+    feeFrame->read(form);
     return form;
 }
 
 void BatchPrintDialog::showAnswers(const printfill::FormState& form) {
     form_ = form;
-    Label2->setText(form.appDate);
-    Check6->setChecked(form.printDate);
-    Check3->setChecked(form.registeredMail);
-    Fee->show(form);
+    showApplicationDate(form.appDate);
+    printDateBox->setChecked(form.printDate);
+    registeredMailBox->setChecked(form.registeredMail);
+    feeFrame->show(form);
 }
 
 batchprint::Request BatchPrintDialog::request() const {
@@ -237,7 +246,7 @@ batchprint::Request BatchPrintDialog::request() const {
     for (int k : tickedRecords())
         r.stations.push_back({k, state_.store.record(k)});
     for (int i = 0; i < printfill::kDocumentCount; ++i)
-        r.docs[size_t(i)] = Check1[size_t(i)]->isChecked();
+        r.docs[size_t(i)] = documentBoxes[size_t(i)]->isChecked();
     r.answers = state_.print;
     r.settings = state_.settings;
     r.bureauFile = state_.program.path(bureaufile::fileName());
@@ -245,48 +254,46 @@ batchprint::Request BatchPrintDialog::request() const {
     return r;
 }
 
-void BatchPrintDialog::UpDown1Click(int index, int step) {
-    if (const auto shown = printfill::stepApplicationDate(Label2->text(), index, step))
-        Label2->setText(*shown);
+void BatchPrintDialog::onDateStepped(int index, int step) {
+    if (const auto shown =
+            printfill::stepApplicationDate(applicationDateLabel->text(), index, step))
+        showApplicationDate(*shown);
 }
 
-void BatchPrintDialog::Check5MouseUp(int index) {
-    Fee->prepayAnswerReleased(index);
+void BatchPrintDialog::showApplicationDate(const QString& date) {
+    applicationDateLabel->setText(date);
+    applicationDateLabel->setAccessibleDescription(date);
 }
 
-void BatchPrintDialog::Check7MouseUp(int index) {
-    Fee->prepayPeriodReleased(index);
+void BatchPrintDialog::onPrinterChosen() {
+    if (printers_.select(printerBox->currentText()))
+        setWindowTitle(QStringLiteral("一括印刷 - %1").arg(printerBox->currentText()));
 }
 
-void BatchPrintDialog::Combo1Click() {
-    if (printers_.select(Combo1->currentText()))
-        setWindowTitle(QStringLiteral("一括印刷 - %1").arg(Combo1->currentText()));
+void BatchPrintDialog::onPropertiesClicked() {
+    printers_.showProperties(printerBox->currentText(), this);
+    onPrinterChosen();
 }
 
-void BatchPrintDialog::Command1Click() {
-    printers_.showProperties(Combo1->currentText(), this);
-    Combo1Click();
-}
-
-void BatchPrintDialog::Command3Click() {
+void BatchPrintDialog::onCancelClicked() {
     reject();
 }
 
-void BatchPrintDialog::Command4Click() {
+void BatchPrintDialog::onSelectAllClicked() {
     tickAll(Qt::Checked);
 }
 
-void BatchPrintDialog::Command5Click() {
+void BatchPrintDialog::onDeselectAllClicked() {
     tickAll(Qt::Unchecked);
 }
 
 void BatchPrintDialog::tickAll(Qt::CheckState state) {
     {
-        const QSignalBlocker quiet(List1);
-        for (int i = 0; i < List1->topLevelItemCount(); ++i)
-            List1->topLevelItem(i)->setCheckState(NumberColumn, state);
+        const QSignalBlocker quiet(stationList);
+        for (int i = 0; i < stationList->topLevelItemCount(); ++i)
+            stationList->topLevelItem(i)->setCheckState(NumberColumn, state);
     }
-    List1->viewport()->update();
+    stationList->viewport()->update();
     choiceChanged();
 }
 
@@ -313,12 +320,12 @@ batchprint::Outcome BatchPrintDialog::print(const batchprint::Request& r, const 
     const int total = batchprint::pageCount(r);
     QProgressDialog progress(QStringLiteral("印刷しています…"), QStringLiteral("キャンセル"), 0,
                              total, this);
-    progress.setObjectName(QStringLiteral("Progress1"));
+    progress.setObjectName(QStringLiteral("progressDialog"));
     progress.setWindowTitle(windowTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
-    Progress1 = &progress;
+    progressDialog = &progress;
     progress.setValue(0);
     const auto step = [&progress, total](int done, int) {
         progress.setLabelText(
@@ -336,11 +343,11 @@ batchprint::Outcome BatchPrintDialog::print(const batchprint::Request& r, const 
         const QPageLayout paper = printers_.pageLayout();
         outcome = batchprint::writePdf(pdfPath, r, {paper, paper}, step);
     }
-    Progress1 = nullptr;
+    progressDialog = nullptr;
     return outcome;
 }
 
-bool BatchPrintDialog::Command2Click() {
+bool BatchPrintDialog::onPrintClicked() {
     // The shared answers are remembered as the print settings dialog remembers them.
     const printfill::FormState form = readAnswers();
     printfill::storeAnswers(form, state_.print);

@@ -15,11 +15,9 @@ class FeeFrame;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QProgressDialog;
 class QPushButton;
 class QTreeWidget;
-class ReleaseCheckBox;
 class SpinButton;
 
 // "一括印刷": prints the documents of many stations as one print job. It lists the stations
@@ -40,38 +38,32 @@ public:
     std::vector<int> tickedRecords() const;
 
     // Handlers; the slots only call these.
-    void UpDown1Click(int index, int step);
-    void Check5MouseUp(int index);
-    void Check7MouseUp(int index);
-    void Combo1Click();
-    void Command1Click();
+    // The year (index 0), month (1) or day (2) of the application date stepped up or down.
+    void onDateStepped(int index, int step);
+    void onPrinterChosen();
+    void onPropertiesClicked();
     // "印　刷": true when the batch was printed and the dialog closed.
-    bool Command2Click();
-    void Command3Click();
-    void Command4Click(); // tick every station
-    void Command5Click(); // untick every station
+    bool onPrintClicked();
+    void onCancelClicked();
+    void onSelectAllClicked();   // tick every station
+    void onDeselectAllClicked(); // untick every station
 
-    // Controls, named like those of the print settings dialog where they do the same.
-    QTreeWidget* List1 = nullptr;
-    QLabel* Label4 = nullptr; // how many stations and pages are chosen
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    FeeFrame* Fee = nullptr; // holds Check5, Check7, Text2 and Check2
-    std::array<ReleaseCheckBox*, 2> Check5{};
-    std::array<ReleaseCheckBox*, 2> Check7{};
-    QLineEdit* Text2 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    std::array<QCheckBox*, printfill::kDocumentCount> Check1{};
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QCheckBox* Check6 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<SpinButton*, 3> UpDown1{};
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
+    QTreeWidget* stationList = nullptr;
+    QLabel* countLabel = nullptr; // how many stations and pages are chosen
+    QPushButton* selectAllButton = nullptr;
+    QPushButton* deselectAllButton = nullptr;
+    FeeFrame* feeFrame = nullptr; // the prepayment and disposal history answers
+    std::array<QCheckBox*, printfill::kDocumentCount> documentBoxes{};
+    QComboBox* printerBox = nullptr;
+    QPushButton* propertiesButton = nullptr;
+    QCheckBox* registeredMailBox = nullptr;
+    QCheckBox* printDateBox = nullptr;
+    QLabel* applicationDateLabel = nullptr;
+    std::array<SpinButton*, 3> dateSpinButtons{}; // year, month, day
+    QPushButton* printButton = nullptr;
+    QPushButton* cancelButton = nullptr;
     // While printing.
-    QProgressDialog* Progress1 = nullptr;
+    QProgressDialog* progressDialog = nullptr;
 
 private:
     void buildControls();
@@ -79,6 +71,8 @@ private:
     void listStations();
     printfill::FormState readAnswers() const;
     void showAnswers(const printfill::FormState& form);
+    // The date display's text, and its accessible description: its name is the caption.
+    void showApplicationDate(const QString& date);
     batchprint::Request request() const;
     void choiceChanged();
     void tickAll(Qt::CheckState state);
@@ -90,7 +84,7 @@ private:
     Prompter& prompter_;
     const Clock& clock_;
     PrinterCatalogue& printers_;
-    printfill::FormState form_; // looks the controls cannot hold (Text2's background)
+    printfill::FormState form_; // looks the controls cannot hold (the years box's background)
 };
 
 // Opens "一括印刷" modal to the main window, or tells that no station's application window is

@@ -1,3 +1,4 @@
+// The print preview window: the page drawn, zoomed and scrolled, and the page printed on its own.
 #include "print/previewwindow.h"
 
 #include "platform/gui/printers.h"
@@ -51,48 +52,49 @@ PreviewWindow::PreviewWindow(AppState& state, Prompter& prompter, PrinterCatalog
         b->setGeometry(toPixels(left), 0, toPixels(1095), toPixels(kButtonHeightTwips));
         return b;
     };
-    Command1 = button("Command1", QStringLiteral("印　刷"), 120);
-    Command2 = button("Command2", QStringLiteral("次　頁"), 1320);
-    Command3 = button("Command3", QStringLiteral("キャンセル"), 2520);
-    Command4 = button("Command4", QStringLiteral("拡　大"), 3840);
-    Command5 = button("Command5", QStringLiteral("縮　小"), 5040);
+    printButton = button("printButton", QStringLiteral("印　刷"), 120);
+    nextPageButton = button("nextPageButton", QStringLiteral("次　頁"), 1320);
+    cancelButton = button("cancelButton", QStringLiteral("キャンセル"), 2520);
+    zoomInButton = button("zoomInButton", QStringLiteral("拡　大"), 3840);
+    zoomOutButton = button("zoomOutButton", QStringLiteral("縮　小"), 5040);
 
-    Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAutoFillBackground(true);
-    QPalette grey = Picture1->palette();
+    pageArea = new QWidget(this);
+    pageArea->setObjectName(QStringLiteral("pageArea"));
+    pageArea->setAutoFillBackground(true);
+    QPalette grey = pageArea->palette();
     grey.setColor(QPalette::Window, grey.color(QPalette::Mid));
-    Picture1->setPalette(grey);
+    pageArea->setPalette(grey);
+    pageArea->setAccessibleName(QStringLiteral("印刷のプレビュー"));
 
-    Picture2 = new QLabel(Picture1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAutoFillBackground(true);
-    QPalette white = Picture2->palette();
+    pageImage = new QLabel(pageArea);
+    pageImage->setObjectName(QStringLiteral("pageImage"));
+    pageImage->setAutoFillBackground(true);
+    QPalette white = pageImage->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Picture2->setPalette(white);
-    Picture2->setScaledContents(false);
+    pageImage->setPalette(white);
+    pageImage->setScaledContents(false);
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    for (QScrollBar* bar : {HScroll1, VScroll1}) {
+    horizontalScrollBar = new QScrollBar(Qt::Horizontal, this);
+    horizontalScrollBar->setObjectName(QStringLiteral("horizontalScrollBar"));
+    verticalScrollBar = new QScrollBar(Qt::Vertical, this);
+    verticalScrollBar->setObjectName(QStringLiteral("verticalScrollBar"));
+    for (QScrollBar* bar : {horizontalScrollBar, verticalScrollBar}) {
         bar->setRange(0, 0);
         bar->setSingleStep(100);
         bar->setPageStep(1000);
-        connect(bar, &QScrollBar::valueChanged, this, &PreviewWindow::placePicture2);
+        connect(bar, &QScrollBar::valueChanged, this, &PreviewWindow::placePage);
     }
 
-    connect(Command1, &QPushButton::clicked, this, &PreviewWindow::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, &PreviewWindow::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &PreviewWindow::Command3Click);
-    connect(Command4, &QPushButton::clicked, this, &PreviewWindow::Command4Click);
-    connect(Command5, &QPushButton::clicked, this, &PreviewWindow::Command5Click);
+    connect(printButton, &QPushButton::clicked, this, &PreviewWindow::onPrintClicked);
+    connect(nextPageButton, &QPushButton::clicked, this, &PreviewWindow::onNextPageClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &PreviewWindow::onCancelClicked);
+    connect(zoomInButton, &QPushButton::clicked, this, &PreviewWindow::onZoomInClicked);
+    connect(zoomOutButton, &QPushButton::clicked, this, &PreviewWindow::onZoomOutClicked);
 
-    // Load.
+    // The window's place and size, and the zoom step, as last closed.
     SettingsValues& settings = state_.settings;
     // A zoom step outside the buttons' range (an edited settings file) would give an empty or
-    // unbounded page picture.
+    // unbounded page image.
     settings.Zoom = qint16(qBound(kMinZoom, int(settings.Zoom), kMaxZoom));
     resize(toPixels(kDesignWidthTwips), toPixels(kDesignHeightTwips));
     move(toPixels(settings.ViewLeft), toPixels(settings.ViewTop));
@@ -100,9 +102,9 @@ PreviewWindow::PreviewWindow(AppState& state, Prompter& prompter, PrinterCatalog
         resize(toPixels(settings.ViewWidth), height());
     if (settings.ViewHeight > 0)
         resize(width(), toPixels(settings.ViewHeight));
-    EnableButtons();
+    enableButtons();
     setWindowTitle(printers_.currentName());
-    SizeSet();
+    layOutPage();
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -119,54 +121,54 @@ QSizeF PreviewWindow::printerPageTwips() const {
     return pagesize::twipsOf(printers_.pageLayout());
 }
 
-QSize PreviewWindow::picture2Pixels() const {
+QSize PreviewWindow::pageImagePixels() const {
     const int factor = 10 - state_.settings.Zoom;
     return {toPixels(pageTwips_.width() / 10 * factor),
             toPixels(pageTwips_.height() / 10 * factor)};
 }
 
-void PreviewWindow::SizeSet() {
-    // 1. The page buffer has the printer page's size (a new page size starts a blank buffer).
+void PreviewWindow::layOutPage() {
+    // The page buffer has the printer page's size (a new page size starts a blank buffer).
     const QSizeF page = printerPageTwips();
-    if (page != pageTwips_ || picture3_.isNull()) {
+    if (page != pageTwips_ || pageBuffer_.isNull()) {
         pageTwips_ = page;
-        picture3_ = pagesize::pageImage(pageTwips_, logicalDpiX());
+        pageBuffer_ = pagesize::pageImage(pageTwips_, logicalDpiX());
     }
-    // 2. The page picture at the zoom step.
-    const QSize picture2 = picture2Pixels();
-    Picture2->resize(picture2);
-    // 3. The viewport below the buttons, beside the scroll bars.
-    const int buttonHeight = Command1->height();
+    // The page image at the zoom step.
+    const QSize image = pageImagePixels();
+    pageImage->resize(image);
+    // The page area below the buttons, beside the scroll bars.
+    const int buttonHeight = printButton->height();
     const int barExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int viewWidth = qMax(0, width() - barExtent);
     const int viewHeight = qMax(0, height() - barExtent - buttonHeight);
-    Picture1->setGeometry(0, buttonHeight, viewWidth, viewHeight);
-    // 5, 6. The scroll bars along the viewport.
-    HScroll1->setGeometry(0, viewHeight + buttonHeight, viewWidth, barExtent);
-    VScroll1->setGeometry(viewWidth, buttonHeight, barExtent, viewHeight);
-    // 7. Scroll ranges in twips of the page picture.
-    HScroll1->setMaximum(qMax(0, qRound(toTwips(picture2.width()) - toTwips(viewWidth))));
-    VScroll1->setMaximum(qMax(0, qRound(toTwips(picture2.height()) - toTwips(viewHeight))));
-    // 8. A bar only where the page picture is larger than the viewport.
-    VScroll1->setVisible(picture2.height() > viewHeight);
-    HScroll1->setVisible(picture2.width() > viewWidth);
-    // 4. The page picture inside the viewport, where the scroll bars say (at the top-left
-    // corner while they are at 0).
-    placePicture2();
+    pageArea->setGeometry(0, buttonHeight, viewWidth, viewHeight);
+    // The scroll bars along the page area.
+    horizontalScrollBar->setGeometry(0, viewHeight + buttonHeight, viewWidth, barExtent);
+    verticalScrollBar->setGeometry(viewWidth, buttonHeight, barExtent, viewHeight);
+    // Scroll ranges in twips of the page image.
+    horizontalScrollBar->setMaximum(qMax(0, qRound(toTwips(image.width()) - toTwips(viewWidth))));
+    verticalScrollBar->setMaximum(qMax(0, qRound(toTwips(image.height()) - toTwips(viewHeight))));
+    // A bar only where the page image is larger than the page area.
+    verticalScrollBar->setVisible(image.height() > viewHeight);
+    horizontalScrollBar->setVisible(image.width() > viewWidth);
+    // The page image inside the page area, where the scroll bars say (at the top-left corner
+    // while they are at 0).
+    placePage();
 }
 
-void PreviewWindow::placePicture2() {
-    Picture2->move(-toPixels(HScroll1->value()), -toPixels(VScroll1->value()));
+void PreviewWindow::placePage() {
+    pageImage->move(-toPixels(horizontalScrollBar->value()), -toPixels(verticalScrollBar->value()));
 }
 
-void PreviewWindow::clearPictures() {
-    picture3_.fill(Qt::white);
-    Picture2->setPixmap(QPixmap());
+void PreviewWindow::clearPage() {
+    pageBuffer_.fill(Qt::white);
+    pageImage->setPixmap(QPixmap());
 }
 
-void PreviewWindow::paintPicture2() {
-    Picture2->setPixmap(QPixmap::fromImage(
-        picture3_.scaled(picture2Pixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+void PreviewWindow::paintPage() {
+    pageImage->setPixmap(QPixmap::fromImage(
+        pageBuffer_.scaled(pageImagePixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void PreviewWindow::reportDrawFailure(const QString& text) {
@@ -175,21 +177,23 @@ void PreviewWindow::reportDrawFailure(const QString& text) {
 }
 
 void PreviewWindow::showDocument(int doc) {
-    clearPictures();
+    clearPage();
     Result drawn;
     {
-        PainterSurface surface(picture3_, pageTwips_);
+        PainterSurface surface(pageBuffer_, pageTwips_);
         drawn = printfill::drawDocument(surface, doc, 3,
                                         PageInputs{state_.print, state_.bureau, state_.settings});
     }
     state_.print.PreviewDoc = qint16(doc);
+    // A screen reader cannot see the page: it hears which document it is.
+    pageImage->setAccessibleName(printfill::documentName(doc));
     if (!drawn) {
         // No part of a page that broke off is shown as if it were the page.
-        picture3_.fill(Qt::white);
+        pageBuffer_.fill(Qt::white);
         reportDrawFailure(QStringLiteral("%1を表示できませんでした。\n%2")
                               .arg(printfill::documentName(doc), drawn.error));
     }
-    paintPicture2();
+    paintPage();
 }
 
 void PreviewWindow::showFirstDocument() {
@@ -199,10 +203,10 @@ void PreviewWindow::showFirstDocument() {
         return;
     }
     showDocument(*first);
-    SizeSet();
+    layOutPage();
 }
 
-void PreviewWindow::ViewSel() {
+void PreviewWindow::showNextDocument() {
     const std::optional<int> next = printfill::nextDocument(state_.print, state_.print.PreviewDoc);
     if (!next) {
         state_.print.PreviewDoc = printfill::kDocumentCount;
@@ -212,7 +216,7 @@ void PreviewWindow::ViewSel() {
     showDocument(*next);
 }
 
-bool PreviewWindow::PrintSel() {
+bool PreviewWindow::printShownDocument() {
     const int doc = state_.print.PreviewDoc;
     if (doc < 0 || doc >= printfill::kDocumentCount)
         return false;
@@ -281,58 +285,58 @@ bool PreviewWindow::PrintSel() {
     return true;
 }
 
-void PreviewWindow::DisableButtons() {
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5})
+void PreviewWindow::disableButtons() {
+    for (QPushButton* b : {printButton, nextPageButton, cancelButton, zoomInButton, zoomOutButton})
         b->setEnabled(false);
 }
 
-void PreviewWindow::EnableButtons() {
-    Command1->setEnabled(true);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
-    Command4->setEnabled(state_.settings.Zoom != kMinZoom);
-    Command5->setEnabled(state_.settings.Zoom != kMaxZoom);
+void PreviewWindow::enableButtons() {
+    printButton->setEnabled(true);
+    nextPageButton->setEnabled(true);
+    cancelButton->setEnabled(true);
+    zoomInButton->setEnabled(state_.settings.Zoom != kMinZoom);
+    zoomOutButton->setEnabled(state_.settings.Zoom != kMaxZoom);
 }
 
-void PreviewWindow::Command1Click() {
-    DisableButtons();
-    PrintSel();
-    EnableButtons();
+void PreviewWindow::onPrintClicked() {
+    disableButtons();
+    printShownDocument();
+    enableButtons();
 }
 
-void PreviewWindow::Command2Click() {
-    DisableButtons();
-    ViewSel();
-    EnableButtons();
+void PreviewWindow::onNextPageClicked() {
+    disableButtons();
+    showNextDocument();
+    enableButtons();
 }
 
-void PreviewWindow::Command3Click() {
+void PreviewWindow::onCancelClicked() {
     close();
 }
 
-void PreviewWindow::Command4Click() {
+void PreviewWindow::onZoomInClicked() {
     if (state_.settings.Zoom <= kMinZoom)
         return;
-    DisableButtons();
+    disableButtons();
     --state_.settings.Zoom;
-    SizeSet();
-    paintPicture2();
-    EnableButtons();
+    layOutPage();
+    paintPage();
+    enableButtons();
 }
 
-void PreviewWindow::Command5Click() {
+void PreviewWindow::onZoomOutClicked() {
     if (state_.settings.Zoom >= kMaxZoom)
         return;
-    DisableButtons();
+    disableButtons();
     ++state_.settings.Zoom;
-    SizeSet();
-    paintPicture2();
-    EnableButtons();
+    layOutPage();
+    paintPage();
+    enableButtons();
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    SizeSet();
+    layOutPage();
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

@@ -25,47 +25,50 @@ public:
     // window when nothing is ticked.
     void showFirstDocument();
 
-    // Named operations.
-    void SizeSet();
-    void ViewSel();
+    // Sizes the page buffer to the printer's page, the page image to the zoom step, and the
+    // page area and scroll bars to the window.
+    void layOutPage();
+    // The next ticked document after the one shown; closes the window after the last.
+    void showNextDocument();
     // Prints the document shown. False when nothing was printed (cancelled or failed; a
     // failure has been reported).
-    bool PrintSel();
+    bool printShownDocument();
 
     // Handlers; the slots only call these.
-    void Command1Click();
-    void Command2Click();
-    void Command3Click();
-    void Command4Click();
-    void Command5Click();
+    void onPrintClicked();
+    void onNextPageClicked();
+    void onCancelClicked();
+    void onZoomInClicked();
+    void onZoomOutClicked();
 
-    // The page buffer (Picture3) and the page size it was made for.
-    const QImage& pageBuffer() const { return picture3_; }
+    // The page as drawn, at the screen's resolution before zooming, and the page size it was
+    // made for.
+    const QImage& pageBuffer() const { return pageBuffer_; }
     QSizeF pageTwips() const { return pageTwips_; }
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QWidget* Picture1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* nextPageButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* zoomInButton = nullptr;
+    QPushButton* zoomOutButton = nullptr;
+    QWidget* pageArea = nullptr; // the grey viewport the page scrolls in
+    QLabel* pageImage = nullptr; // the page buffer scaled to the zoom step
+    QScrollBar* horizontalScrollBar = nullptr;
+    QScrollBar* verticalScrollBar = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void DisableButtons();
-    void EnableButtons();
+    void disableButtons();
+    void enableButtons();
     void showDocument(int doc);
     void reportDrawFailure(const QString& text);
-    void clearPictures();
-    void paintPicture2();
-    void placePicture2();
-    QSize picture2Pixels() const;
+    void clearPage();
+    void paintPage();
+    void placePage();
+    QSize pageImagePixels() const;
     QSizeF printerPageTwips() const;
     int toPixels(double twips) const;
     double toTwips(int pixels) const;
@@ -74,5 +77,5 @@ private:
     Prompter& prompter_;
     PrinterCatalogue& printers_;
     QSizeF pageTwips_;
-    QImage picture3_;
+    QImage pageBuffer_;
 };

@@ -1,3 +1,4 @@
+// Batch printing: the page order and paper, and a stop part-way.
 #include "platform/gui/fonts.h"
 #include "print/core/batchprint.h"
 #include "print/core/bureaufile.h"

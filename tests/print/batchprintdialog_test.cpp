@@ -1,7 +1,11 @@
+// The batch print dialog: the stations it lists, the job it prints, and what a screen reader hears.
+#include "platform/gui/spinbutton.h"
 #include "print/batchprintdialog.h"
 #include "printfixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressDialog>
@@ -24,29 +28,59 @@ TEST(BatchPrintDialog, ListsTheOpenWindowsAndPrintsTheTickedOnesAsOnePdf) {
     f.printers.select(PrinterCatalogue::pdfName());
     BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     EXPECT_EQ(dialog.tickedRecords(), (std::vector<int>{11, 12}));
-    EXPECT_EQ(dialog.List1->topLevelItem(0)->text(5), QStringLiteral("締切間近"));
-    EXPECT_EQ(dialog.Label4->text(), QStringLiteral("2局中 2局を印刷（6ページ）"));
-    dialog.Command5Click(); // nothing to print: the button waits
-    EXPECT_FALSE(dialog.Command2->isEnabled());
-    dialog.List1->topLevelItem(1)->setCheckState(0, Qt::Checked);
-    dialog.Check1[1]->setChecked(false);
-    EXPECT_EQ(dialog.Label4->text(), QStringLiteral("2局中 1局を印刷（2ページ）"));
-    dialog.Check6->setChecked(true);
+    EXPECT_EQ(dialog.stationList->topLevelItem(0)->text(5), QStringLiteral("締切間近"));
+    EXPECT_EQ(dialog.stationList->topLevelItem(0)->data(0, Qt::AccessibleDescriptionRole),
+              QStringLiteral("締切間近")); // where a screen reader lands, not only in red
+    EXPECT_EQ(dialog.countLabel->text(), QStringLiteral("2局中 2局を印刷（6ページ）"));
+    dialog.onDeselectAllClicked(); // nothing to print: the button waits
+    EXPECT_FALSE(dialog.printButton->isEnabled());
+    dialog.stationList->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    dialog.documentBoxes[1]->setChecked(false);
+    EXPECT_EQ(dialog.countLabel->text(), QStringLiteral("2局中 1局を印刷（2ページ）"));
+    dialog.printDateBox->setChecked(true);
 
     // Cancelled in the progress dialog: no file, no message, the dialog stays.
     const QString pdf = f.folder.file(QStringLiteral("batch.pdf"));
     f.prompter.nextFileName(pdf);
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.Progress1->cancel(); });
-    EXPECT_FALSE(dialog.Command2Click());
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.progressDialog->cancel(); });
+    EXPECT_FALSE(dialog.onPrintClicked());
     EXPECT_TRUE(QDir(f.folder.path()).entryList({QStringLiteral("*.pdf*")}, QDir::Files).isEmpty());
     EXPECT_EQ(f.prompter.messages().size(), 0u);
 
     f.prompter.nextFileName(pdf);
     f.prompter.nextAnswer(Prompter::Answer::Ok);
-    ASSERT_TRUE(dialog.Command2Click());
+    ASSERT_TRUE(dialog.onPrintClicked());
     EXPECT_EQ(pdfPages(f.folder.read(QStringLiteral("batch.pdf"))), 2);
     EXPECT_EQ(f.prompter.lastMessage()->text,
               QStringLiteral("PDFファイルを作成しました（1局 2ページ）。\n") +
                   QDir::toNativeSeparators(pdf));
     EXPECT_EQ(f.state.print.PrintDateFlag, 1); // the shared answers are remembered
+}
+
+// Each box is named by its caption; the date display tells its date as the description.
+TEST(BatchPrintDialog, NamesItsBoxesForAScreenReader) {
+    PrintFixture f;
+    BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    // The caption a screen reader gives a box: the label tied to it where there is one (on
+    // Linux a combo box's own name is its current text), else its name.
+    const auto caption = [](QWidget* w) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w);
+        for (const auto& [label, relation] : box->relations(QAccessible::Label)) {
+            if (qobject_cast<QLabel*>(label->object()))
+                return label->text(QAccessible::Name);
+        }
+        return box->text(QAccessible::Name);
+    };
+    const std::pair<QWidget*, const char*> named[] = {
+        {dialog.stationList, "印刷する局"},       {dialog.printerBox, "プリンター"},
+        {dialog.applicationDateLabel, "申請日"},  {dialog.dateSpinButtons[0], "申請日 年"},
+        {dialog.dateSpinButtons[1], "申請日 月"}, {dialog.dateSpinButtons[2], "申請日 日"}};
+    for (const auto& [widget, name] : named)
+        EXPECT_EQ(caption(widget), QString::fromUtf8(name)) << qPrintable(widget->objectName());
+    const QString before = dialog.applicationDateLabel->text();
+    dialog.onDateStepped(2, +1);
+    ASSERT_NE(dialog.applicationDateLabel->text(), before);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.applicationDateLabel)
+                  ->text(QAccessible::Description),
+              dialog.applicationDateLabel->text());
 }

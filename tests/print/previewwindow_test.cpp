@@ -1,6 +1,8 @@
+// The print preview: paging, zooming, printing the page shown, and its failures.
 #include "print/previewwindow.h"
 #include "printfixture.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -17,20 +19,26 @@ TEST(PreviewWindow, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReport
     view->show();
     view->showFirstDocument();
     EXPECT_FALSE(isPlain(view->pageBuffer(), Qt::white));
+    // A screen reader hears the area's name and which document the page is.
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(view->pageArea), QStringLiteral("印刷のプレビュー"));
+    EXPECT_EQ(name(view->pageImage), QStringLiteral("再免許申請書"));
 
-    const QSize full = view->Picture2->size();
-    EXPECT_FALSE(view->Command4->isEnabled());
-    view->Command5->click();
-    EXPECT_TRUE(f.state.settings.Zoom == 1 && view->Command4->isEnabled());
-    EXPECT_NEAR(view->Picture2->height(), full.height() * 0.9, 1.0);
-    EXPECT_EQ(view->Picture2->pixmap().size(), view->Picture2->size());
+    const QSize full = view->pageImage->size();
+    EXPECT_FALSE(view->zoomInButton->isEnabled());
+    view->zoomOutButton->click();
+    EXPECT_TRUE(f.state.settings.Zoom == 1 && view->zoomInButton->isEnabled());
+    EXPECT_NEAR(view->pageImage->height(), full.height() * 0.9, 1.0);
+    EXPECT_EQ(view->pageImage->pixmap().size(), view->pageImage->size());
     for (int i = 0; i < 6; ++i)
-        view->Command5Click();
-    EXPECT_TRUE(f.state.settings.Zoom == 4 && !view->Command5->isEnabled());
-    EXPECT_NEAR(view->Picture2->width(), full.width() * 0.6, 1.0);
+        view->onZoomOutClicked();
+    EXPECT_TRUE(f.state.settings.Zoom == 4 && !view->zoomOutButton->isEnabled());
+    EXPECT_NEAR(view->pageImage->width(), full.width() * 0.6, 1.0);
 
     f.prompter.nextFileName(f.folder.file(QStringLiteral("form.pdf")));
-    view->Command1->click();
+    view->printButton->click();
     EXPECT_EQ(pdfPages(f.folder.read(QStringLiteral("form.pdf"))), 1);
     EXPECT_EQ(f.prompter.lastFileRequest()->fileName, QStringLiteral("JA1ABC_再免許申請書.pdf"));
     // A PDF that cannot be written is reported; the next suggestion starts in the folder of the
@@ -38,30 +46,30 @@ TEST(PreviewWindow, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReport
     const QString path = f.folder.file(QStringLiteral("no such folder/form.pdf"));
     f.prompter.nextFileName(path);
     f.prompter.nextAnswer(Prompter::Answer::Ok);
-    EXPECT_FALSE(view->PrintSel());
+    EXPECT_FALSE(view->printShownDocument());
     EXPECT_EQ(QFileInfo(f.prompter.lastFileRequest()->startFolder).canonicalFilePath(),
               QFileInfo(f.folder.path()).canonicalFilePath());
     EXPECT_TRUE(f.prompter.lastMessage()->text.startsWith(
         QStringLiteral("PDFファイルを作成できませんでした。\n") + QDir::toNativeSeparators(path)));
     f.prompter.nextFileName(std::nullopt);
-    EXPECT_FALSE(view->PrintSel());
+    EXPECT_FALSE(view->printShownDocument());
 
     // The return envelope next, with offsets beyond the page arithmetic: reported, neither shown
     // nor printed (nor a file asked for).
     f.state.settings.envelopeOffsetDown = 300000000;
     f.prompter.nextAnswer(Prompter::Answer::Ok);
     f.prompter.nextAnswer(Prompter::Answer::Ok);
-    view->Command2->click();
+    view->nextPageButton->click();
     EXPECT_EQ(f.state.print.PreviewDoc, 2);
     EXPECT_TRUE(isPlain(view->pageBuffer(), Qt::white));
-    EXPECT_FALSE(view->PrintSel());
+    EXPECT_FALSE(view->printShownDocument());
     const std::vector<QString> said = f.prompter.messages();
     EXPECT_EQ(std::vector<QString>(said.end() - 2, said.end()),
               (std::vector<QString>{
                   QStringLiteral("返信用封筒を表示できませんでした。\nオーバーフローしました。"),
                   QStringLiteral("返信用封筒を印刷できませんでした。\nオーバーフローしました。")}));
-    view->Command2->click(); // past the last page the preview closes
-    EXPECT_FALSE(view->isVisible() || view->PrintSel());
+    view->nextPageButton->click(); // past the last page the preview closes
+    EXPECT_FALSE(view->isVisible() || view->printShownDocument());
 
     // A step outside the zoom buttons' range from the settings file is brought into it; with
     // nothing ticked the preview closes at once.

@@ -1,3 +1,4 @@
+// Many stations' documents drawn by one painter, on a printer or into one PDF written whole.
 #include "print/core/batchprint.h"
 
 #include "platform/width.h"

@@ -23,7 +23,7 @@ class QPagedPaintDevice;
 // envelopes, each in the order of the stations. A printer takes one kind of paper at a time,
 // and the envelopes come out in the order of the forms.
 //
-// The print settings dialog and velmora-tool batch both print through here.
+// The batch print dialog and velmora-tool batch both print through here.
 namespace batchprint {
 
 struct Station {
