@@ -20,38 +20,38 @@ const QString kGone = QStringLiteral(
 EditStationDialog::EditStationDialog(AppState& state, Prompter& prompter,
                                      MainWindowLink& mainWindow, QWidget* parent)
     : EntryWindow(editDesign(), state, prompter, mainWindow, parent) {
-    Command3 = new QPushButton(QStringLiteral(u"免許期限日5年延長"), Frame1[0]);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setAutoDefault(false);
-    place(Command3, 3600, 1800, 2052, 312);
-    Command1 = addButton("Command1", u"上　書", 4200, 972);
-    Command2 = addButton("Command2", u"キャンセル", 5640, 1092);
-    Command4 = addButton("Command4", u"削　除", 7200, 1092);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
-    connect(Command2, &QPushButton::clicked, this, &EditStationDialog::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &EditStationDialog::Command3Click);
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4Click(); });
-    LoadFields();
+    extendButton = new QPushButton(QStringLiteral(u"免許期限日5年延長"), licenceFrame);
+    extendButton->setObjectName(QStringLiteral("extendButton"));
+    extendButton->setAutoDefault(false);
+    place(extendButton, 3600, 1800, 2052, 312);
+    overwriteButton = addButton("overwriteButton", u"上　書", 4200, 972);
+    cancelButton = addButton("cancelButton", u"キャンセル", 5640, 1092);
+    deleteButton = addButton("deleteButton", u"削　除", 7200, 1092);
+    connect(overwriteButton, &QPushButton::clicked, this, [this] { overwrite(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(extendButton, &QPushButton::clicked, this, &EditStationDialog::extendExpiry);
+    connect(deleteButton, &QPushButton::clicked, this, [this] { deleteStation(); });
+    loadRecord();
 }
 
 EditStationDialog::~EditStationDialog() = default;
 
-void EditStationDialog::LoadFields() {
+void EditStationDialog::loadRecord() {
     const RecordStore& store = state_.store;
     const int index = store.CurrentIndex;
     if (index < 1 || index > store.Count()) {
         loadedId_ = 0;
-        for (EntryBox* box : Text1)
+        for (EntryBox* box : fieldBoxes)
             box->clear();
-        Label1->clear();
+        showExpiry(QString());
         showStationType(QString());
         return;
     }
     loadedId_ = store.rowId(index);
     const StationRecord& record = store.record(index);
     for (int i = 0; i < entryform::kBoxCount; ++i)
-        Text1[size_t(i)]->setText(record.trimmed(entryform::fieldOfBox(i)));
-    Label1->setText(FormatEraDate(record.expiry()));
+        fieldBoxes[size_t(i)]->setText(record.trimmed(entryform::fieldOfBox(i)));
+    showExpiry(FormatEraDate(record.expiry()));
     showStationType(record.trimmed(Field::StationType));
 }
 
@@ -66,7 +66,7 @@ int EditStationDialog::rowToChange(const QString& refused) {
     return row;
 }
 
-bool EditStationDialog::Command1Click() {
+bool EditStationDialog::overwrite() {
     const int row = rowToChange(QStringLiteral(u"上書きできません。"));
     if (row == 0)
         return false;
@@ -76,7 +76,7 @@ bool EditStationDialog::Command1Click() {
         tell(missing);
         return false;
     }
-    const QString stationType = trimSpaces(Combo1->currentText());
+    const QString stationType = trimSpaces(stationTypeBox->currentText());
     // Saving would silently turn such characters into '?'.
     if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
         tell(bad);
@@ -84,7 +84,7 @@ bool EditStationDialog::Command1Click() {
     }
 
     RecordStore& store = state_.store;
-    const QDate shown = ParseEraDate(Label1->text());
+    const QDate shown = ParseEraDate(expiryDateDisplay->text());
     store.WorkRecord = entryform::toRecord(texts, shown, stationType);
     // A stored date the calendar cannot show stays as it was rather than becoming another.
     if (!shown.isValid())
@@ -95,15 +95,11 @@ bool EditStationDialog::Command1Click() {
     return true;
 }
 
-void EditStationDialog::Command2Click() {
-    close();
+void EditStationDialog::extendExpiry() {
+    showExpiry(datestep::step(expiryDateDisplay->text(), datestep::Unit::Year, 5));
 }
 
-void EditStationDialog::Command3Click() {
-    Label1->setText(datestep::step(Label1->text(), datestep::Unit::Year, 5));
-}
-
-bool EditStationDialog::Command4Click() {
+bool EditStationDialog::deleteStation() {
     const QString refused = QStringLiteral(u"削除できません。");
     if (rowToChange(refused) == 0)
         return false;

@@ -19,24 +19,22 @@ public:
     ~EditStationDialog() override;
 
     // Shows the record at CurrentIndex and binds the dialog to that station.
-    void LoadFields();
+    void loadRecord();
 
     // "上　書": true when the record was overwritten (the dialog then closes).
-    bool Command1Click();
-    // "キャンセル": closes without changes.
-    void Command2Click();
+    bool overwrite();
     // "免許期限日5年延長": moves the date shown five years on.
-    void Command3Click();
+    void extendExpiry();
     // "削　除": true when the record was deleted (the dialog then closes).
-    bool Command4Click();
+    bool deleteStation();
 
     // The row of the station the dialog was loaded from, or 0 when it is no longer there.
     int loadedRow() const;
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
+    QPushButton* overwriteButton = nullptr; // "上　書"
+    QPushButton* cancelButton = nullptr;    // "キャンセル": closes without changes
+    QPushButton* extendButton = nullptr;    // "免許期限日5年延長"
+    QPushButton* deleteButton = nullptr;    // "削　除"
 
 private:
     // The row to act on; when the station is gone, says so (naming what could not be done).

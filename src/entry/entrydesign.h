@@ -14,7 +14,7 @@ struct EntryDesign {
         int left, top, width, height;
     };
     struct Box {
-        const char16_t* caption; // of its Label2, kept with every space
+        const char16_t* caption; // beside the box, kept with every space
         int limit;               // characters
         EntryBox::InputMode mode;
         int left, top, width;
@@ -28,13 +28,13 @@ struct EntryDesign {
     qint32 SettingsValues::*left;
     qint32 SettingsValues::*top;
 
-    std::array<Frame, 2> frames; // left, right
+    std::array<Frame, 2> frames; // the licence (left), the applicant (right)
     // Boxes 0..8 stand in the left frame, 9..14 in the right one.
     std::array<Box, entryform::kBoxCount> boxes;
     static constexpr int kBoxHeight = 324;
     static constexpr int kFirstRightBox = 9;
 
-    // The expiry date display Label1 with its caption, the three spin buttons UpDown1 and
+    // The expiry date display with its caption, the three spin buttons (year, month, day) and
     // their unit captions, all in the left frame.
     int dateLeft, dateTop, dateWidth, dateHeight;
     const char16_t* dateCaption;
@@ -44,7 +44,7 @@ struct EntryDesign {
     std::array<int, 3> unitLefts;
     int unitTop;
 
-    // The station type box Combo1 with its caption.
+    // The station type box with its caption.
     int comboLeft, comboTop, comboWidth;
     const char16_t* comboCaption;
 };

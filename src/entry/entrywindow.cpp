@@ -19,10 +19,20 @@
 #include <cmath>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-constexpr std::array<const char16_t*, 3> kUnits{u"年", u"月", u"日"};
+struct ExpiryUnit {
+    const char16_t* caption;
+    const char* name; // starts the object names of its spin button and caption
+};
+constexpr std::array<ExpiryUnit, 3> kUnits{{{u"年", "year"}, {u"月", "month"}, {u"日", "day"}}};
 constexpr std::array<const char16_t*, 2> kStationTypes{u"固定局", u"移動局"};
+
+constexpr std::array<const char*, 2> kFrameNames{"licenceFrame", "applicantFrame"};
+// Whose data each frame holds, in the words a screen reader adds to a caption both frames show.
+constexpr std::array<const char16_t*, 2> kFrameOwners{u"免許人", u"申請者"};
 
 // Room kept between a caption and the box beside it, in twips.
 constexpr int kCaptionGap = 90;
@@ -46,6 +56,20 @@ void fitCaptions(const std::vector<QLabel*>& captions) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     for (QLabel* label : captions)
         label->setFont(font);
+}
+
+// The captions are spread out with half- and full-width spaces; read aloud they are not.
+QString withoutSpaces(QString text) {
+    text.remove(u' ');
+    text.remove(u'\u3000');
+    return text;
+}
+
+// "callSign" for Field::CallSign: object names follow the record's own field names.
+QString fieldObjectName(Field field) {
+    QString name = QLatin1String(fieldInfo(field).name);
+    name[0] = name[0].toLower();
+    return name;
 }
 
 } // namespace
@@ -75,13 +99,28 @@ void EntryWindow::buildControls() {
     const EntryDesign& d = design_;
     setFixedSize(px(d.clientWidth), px(d.clientHeight));
 
-    for (size_t i = 0; i < Frame1.size(); ++i) {
+    std::array<QGroupBox*, 2> frames{};
+    for (size_t i = 0; i < frames.size(); ++i) {
         const EntryDesign::Frame& f = d.frames[i];
-        Frame1[i] = new QGroupBox(QString::fromUtf16(f.caption), this);
-        Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
-        place(Frame1[i], f.left, f.top, f.width, f.height);
+        frames[i] = new QGroupBox(QString::fromUtf16(f.caption), this);
+        frames[i]->setObjectName(QLatin1String(kFrameNames[i]));
+        place(frames[i], f.left, f.top, f.width, f.height);
     }
-    QGroupBox* left = Frame1[0];
+    licenceFrame = frames[0];
+    applicantFrame = frames[1];
+
+    // The name a screen reader gives each box: its caption without the spaces that spread it
+    // out, and where the same caption stands in both frames, whose it is.
+    std::array<QString, entryform::kBoxCount> captionTexts;
+    for (size_t i = 0; i < captionTexts.size(); ++i)
+        captionTexts[i] = withoutSpaces(QString::fromUtf16(d.boxes[i].caption));
+    std::array<QString, entryform::kBoxCount> names = captionTexts;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (std::count(captionTexts.begin(), captionTexts.end(), captionTexts[i]) > 1) {
+            const size_t frame = int(i) < EntryDesign::kFirstRightBox ? 0 : 1;
+            names[i] = QString::fromUtf16(kFrameOwners[frame]) + u' ' + captionTexts[i];
+        }
+    }
 
     QFont boxFont(fonts::gothic());
     boxFont.setPointSizeF(10.5);
@@ -99,58 +138,73 @@ void EntryWindow::buildControls() {
     };
     const auto addBox = [&](int i) {
         const EntryDesign::Box& b = d.boxes[size_t(i)];
-        QGroupBox* frame = i < EntryDesign::kFirstRightBox ? left : Frame1[1];
-        Label2[size_t(i)] =
-            caption(frame, QString::fromUtf16(b.caption), QStringLiteral("Label2_%1").arg(i),
-                    b.captionLeft, b.top, b.left - b.captionLeft, EntryDesign::kBoxHeight);
+        QGroupBox* frame = i < EntryDesign::kFirstRightBox ? licenceFrame : applicantFrame;
+        const QString field = fieldObjectName(entryform::fieldOfBox(i));
+        QLabel* label =
+            caption(frame, QString::fromUtf16(b.caption), field + u"Caption"_s, b.captionLeft,
+                    b.top, b.left - b.captionLeft, EntryDesign::kBoxHeight);
         auto* box = new EntryBox(frame);
-        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        box->setObjectName(field + u"Box"_s);
         box->setFont(boxFont);
         box->setInputLimit(b.limit);
         box->setInputMode(b.mode);
         box->setUpperCasing(i == 0 || i == 1);
+        box->setAccessibleName(names[size_t(i)]);
+        label->setBuddy(box);
         place(box, b.left, b.top, b.width, EntryDesign::kBoxHeight);
-        Text1[size_t(i)] = box;
+        fieldCaptions[size_t(i)] = label;
+        fieldBoxes[size_t(i)] = box;
     };
 
     // Built in the order the focus moves: call sign, licence number, date, type, the rest.
     addBox(0);
     addBox(1);
 
-    caption(left, QString::fromUtf16(d.dateCaption), QStringLiteral("Label3"), 240,
-            d.dateCaptionTop, d.dateLeft - 240, 240);
-    Label1 = new QLabel(left);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label1->setFont(boxFont);
-    Label1->setAutoFillBackground(true);
-    QPalette palette = Label1->palette();
+    const QString dateName = withoutSpaces(QString::fromUtf16(d.dateCaption));
+    QLabel* dateCaption =
+        caption(licenceFrame, QString::fromUtf16(d.dateCaption), u"expiryDateCaption"_s, 240,
+                d.dateCaptionTop, d.dateLeft - 240, 240);
+    expiryDateDisplay = new QLabel(licenceFrame);
+    expiryDateDisplay->setObjectName(u"expiryDateDisplay"_s);
+    expiryDateDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    expiryDateDisplay->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    expiryDateDisplay->setFont(boxFont);
+    expiryDateDisplay->setAutoFillBackground(true);
+    // A label's own text would otherwise be its name; the date it shows is its description.
+    expiryDateDisplay->setAccessibleName(dateName);
+    dateCaption->setBuddy(expiryDateDisplay);
+    QPalette palette = expiryDateDisplay->palette();
     palette.setColor(QPalette::Window, colours::toQColor(colours::kWindowBackground, palette));
-    Label1->setPalette(palette);
-    place(Label1, d.dateLeft, d.dateTop, d.dateWidth, d.dateHeight);
+    expiryDateDisplay->setPalette(palette);
+    place(expiryDateDisplay, d.dateLeft, d.dateTop, d.dateWidth, d.dateHeight);
     for (int i = 0; i < 3; ++i) {
-        auto* spin = new SpinButton(left);
-        spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
+        const ExpiryUnit& unit = kUnits[size_t(i)];
+        auto* spin = new SpinButton(licenceFrame);
+        spin->setObjectName(QLatin1String(unit.name) + u"SpinButton"_s);
+        spin->setAccessibleName(dateName + u' ' + QString::fromUtf16(unit.caption));
         place(spin, d.spinLefts[size_t(i)], d.spinTop, d.spinWidth, d.spinHeight);
-        connect(spin, &SpinButton::stepped, this, [this, i](int step) { UpDown1Click(i, step); });
-        UpDown1[size_t(i)] = spin;
+        connect(spin, &SpinButton::stepped, this, [this, i](int step) { stepExpiry(i, step); });
+        expirySpinButtons[size_t(i)] = spin;
         // Under the spin buttons: no box beside them, so their whole width.
-        auto* unit =
-            caption(left, QString::fromUtf16(kUnits[size_t(i)]), QStringLiteral("Label4_%1").arg(i),
-                    d.unitLefts[size_t(i)], d.unitTop, 240 + kCaptionGap, 240);
-        unit->setAlignment(Qt::AlignCenter);
+        QLabel* unitCaption = caption(licenceFrame, QString::fromUtf16(unit.caption),
+                                      QLatin1String(unit.name) + u"Caption"_s,
+                                      d.unitLefts[size_t(i)], d.unitTop, 240 + kCaptionGap, 240);
+        unitCaption->setAlignment(Qt::AlignCenter);
     }
 
-    Combo1 = new QComboBox(left);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    stationTypeBox = new QComboBox(licenceFrame);
+    stationTypeBox->setObjectName(u"stationTypeBox"_s);
     for (const char16_t* type : kStationTypes)
-        Combo1->addItem(QString::fromUtf16(type));
-    const int comboHeight = std::max(Combo1->sizeHint().height(), px(EntryDesign::kBoxHeight));
-    Combo1->setGeometry(px(d.comboLeft), px(d.comboTop), px(d.comboWidth), comboHeight);
-    auto* comboCaption = caption(left, QString::fromUtf16(d.comboCaption), QStringLiteral("Label5"),
-                                 240, d.comboTop, d.comboLeft - 240, EntryDesign::kBoxHeight);
-    comboCaption->resize(comboCaption->width(), comboHeight);
+        stationTypeBox->addItem(QString::fromUtf16(type));
+    const int comboHeight =
+        std::max(stationTypeBox->sizeHint().height(), px(EntryDesign::kBoxHeight));
+    stationTypeBox->setGeometry(px(d.comboLeft), px(d.comboTop), px(d.comboWidth), comboHeight);
+    stationTypeBox->setAccessibleName(withoutSpaces(QString::fromUtf16(d.comboCaption)));
+    QLabel* typeCaption =
+        caption(licenceFrame, QString::fromUtf16(d.comboCaption), u"stationTypeCaption"_s, 240,
+                d.comboTop, d.comboLeft - 240, EntryDesign::kBoxHeight);
+    typeCaption->resize(typeCaption->width(), comboHeight);
+    typeCaption->setBuddy(stationTypeBox);
 
     for (int i = 2; i < entryform::kBoxCount; ++i)
         addBox(i);
@@ -196,18 +250,23 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     mainWindow_.colourByExpiry();
 }
 
-void EntryWindow::UpDown1Click(int index, int step) {
+void EntryWindow::stepExpiry(int index, int step) {
     static constexpr std::array<datestep::Unit, 3> units{
         datestep::Unit::Year, datestep::Unit::Month, datestep::Unit::Day};
     if (index < 0 || index >= int(units.size()))
         return;
-    Label1->setText(datestep::step(Label1->text(), units[size_t(index)], step));
+    showExpiry(datestep::step(expiryDateDisplay->text(), units[size_t(index)], step));
+}
+
+void EntryWindow::showExpiry(const QString& text) {
+    expiryDateDisplay->setText(text);
+    expiryDateDisplay->setAccessibleDescription(text);
 }
 
 entryform::Texts EntryWindow::texts() const {
     entryform::Texts texts;
     for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = Text1[i]->text();
+        texts[i] = fieldBoxes[i]->text();
     return texts;
 }
 
@@ -217,13 +276,13 @@ Prompter::Answer EntryWindow::tell(const QString& text, Prompter::Buttons button
 
 void EntryWindow::showStationType(const QString& text) {
     if (text.isEmpty()) {
-        Combo1->setCurrentIndex(-1);
+        stationTypeBox->setCurrentIndex(-1);
         return;
     }
-    int index = Combo1->findText(text);
+    int index = stationTypeBox->findText(text);
     if (index < 0) {
-        Combo1->addItem(text);
-        index = Combo1->count() - 1;
+        stationTypeBox->addItem(text);
+        index = stationTypeBox->count() - 1;
     }
-    Combo1->setCurrentIndex(index);
+    stationTypeBox->setCurrentIndex(index);
 }

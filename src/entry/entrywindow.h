@@ -23,21 +23,22 @@ class EntryWindow : public QWidget {
 public:
     ~EntryWindow() override;
 
-    // The spin button UpDown1(index) was clicked: step +1 (up) or -1 (down) one year (index 0),
-    // month (1) or day (2).
-    void UpDown1Click(int index, int step);
+    // The spin button of the year (index 0), month (1) or day (2) was clicked: the date shown
+    // steps +1 (up) or -1 (down) of that unit.
+    void stepExpiry(int index, int step);
 
-    // The texts of Text1(0..14) as they stand.
+    // The texts of the fifteen boxes as they stand.
     entryform::Texts texts() const;
     const EntryDesign& design() const { return design_; }
 
-    // Controls, named as the program names them.
-    std::array<QGroupBox*, 2> Frame1{};
-    std::array<EntryBox*, entryform::kBoxCount> Text1{};
-    std::array<QLabel*, entryform::kBoxCount> Label2{};
-    QLabel* Label1 = nullptr;
-    std::array<SpinButton*, 3> UpDown1{};
-    QComboBox* Combo1 = nullptr;
+    QGroupBox* licenceFrame = nullptr;   // the licence as registered (left)
+    QGroupBox* applicantFrame = nullptr; // who applies for the renewal (right)
+    // Box i edits the record field entryform::fieldOfBox(i); its caption stands beside it.
+    std::array<EntryBox*, entryform::kBoxCount> fieldBoxes{};
+    std::array<QLabel*, entryform::kBoxCount> fieldCaptions{};
+    QLabel* expiryDateDisplay = nullptr;
+    std::array<SpinButton*, 3> expirySpinButtons{}; // year, month, day
+    QComboBox* stationTypeBox = nullptr;
 
 protected:
     EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
@@ -53,6 +54,8 @@ protected:
     QPushButton* addButton(const char* name, const char16_t* caption, double left, double width);
     // The message box of this program: OK only unless told, no icon.
     Prompter::Answer tell(const QString& text, Prompter::Buttons buttons = Prompter::Buttons::Ok);
+    // Shows the expiry date text (an era date, or nothing) in the date display.
+    void showExpiry(const QString& text);
     // Selects text in the station type box; a text that is not one of its items is added, so
     // that what is shown is what is stored.
     void showStationType(const QString& text);

@@ -12,24 +12,24 @@ NewStationDialog::NewStationDialog(AppState& state, Prompter& prompter, const Cl
                                    MainWindowLink& mainWindow, QWidget* parent)
     : EntryWindow(newRegistrationDesign(), state, prompter, mainWindow, parent), clock_(clock) {
     setWindowModality(Qt::ApplicationModal);
-    Command1 = addButton("Command1", u"登　録", 5280, 972);
-    Command2 = addButton("Command2", u"キャンセル", 6720, 1092);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
-    connect(Command2, &QPushButton::clicked, this, &NewStationDialog::Command2Click);
-    ClearFields();
+    registerButton = addButton("registerButton", u"登　録", 5280, 972);
+    cancelButton = addButton("cancelButton", u"キャンセル", 6720, 1092);
+    connect(registerButton, &QPushButton::clicked, this, [this] { registerStation(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    clearFields();
 }
 
 NewStationDialog::~NewStationDialog() = default;
 
-void NewStationDialog::ClearFields() {
-    for (EntryBox* box : Text1)
+void NewStationDialog::clearFields() {
+    for (EntryBox* box : fieldBoxes)
         box->clear();
-    Combo1->setCurrentIndex(0);
-    Label1->setText(FormatEraDate(clock_.today()));
-    Text1[0]->setFocus();
+    stationTypeBox->setCurrentIndex(0);
+    showExpiry(FormatEraDate(clock_.today()));
+    fieldBoxes[0]->setFocus();
 }
 
-bool NewStationDialog::Command1Click() {
+bool NewStationDialog::registerStation() {
     const entryform::Texts texts = this->texts();
     if (const QString missing = entryform::missingFieldsMessage(texts, u"設置(常置)場所1");
         !missing.isEmpty()) {
@@ -42,13 +42,13 @@ bool NewStationDialog::Command1Click() {
         tell(RecordStore::fullMessage());
         return false;
     }
-    const QString stationType = Combo1->currentText();
+    const QString stationType = stationTypeBox->currentText();
     // Saving would silently turn such characters into '?'.
     if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
         tell(bad);
         return false;
     }
-    const QString dateText = Label1->text();
+    const QString dateText = expiryDateDisplay->text();
     QDate expiry = ParseEraDate(dateText);
     if (!expiry.isValid())
         expiry = clock_.today();
@@ -58,11 +58,7 @@ bool NewStationDialog::Command1Click() {
         tell(appended.error);
         return false;
     }
-    ClearFields();
+    clearFields();
     store.Modified = 1;
     return true;
-}
-
-void NewStationDialog::Command2Click() {
-    close();
 }

@@ -16,15 +16,13 @@ public:
     ~NewStationDialog() override;
 
     // Empties the boxes, selects "固定局" and shows today's date.
-    void ClearFields();
+    void clearFields();
 
-    // "登　録": true when a record was registered.
-    bool Command1Click();
-    // "キャンセル": closes the dialog.
-    void Command2Click();
+    // "登　録": appends the station entered; true when a record was registered.
+    bool registerStation();
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QPushButton* registerButton = nullptr; // "登　録"
+    QPushButton* cancelButton = nullptr;   // "キャンセル": closes the dialog
 
 private:
     const Clock& clock_;

@@ -37,59 +37,55 @@ AboutBox::~AboutBox() = default;
 void AboutBox::buildControls() {
     placement::setFixedTwipsSize(this, 4680, 2220);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    setTwipsGeometry(picIcon, 240, 240, 480, 480);
-    picIcon->setPixmap(appIcon().pixmap(picIcon->size()));
+    iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    setTwipsGeometry(iconLabel, 240, 240, 480, 480);
+    iconLabel->setPixmap(appIcon().pixmap(iconLabel->size()));
 
     QFont font(fonts::proportionalGothic(), 12);
     font.setBold(true);
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(font);
-    setTwipsGeometry(lblTitle, 960, 270, 3480, 390);
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setAlignment(Qt::AlignCenter);
-    lblVersion->setFont(font);
-    setTwipsGeometry(lblVersion, 960, 750, 3480, 390);
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel->setAlignment(Qt::AlignCenter);
+    titleLabel->setFont(font);
+    setTwipsGeometry(titleLabel, 960, 270, 3480, 390);
+    versionLabel = new QLabel(this);
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel->setAlignment(Qt::AlignCenter);
+    versionLabel->setFont(font);
+    setTwipsGeometry(versionLabel, 960, 750, 3480, 390);
 
     // An etched separator: the grey line with the white one just below it.
-    Line1[0] = separator(this, Qt::white);
-    Line1[0]->setObjectName(QStringLiteral("Line1_0"));
-    Line1[1] = separator(this, QColor(0x80, 0x80, 0x80));
-    Line1[1]->setObjectName(QStringLiteral("Line1_1"));
+    separatorLines[0] = separator(this, Qt::white);
+    separatorLines[0]->setObjectName(QStringLiteral("separatorLight"));
+    separatorLines[1] = separator(this, QColor(0x80, 0x80, 0x80));
+    separatorLines[1]->setObjectName(QStringLiteral("separatorShadow"));
     const int dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
     const int dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
     const int lineLeft = twips::toPixels(240, dpiX);
     const int lineWidth = twips::toPixels(4200, dpiX);
     const int lineTop = twips::toPixels(1410, dpiY);
-    Line1[1]->setGeometry(lineLeft, lineTop, lineWidth, 1);
-    Line1[0]->setGeometry(lineLeft, lineTop + 1, lineWidth, 1);
+    separatorLines[1]->setGeometry(lineLeft, lineTop, lineWidth, 1);
+    separatorLines[0]->setGeometry(lineLeft, lineTop + 1, lineWidth, 1);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    setTwipsGeometry(cmdOK, 1740, 1620, 1200, 375);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOKClick);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    setTwipsGeometry(okButton, 1740, 1620, 1200, 375);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void AboutBox::load(const ProgramInfo& program) {
     placement::centreOn(this, parentWidget());
     setWindowTitle(program.title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + program.versionText());
-    lblTitle->setText(program.title);
-}
-
-void AboutBox::cmdOKClick() {
-    close();
+    versionLabel->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + program.versionText());
+    titleLabel->setText(program.title);
 }
 
 void AboutBox::keyPressEvent(QKeyEvent* event) {
     // Esc presses "OK" as Enter does, rather than rejecting the dialog.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdOK->click();
+        okButton->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -18,15 +18,11 @@ public:
     AboutBox(const AppState& state, QWidget* mainWindow);
     ~AboutBox() override;
 
-    // "OK".
-    void cmdOKClick();
-
-    // Controls, named as the program names them.
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    std::array<QFrame*, 2> Line1{}; // white, grey
-    QPushButton* cmdOK = nullptr;
+    QLabel* iconLabel = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* versionLabel = nullptr;
+    std::array<QFrame*, 2> separatorLines{}; // white, grey
+    QPushButton* okButton = nullptr;         // "OK": closes the box
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -16,7 +16,7 @@ using placement::setTwipsGeometry;
 namespace {
 
 // One row of a frame: caption, value display and spin button, with the display following the
-// spin button.
+// spin button. Both frames have the rows "LEFT" and "TOP": a screen reader hears the frame too.
 UpDown* offsetRow(QGroupBox* frame, const QString& caption, double top, QLabel*& display) {
     auto* label = new QLabel(caption, frame);
     setTwipsGeometry(label, 180, top + 30, 540, 240);
@@ -25,6 +25,8 @@ UpDown* offsetRow(QGroupBox* frame, const QString& caption, double top, QLabel*&
     auto* spin = new UpDown(OptionsDialog::kOffsetMinimum, OptionsDialog::kOffsetMaximum,
                             OptionsDialog::kOffsetStep, frame);
     setTwipsGeometry(spin, 1515, top, 255, 300);
+    spin->setAccessibleName(frame->title() + u' ' + caption);
+    label->setBuddy(spin);
     QLabel* shown = display;
     QObject::connect(spin, &UpDown::valueChanged, shown,
                      [shown](int value) { shown->setText(QString::number(value)); });
@@ -63,73 +65,80 @@ void OptionsDialog::buildControls() {
     documentFrame = new QGroupBox(QStringLiteral("書類"), this);
     documentFrame->setObjectName(QStringLiteral("documentFrame"));
     setTwipsGeometry(documentFrame, 120, 60, 1935, 1035);
-    UpDown1 = offsetRow(documentFrame, QStringLiteral("LEFT"), 300, documentLeftValue);
-    UpDown2 = offsetRow(documentFrame, QStringLiteral("TOP"), 660, documentTopValue);
+    formOffsetDownSpin = offsetRow(documentFrame, QStringLiteral("LEFT"), 300, formOffsetDownValue);
+    formOffsetAcrossSpin =
+        offsetRow(documentFrame, QStringLiteral("TOP"), 660, formOffsetAcrossValue);
 
     envelopeFrame = new QGroupBox(QStringLiteral("封筒"), this);
     envelopeFrame->setObjectName(QStringLiteral("envelopeFrame"));
     setTwipsGeometry(envelopeFrame, 2175, 60, 1935, 1035);
-    UpDown13 = offsetRow(envelopeFrame, QStringLiteral("LEFT"), 300, envelopeLeftValue);
-    UpDown14 = offsetRow(envelopeFrame, QStringLiteral("TOP"), 660, envelopeTopValue);
+    envelopeOffsetAcrossSpin =
+        offsetRow(envelopeFrame, QStringLiteral("LEFT"), 300, envelopeOffsetAcrossValue);
+    envelopeOffsetDownSpin =
+        offsetRow(envelopeFrame, QStringLiteral("TOP"), 660, envelopeOffsetDownValue);
 
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown2->setObjectName(QStringLiteral("UpDown2"));
-    UpDown13->setObjectName(QStringLiteral("UpDown13"));
-    UpDown14->setObjectName(QStringLiteral("UpDown14"));
-    documentLeftValue->setObjectName(QStringLiteral("documentLeftValue"));
-    documentTopValue->setObjectName(QStringLiteral("documentTopValue"));
-    envelopeLeftValue->setObjectName(QStringLiteral("envelopeLeftValue"));
-    envelopeTopValue->setObjectName(QStringLiteral("envelopeTopValue"));
+    formOffsetDownSpin->setObjectName(QStringLiteral("formOffsetDownSpin"));
+    formOffsetAcrossSpin->setObjectName(QStringLiteral("formOffsetAcrossSpin"));
+    envelopeOffsetAcrossSpin->setObjectName(QStringLiteral("envelopeOffsetAcrossSpin"));
+    envelopeOffsetDownSpin->setObjectName(QStringLiteral("envelopeOffsetDownSpin"));
+    formOffsetDownValue->setObjectName(QStringLiteral("formOffsetDownValue"));
+    formOffsetAcrossValue->setObjectName(QStringLiteral("formOffsetAcrossValue"));
+    envelopeOffsetAcrossValue->setObjectName(QStringLiteral("envelopeOffsetAcrossValue"));
+    envelopeOffsetDownValue->setObjectName(QStringLiteral("envelopeOffsetDownValue"));
 
     colourFrame = new QGroupBox(QStringLiteral("色"), this);
     colourFrame->setObjectName(QStringLiteral("colourFrame"));
     setTwipsGeometry(colourFrame, 120, 1155, 3990, 1035);
-    Label25 = new ColourSwatch(QStringLiteral("入力文字色"), colourFrame);
-    Label25->setObjectName(QStringLiteral("Label25"));
-    setTwipsGeometry(Label25, 180, 300, 1335, 300);
-    Command1 = new QPushButton(QStringLiteral("参照"), colourFrame);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    setTwipsGeometry(Command1, 1575, 285, 735, 330);
-    Label26 = new ColourSwatch(QStringLiteral("用紙文字色"), colourFrame);
-    Label26->setObjectName(QStringLiteral("Label26"));
-    setTwipsGeometry(Label26, 180, 660, 1335, 300);
-    Command4 = new QPushButton(QStringLiteral("参照"), colourFrame);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    setTwipsGeometry(Command4, 1575, 645, 735, 330);
-    Command5 = new QPushButton(QStringLiteral("リセットカラー"), colourFrame);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    setTwipsGeometry(Command5, 2520, 450, 1335, 375);
+    dataColourSwatch = new ColourSwatch(QStringLiteral("入力文字色"), colourFrame);
+    dataColourSwatch->setObjectName(QStringLiteral("dataColourSwatch"));
+    setTwipsGeometry(dataColourSwatch, 180, 300, 1335, 300);
+    chooseDataColourButton = new QPushButton(QStringLiteral("参照"), colourFrame);
+    chooseDataColourButton->setObjectName(QStringLiteral("chooseDataColourButton"));
+    setTwipsGeometry(chooseDataColourButton, 1575, 285, 735, 330);
+    formColourSwatch = new ColourSwatch(QStringLiteral("用紙文字色"), colourFrame);
+    formColourSwatch->setObjectName(QStringLiteral("formColourSwatch"));
+    setTwipsGeometry(formColourSwatch, 180, 660, 1335, 300);
+    chooseFormColourButton = new QPushButton(QStringLiteral("参照"), colourFrame);
+    chooseFormColourButton->setObjectName(QStringLiteral("chooseFormColourButton"));
+    setTwipsGeometry(chooseFormColourButton, 1575, 645, 735, 330);
+    // Two buttons read "参照": a screen reader says which colour each one chooses.
+    for (auto [button, swatch] : {std::pair{chooseDataColourButton, dataColourSwatch},
+                                  std::pair{chooseFormColourButton, formColourSwatch}})
+        button->setAccessibleName(swatch->text() + u' ' + button->text());
+    resetColoursButton = new QPushButton(QStringLiteral("リセットカラー"), colourFrame);
+    resetColoursButton->setObjectName(QStringLiteral("resetColoursButton"));
+    setTwipsGeometry(resetColoursButton, 2520, 450, 1335, 375);
 
-    Command2 = new QPushButton(QStringLiteral("O K"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    setTwipsGeometry(Command2, 1560, 2280, 1215, 375);
-    Command3 = new QPushButton(QStringLiteral("CANCEL"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    setTwipsGeometry(Command3, 2895, 2280, 1215, 375);
+    okButton = new QPushButton(QStringLiteral("O K"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    setTwipsGeometry(okButton, 1560, 2280, 1215, 375);
+    cancelButton = new QPushButton(QStringLiteral("CANCEL"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    setTwipsGeometry(cancelButton, 2895, 2280, 1215, 375);
 
     // Enter presses the button that has the focus, else "O K"; left to itself the dialog would
     // make the first "参照" its default button. The first spin button has the focus at the
     // start.
-    Command2->setDefault(true);
-    UpDown1->setFocus();
+    okButton->setDefault(true);
+    formOffsetDownSpin->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1Click);
-    connect(Command4, &QPushButton::clicked, this, &OptionsDialog::Command4Click);
-    connect(Command5, &QPushButton::clicked, this, &OptionsDialog::Command5Click);
-    connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3Click);
+    connect(chooseDataColourButton, &QPushButton::clicked, this, &OptionsDialog::chooseDataColour);
+    connect(chooseFormColourButton, &QPushButton::clicked, this, &OptionsDialog::chooseFormColour);
+    connect(resetColoursButton, &QPushButton::clicked, this, &OptionsDialog::resetColours);
+    connect(okButton, &QPushButton::clicked, this, &OptionsDialog::applyAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void OptionsDialog::load(const std::function<void()>& closePreview) {
     if (closePreview)
         closePreview();
     placement::centreOn(this, parentWidget());
-    showOffset(UpDown1, documentLeftValue, settings_.formOffsetDown);
-    showOffset(UpDown2, documentTopValue, settings_.formOffsetAcross);
-    Label25->setColour(quint32(settings_.dataColour));
-    Label26->setColour(quint32(settings_.formColour));
-    showOffset(UpDown13, envelopeLeftValue, settings_.envelopeOffsetAcross);
-    showOffset(UpDown14, envelopeTopValue, settings_.envelopeOffsetDown);
+    showOffset(formOffsetDownSpin, formOffsetDownValue, settings_.formOffsetDown);
+    showOffset(formOffsetAcrossSpin, formOffsetAcrossValue, settings_.formOffsetAcross);
+    dataColourSwatch->setColour(quint32(settings_.dataColour));
+    formColourSwatch->setColour(quint32(settings_.formColour));
+    showOffset(envelopeOffsetAcrossSpin, envelopeOffsetAcrossValue, settings_.envelopeOffsetAcross);
+    showOffset(envelopeOffsetDownSpin, envelopeOffsetDownValue, settings_.envelopeOffsetDown);
 }
 
 void OptionsDialog::chooseColour(ColourSwatch* swatch) {
@@ -142,29 +151,25 @@ void OptionsDialog::chooseColour(ColourSwatch* swatch) {
     swatch->setColour(*chosen);
 }
 
-void OptionsDialog::Command1Click() {
-    chooseColour(Label25);
+void OptionsDialog::chooseDataColour() {
+    chooseColour(dataColourSwatch);
 }
 
-void OptionsDialog::Command4Click() {
-    chooseColour(Label26);
+void OptionsDialog::chooseFormColour() {
+    chooseColour(formColourSwatch);
 }
 
-void OptionsDialog::Command5Click() {
-    Label25->setColour(0);
-    Label26->setColour(0);
+void OptionsDialog::resetColours() {
+    dataColourSwatch->setColour(0);
+    formColourSwatch->setColour(0);
 }
 
-void OptionsDialog::Command2Click() {
-    settings_.formOffsetDown = UpDown1->value();
-    settings_.formOffsetAcross = UpDown2->value();
-    settings_.dataColour = qint32(Label25->colour());
-    settings_.formColour = qint32(Label26->colour());
-    settings_.envelopeOffsetAcross = UpDown13->value();
-    settings_.envelopeOffsetDown = UpDown14->value();
+void OptionsDialog::applyAndClose() {
+    settings_.formOffsetDown = formOffsetDownSpin->value();
+    settings_.formOffsetAcross = formOffsetAcrossSpin->value();
+    settings_.dataColour = qint32(dataColourSwatch->colour());
+    settings_.formColour = qint32(formColourSwatch->colour());
+    settings_.envelopeOffsetAcross = envelopeOffsetAcrossSpin->value();
+    settings_.envelopeOffsetDown = envelopeOffsetDownSpin->value();
     accept();
-}
-
-void OptionsDialog::Command3Click() {
-    reject();
 }

@@ -24,12 +24,11 @@ public:
                   const std::function<void()>& closePreview = {});
     ~OptionsDialog() override;
 
-    // Handlers; the buttons only call these.
-    void Command1Click(); // "参照" beside "入力文字色"
-    void Command4Click(); // "参照" beside "用紙文字色"
-    void Command5Click(); // "リセットカラー"
-    void Command2Click(); // "O K"
-    void Command3Click(); // "CANCEL"
+    // What the buttons do; they only call these.
+    void chooseDataColour(); // "参照" beside "入力文字色"
+    void chooseFormColour(); // "参照" beside "用紙文字色"
+    void resetColours();     // "リセットカラー": both colours black
+    void applyAndClose();    // "O K": the values shown become the settings
 
     // Where the colour picker starts next time: the colour last chosen in this opening.
     quint32 pickerColour() const { return pickerColour_; }
@@ -38,25 +37,24 @@ public:
     static constexpr int kOffsetMaximum = SettingsValues::kOffsetMaximum;
     static constexpr int kOffsetStep = 5;
 
-    // Controls, named as the program names them.
-    QGroupBox* documentFrame = nullptr; // "書類"
-    UpDown* UpDown1 = nullptr;          // formOffsetDown
-    UpDown* UpDown2 = nullptr;          // formOffsetAcross
-    QLabel* documentLeftValue = nullptr;
-    QLabel* documentTopValue = nullptr;
-    QGroupBox* envelopeFrame = nullptr; // "封筒"
-    UpDown* UpDown13 = nullptr;         // envelopeOffsetAcross
-    UpDown* UpDown14 = nullptr;         // envelopeOffsetDown
-    QLabel* envelopeLeftValue = nullptr;
-    QLabel* envelopeTopValue = nullptr;
-    QGroupBox* colourFrame = nullptr; // "色"
-    ColourSwatch* Label25 = nullptr;  // "入力文字色", dataColour
-    ColourSwatch* Label26 = nullptr;  // "用紙文字色", formColour
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
+    QGroupBox* documentFrame = nullptr;     // "書類": the application form's offsets
+    UpDown* formOffsetDownSpin = nullptr;   // "LEFT"
+    UpDown* formOffsetAcrossSpin = nullptr; // "TOP"
+    QLabel* formOffsetDownValue = nullptr;
+    QLabel* formOffsetAcrossValue = nullptr;
+    QGroupBox* envelopeFrame = nullptr;         // "封筒": the envelopes' offsets
+    UpDown* envelopeOffsetAcrossSpin = nullptr; // "LEFT"
+    UpDown* envelopeOffsetDownSpin = nullptr;   // "TOP"
+    QLabel* envelopeOffsetAcrossValue = nullptr;
+    QLabel* envelopeOffsetDownValue = nullptr;
+    QGroupBox* colourFrame = nullptr;         // "色"
+    ColourSwatch* dataColourSwatch = nullptr; // "入力文字色"
+    ColourSwatch* formColourSwatch = nullptr; // "用紙文字色"
+    QPushButton* chooseDataColourButton = nullptr;
+    QPushButton* chooseFormColourButton = nullptr;
+    QPushButton* resetColoursButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr; // "CANCEL": closes, changing nothing
 
 private:
     void buildControls();

@@ -13,6 +13,10 @@ UpDown::UpDown(int minimum, int maximum, int increment, QWidget* parent)
       increment_(increment), value_(std::clamp(0, minimum_, maximum_)),
       arrows_(new SpinButton(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    // The focus stays here, with the value; the arrows only click.
+    arrows_->setFocusPolicy(Qt::NoFocus);
+    // The number is shown by a label elsewhere; a screen reader finds it here.
+    setAccessibleDescription(QString::number(value_));
     connect(arrows_, &SpinButton::stepped, this, [this](int step) {
         if (step > 0)
             stepUp();
@@ -33,6 +37,7 @@ void UpDown::setValue(int value) {
     if (value == value_)
         return;
     value_ = value;
+    setAccessibleDescription(QString::number(value_));
     emit valueChanged(value_);
 }
 
@@ -75,14 +80,11 @@ void UpDown::focusOutEvent(QFocusEvent* event) {
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up:
+    const int step = SpinButton::stepOfKey(event);
+    if (step > 0)
         stepUp();
-        break;
-    case Qt::Key_Down:
+    else if (step < 0)
         stepDown();
-        break;
-    default:
+    else
         QWidget::keyPressEvent(event);
-    }
 }

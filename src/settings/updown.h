@@ -5,9 +5,9 @@
 class QToolButton;
 class SpinButton;
 
-// A spin button that holds its value: the arrows of SpinButton step the value by the increment
-// within the range. It shows no number itself; a label beside it follows
-// valueChanged().
+// A spin button that holds its value: the arrows of SpinButton, and the same keys (Up or Space
+// up, Down or Shift+Space down), step the value by the increment within the range. It shows no
+// number itself; a label beside it follows valueChanged().
 class UpDown final : public QWidget {
     Q_OBJECT
 public:

@@ -31,12 +31,12 @@ TEST_F(EditTest, OverwritingAsShownKeepsTheStationButWidensTheCallSignAndLicence
     r.ExpiryDate = 3.0e7; // beyond the year 9999
     state.store.replace(2, r);
     auto dialog = open(2);
-    EXPECT_EQ(dialog->Text1[0]->text(), u"ja2bbb"_qs);
-    EXPECT_EQ(dialog->Text1[2]->text(), u"\u3000馬場"_qs);
-    EXPECT_EQ(dialog->Label1->text(), QString());
-    EXPECT_EQ(dialog->Combo1->currentText(), u"移動する局"_qs);
+    EXPECT_EQ(dialog->fieldBoxes[0]->text(), u"ja2bbb"_qs);
+    EXPECT_EQ(dialog->fieldBoxes[2]->text(), u"\u3000馬場"_qs);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), QString());
+    EXPECT_EQ(dialog->stationTypeBox->currentText(), u"移動する局"_qs);
 
-    dialog->Command1->click();
+    dialog->overwriteButton->click();
     StationRecord expected = r;
     expected.set(Field::CallSign, u"ｊａ２ｂｂｂ"_qs);
     expected.set(Field::LicenceNo, u"ＴＫＹ－２"_qs);
@@ -55,9 +55,9 @@ TEST_F(EditTest, OverwriteInPlaceAndDeleteFollowTheStationThroughASort) {
     state.store.CurrentIndex = 2; // another double-click meanwhile
     std::vector<QString> seenAtSort;
     beforeSort = [&] { seenAtSort = callSigns(); };
-    dialog->Command3->click(); // five years on: now the last to expire
-    EXPECT_EQ(dialog->Label1->text(), u"令和11年06月30日"_qs);
-    ASSERT_TRUE(dialog->Command1Click());
+    dialog->extendButton->click(); // five years on: now the last to expire
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和11年06月30日"_qs);
+    ASSERT_TRUE(dialog->overwrite());
     EXPECT_EQ(seenAtSort,
               (std::vector<QString>{u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ２ＢＢＢ"_qs, u"ＪＡ３ＣＣＣ"_qs}));
     EXPECT_EQ(callSigns(),
@@ -68,7 +68,7 @@ TEST_F(EditTest, OverwriteInPlaceAndDeleteFollowTheStationThroughASort) {
     auto deleting = open(3); // ＪＡ１ＡＡＡ again
     calls.clear();
     prompter.nextAnswer(Prompter::Answer::No);
-    EXPECT_FALSE(deleting->Command4Click());
+    EXPECT_FALSE(deleting->deleteStation());
     EXPECT_EQ(prompter.lastMessage()->text, u"このデータを削除しますか？"_qs);
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
     EXPECT_TRUE(deleting->isVisible());
@@ -79,7 +79,7 @@ TEST_F(EditTest, OverwriteInPlaceAndDeleteFollowTheStationThroughASort) {
     state.store.replace(1, later);
     checks::sortByExpiry(state.store);
     prompter.nextAnswer(Prompter::Answer::Yes);
-    deleting->Command4->click();
+    deleting->deleteButton->click();
     EXPECT_FALSE(deleting->isVisible());
     EXPECT_EQ(calls,
               (std::vector<std::string>{"deleteRecord 2", "sortByExpiry", "colourByExpiry"}));
@@ -96,9 +96,9 @@ TEST_F(EditTest, AStationNoLongerInTheRegisterIsNeitherOverwrittenNorDeleted) {
     const QString gone = u"このデータは登録データの中にもうありません（削除されたか、別のデータ"
                          u"ファイルが開かれました）。"_qs;
     prompter.nextAnswer(Prompter::Answer::Ok);
-    EXPECT_FALSE(dialog->Command1Click());
+    EXPECT_FALSE(dialog->overwrite());
     prompter.nextAnswer(Prompter::Answer::Ok);
-    EXPECT_FALSE(dialog->Command4Click()); // said at once, without the question
+    EXPECT_FALSE(dialog->deleteStation()); // said at once, without the question
     EXPECT_EQ(prompter.messages(), (std::vector<QString>{gone + u"上書きできません。"_qs,
                                                          gone + u"削除できません。"_qs}));
     EXPECT_EQ(state.store.records(), before);

@@ -64,7 +64,7 @@ public:
     static void fillValid(EntryWindow& window) {
         const entryform::Texts texts = validTexts();
         for (size_t i = 0; i < texts.size(); ++i)
-            window.Text1[i]->setText(texts[i]);
+            window.fieldBoxes[i]->setText(texts[i]);
     }
 };
 

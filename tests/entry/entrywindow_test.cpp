@@ -1,31 +1,38 @@
 #include "entry/editstationdialog.h"
 #include "entry/newstationdialog.h"
 #include "entryfixture.h"
+#include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
 
 namespace {
 
-// What differs between the two dialogs for the behaviour they share: the name, how the
-// required-field message names the station address, where the window's place is kept and the
-// box limits.
+// What differs between the two dialogs for the behaviour they share: the name, the button that
+// stores, how the required-field message names the station address, where the window's place
+// is kept, the box limits and what a screen reader calls the club's kana box.
 struct Dialog {
     const char* name;
+    const char16_t* submitButton;
     const char16_t* addressPiece;
     qint32 SettingsValues::*left;
     qint32 SettingsValues::*top;
     std::vector<int> limits;
+    const char16_t* clubKanaName;
 };
 
 const std::vector<int> kNewLimits{13, 21, 17, 21, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
 const std::vector<int> kEditLimits{7, 12, 13, 20, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
-const Dialog kNew{"NewStationDialog", u"設置(常置)場所1", &SettingsValues::NewLeft,
-                  &SettingsValues::NewTop, kNewLimits};
-const Dialog kEdit{"EditStationDialog", u"設置(常置)場所\u3000", &SettingsValues::EditLeft,
-                   &SettingsValues::EditTop, kEditLimits};
+const Dialog kNew{
+    "NewStationDialog",      u"registerButton", u"設置(常置)場所1", &SettingsValues::NewLeft,
+    &SettingsValues::NewTop, kNewLimits,        u"社団名カナ"};
+const Dialog kEdit{"EditStationDialog",       u"overwriteButton",       u"設置(常置)場所\u3000",
+                   &SettingsValues::EditLeft, &SettingsValues::EditTop, kEditLimits,
+                   u"社団名フリガナ"};
 
 void PrintTo(const Dialog& dialog, std::ostream* out) {
     *out << dialog.name;
@@ -46,7 +53,7 @@ protected:
     }
     // "登　録" or "上　書".
     static void submit(EntryWindow& dialog) {
-        dialog.findChild<QPushButton*>(u"Command1"_qs)->click();
+        dialog.findChild<QPushButton*>(QString::fromUtf16(GetParam().submitButton))->click();
     }
 };
 
@@ -55,18 +62,79 @@ protected:
 TEST_P(BothDialogs, BoxesTakeTheirLimitsAndCaptionsEndShortOfTheirBoxes) {
     auto dialog = open();
     std::vector<int> limits;
-    for (size_t i = 0; i < dialog->Text1.size(); ++i) {
-        limits.push_back(dialog->Text1[i]->inputLimit());
-        EXPECT_EQ(dialog->Text1[i]->upperCasing(), i < 2) << i;
-        EXPECT_LE(dialog->Label2[i]->fontMetrics().horizontalAdvance(dialog->Label2[i]->text()),
-                  dialog->Label2[i]->width());
-        EXPECT_LT(dialog->Label2[i]->geometry().right() + 1, dialog->Text1[i]->geometry().left());
+    for (size_t i = 0; i < dialog->fieldBoxes.size(); ++i) {
+        limits.push_back(dialog->fieldBoxes[i]->inputLimit());
+        EXPECT_EQ(dialog->fieldBoxes[i]->upperCasing(), i < 2) << i;
+        EXPECT_LE(dialog->fieldCaptions[i]->fontMetrics().horizontalAdvance(
+                      dialog->fieldCaptions[i]->text()),
+                  dialog->fieldCaptions[i]->width());
+        EXPECT_LT(dialog->fieldCaptions[i]->geometry().right() + 1,
+                  dialog->fieldBoxes[i]->geometry().left());
         // One caption size for the whole dialog, however long each caption is.
-        EXPECT_EQ(dialog->Label2[i]->font(), dialog->Label2[0]->font()) << i;
+        EXPECT_EQ(dialog->fieldCaptions[i]->font(), dialog->fieldCaptions[0]->font()) << i;
     }
     EXPECT_EQ(limits, GetParam().limits);
-    EXPECT_EQ(dialog->findChild<QLabel*>(u"Label3"_qs)->font(), dialog->Label2[0]->font());
-    EXPECT_EQ(dialog->Label1->font(), dialog->Text1[0]->font()); // the date reads as a box
+    EXPECT_EQ(dialog->findChild<QLabel*>(u"expiryDateCaption"_qs)->font(),
+              dialog->fieldCaptions[0]->font());
+    EXPECT_EQ(dialog->expiryDateDisplay->font(),
+              dialog->fieldBoxes[0]->font()); // the date reads as a box
+}
+
+// What a screen reader says for each box, the station type, the date and its spin buttons: the
+// caption beside it, with whose it is where both frames show the same caption.
+TEST_P(BothDialogs, EveryBoxAndSpinButtonIsNamedByItsCaption) {
+    auto dialog = open();
+    std::vector<QWidget*> widgets(dialog->fieldBoxes.begin(), dialog->fieldBoxes.end());
+    widgets.insert(widgets.end(), {dialog->stationTypeBox, dialog->expiryDateDisplay});
+    widgets.insert(widgets.end(), dialog->expirySpinButtons.begin(),
+                   dialog->expirySpinButtons.end());
+    QStringList names;
+    for (QWidget* widget : widgets)
+        names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    // On Linux a combo box gives its current item as its name, the caption going to the screen
+    // reader as its label; its own name is what other systems read.
+    names[entryform::kBoxCount] = dialog->stationTypeBox->accessibleName();
+    const QStringList expected{
+        u"コールサイン"_qs,    u"免許番号"_qs,        u"免許人 氏名"_qs,
+        u"免許人 ﾌﾘｶﾞﾅ"_qs,    u"免許人 郵便番号"_qs, u"設置(常置)場所1"_qs,
+        u"設置(常置)場所2"_qs, u"社団名"_qs,          QString::fromUtf16(GetParam().clubKanaName),
+        u"申請者 氏名"_qs,     u"申請者 ﾌﾘｶﾞﾅ"_qs,    u"申請者 郵便番号"_qs,
+        u"申請書住所1"_qs,     u"申請書住所2"_qs,     u"電話番号"_qs,
+        u"免許種別"_qs,        u"免許期限日"_qs,      u"免許期限日 年"_qs,
+        u"免許期限日 月"_qs,   u"免許期限日 日"_qs};
+    EXPECT_EQ(names, expected);
+    for (size_t i = 0; i < dialog->fieldBoxes.size(); ++i)
+        EXPECT_EQ(dialog->fieldCaptions[i]->buddy(), dialog->fieldBoxes[i]) << i;
+    // The date itself is read as the display's description, also after a step.
+    dialog->stepExpiry(2, +1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog->expiryDateDisplay)
+                  ->text(QAccessible::Description),
+              dialog->expiryDateDisplay->text());
+}
+
+// Tab leads from the licence number to the spin buttons; Up and Space step up, Down and
+// Shift+Space down, other keys nothing.
+TEST_P(BothDialogs, SpinButtonsAreReachedWithTabAndStepWithKeys) {
+    loadThree();
+    auto dialog = open();
+    dialog->activateWindow();
+    QApplication::processEvents(); // the window system makes it the active window
+    dialog->fieldBoxes[1]->setFocus();
+    pressKey(dialog->fieldBoxes[1], Qt::Key_Tab, Qt::NoModifier);
+    SpinButton* year = dialog->expirySpinButtons[0];
+    ASSERT_EQ(QApplication::focusWidget(), year);
+    pressKey(year, Qt::Key_Tab, Qt::NoModifier);
+    ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[1]);
+
+    dialog->expiryDateDisplay->setText(u"令和6年06月30日"_qs);
+    pressKey(year, Qt::Key_Space, Qt::NoModifier, u" "_qs);
+    pressKey(year, Qt::Key_Up, Qt::NoModifier);
+    pressKey(year, Qt::Key_A, Qt::NoModifier, u"a"_qs);
+    pressKey(year, Qt::Key_Space, Qt::ControlModifier, u" "_qs);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和8年06月30日"_qs);
+    pressKey(dialog->expirySpinButtons[2], Qt::Key_Down, Qt::NoModifier);
+    pressKey(dialog->expirySpinButtons[2], Qt::Key_Space, Qt::ShiftModifier, u" "_qs);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和8年06月28日"_qs);
 }
 
 TEST_P(BothDialogs, EveryCombinationOfEmptyRequiredFieldsAndUnstorableTextIsRefused) {
@@ -83,7 +151,7 @@ TEST_P(BothDialogs, EveryCombinationOfEmptyRequiredFieldsAndUnstorableTextIsRefu
         for (size_t k = 0; k < 4; ++k) {
             if (empty & (1 << k)) {
                 // Half-width spaces alone count as empty.
-                dialog->Text1[boxes[k]]->setText((empty + k) % 2 ? u"  "_qs : QString());
+                dialog->fieldBoxes[boxes[k]]->setText((empty + k) % 2 ? u"  "_qs : QString());
                 expected += pieces[k];
             }
         }
@@ -103,7 +171,7 @@ TEST_P(BothDialogs, EveryCombinationOfEmptyRequiredFieldsAndUnstorableTextIsRefu
         {0, u"JA1é"_qs, u"「コールサイン」"_qs}};
     for (const auto& [box, text, name] : unstorable) {
         fillValid(*dialog);
-        dialog->Text1[box]->setText(text);
+        dialog->fieldBoxes[box]->setText(text);
         prompter.nextAnswer(Prompter::Answer::Ok);
         submit(*dialog);
         EXPECT_TRUE(prompter.lastMessage()->text.startsWith(name));
@@ -117,7 +185,7 @@ TEST_P(BothDialogs, EveryCombinationOfEmptyRequiredFieldsAndUnstorableTextIsRefu
     // An ideographic space is text; the other boxes may stay empty.
     fillValid(*dialog);
     for (size_t box : {0, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14})
-        dialog->Text1[box]->setText(box == 0 ? u"\u3000"_qs : QString());
+        dialog->fieldBoxes[box]->setText(box == 0 ? u"\u3000"_qs : QString());
     submit(*dialog);
     EXPECT_EQ(state.store.WorkRecord.trimmed(Field::CallSign), u"\u3000"_qs);
     EXPECT_EQ(state.store.Modified, 1);
@@ -133,9 +201,9 @@ TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
     EXPECT_EQ(dialog->frameGeometry().topLeft(),
               QPoint(twips::toPixels(1500, dialog->logicalDpiX()),
                      twips::toPixels(900, dialog->logicalDpiX())));
-    dialog->Text1[2]->setText(u"変更"_qs); // dropped without a question
+    dialog->fieldBoxes[2]->setText(u"変更"_qs); // dropped without a question
     dialog->move(150, 75);
-    dialog->findChild<QPushButton*>(u"Command2"_qs)->click(); // "キャンセル"
+    dialog->findChild<QPushButton*>(u"cancelButton"_qs)->click(); // "キャンセル"
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(calls, (std::vector<std::string>{"sortByExpiry", "colourByExpiry"}));
     EXPECT_EQ(callSigns(), (std::vector<QString>{u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ２ＢＢＢ"_qs}));

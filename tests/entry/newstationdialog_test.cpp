@@ -24,14 +24,14 @@ TEST_F(NewRegistrationTest, AppendsEmptiesForTheNextStationAndSortsOnlyWhenClose
     load({station(u"ＪＡ１ＡＡＡ"_qs, QDate(2025, 1, 31)),
           station(u"ＪＡ１ＢＢＢ"_qs, QDate(2026, 6, 30))});
     auto dialog = open();
-    EXPECT_EQ(dialog->Label1->text(), u"令和6年04月01日"_qs);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和6年04月01日"_qs);
     fillValid(*dialog);
-    dialog->Combo1->setCurrentIndex(1);
-    dialog->UpDown1[0]->downButton()->click(); // each button steps its own unit
-    dialog->UpDown1[1]->upButton()->click();
-    dialog->UpDown1[2]->downButton()->click();
-    EXPECT_EQ(dialog->Label1->text(), u"令和5年04月30日"_qs);
-    dialog->Command1->click();
+    dialog->stationTypeBox->setCurrentIndex(1);
+    dialog->expirySpinButtons[0]->downButton()->click(); // each button steps its own unit
+    dialog->expirySpinButtons[1]->upButton()->click();
+    dialog->expirySpinButtons[2]->downButton()->click();
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和5年04月30日"_qs);
+    dialog->registerButton->click();
 
     ASSERT_EQ(state.store.Count(), 3);
     const StationRecord& r = state.store.record(3);
@@ -43,8 +43,8 @@ TEST_F(NewRegistrationTest, AppendsEmptiesForTheNextStationAndSortsOnlyWhenClose
     EXPECT_EQ(state.store.Modified, 1);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->texts(), entryform::Texts{});
-    EXPECT_EQ(dialog->Combo1->currentText(), u"固定局"_qs);
-    EXPECT_EQ(dialog->Label1->text(), u"令和6年04月01日"_qs);
+    EXPECT_EQ(dialog->stationTypeBox->currentText(), u"固定局"_qs);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和6年04月01日"_qs);
 
     EXPECT_TRUE(calls.empty());
     dialog->close();

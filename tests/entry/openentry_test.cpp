@@ -34,12 +34,12 @@ TEST_F(OpenEntry, DialogsOpenFromTheMainWindowAndCloseWithIt) {
     ASSERT_TRUE(edit);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->windowModality(), Qt::NonModal);
-    EXPECT_EQ(edit->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
+    EXPECT_EQ(edit->fieldBoxes[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
     // Another double-click brings the same dialog forward, still on its station.
     main->setCurrentRow(3);
     main->gridDoubleClicked();
     EXPECT_EQ(main->findChildren<EditStationDialog*>().size(), 1);
-    EXPECT_EQ(edit->Text1[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
+    EXPECT_EQ(edit->fieldBoxes[0]->text(), u"ＪＡ２ＢＢＢ"_qs);
 
     main->newRegistrationCommand();
     EXPECT_FALSE(main->countdownRunning());

@@ -22,10 +22,10 @@ TEST(AboutBox, ShowsTheVersionWithoutBlockingAndEscOrEnterPressOkWhichClosesIt) 
         EXPECT_LE((box->frameGeometry().center() - main.frameGeometry().center()).manhattanLength(),
                   2);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Velmoraのﾊﾞｰｼﾞｮﾝ情報"));
-        EXPECT_EQ(box->lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ " VELMORA_PROJECT_VERSION));
+        EXPECT_EQ(box->versionLabel->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ " VELMORA_PROJECT_VERSION));
         EXPECT_FALSE(box->isModal());
         int okPresses = 0;
-        QObject::connect(box->cmdOK, &QPushButton::clicked, [&okPresses] { ++okPresses; });
+        QObject::connect(box->okButton, &QPushButton::clicked, [&okPresses] { ++okPresses; });
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(box, &press);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

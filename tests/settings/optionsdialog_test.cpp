@@ -2,6 +2,7 @@
 #include "settings/updown.h"
 #include "support/scriptedprompter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,12 +37,13 @@ TEST(OptionsDialog, LoadsCentredCancelKeepsEverythingAndOkStoresWhatWasSet) {
               2);
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     // A value equal to the spin button's start (0) is shown too.
-    const QStringList shown{dialog->documentLeftValue->text(), dialog->documentTopValue->text(),
-                            dialog->envelopeLeftValue->text(), dialog->envelopeTopValue->text()};
+    const QStringList shown{
+        dialog->formOffsetDownValue->text(), dialog->formOffsetAcrossValue->text(),
+        dialog->envelopeOffsetAcrossValue->text(), dialog->envelopeOffsetDownValue->text()};
     EXPECT_EQ(shown, (QStringList{"0", "-1000", "0", "1000"}));
-    dialog->UpDown1->upButton()->click();
-    dialog->Command5->click(); // "リセットカラー"
-    dialog->Command3->click();
+    dialog->formOffsetDownSpin->upButton()->click();
+    dialog->resetColoursButton->click(); // "リセットカラー"
+    dialog->cancelButton->click();
     EXPECT_EQ(s, before);
 
     // Enter presses the focused button, else OK. The picker starts on black, then on the colour
@@ -50,15 +52,15 @@ TEST(OptionsDialog, LoadsCentredCancelKeepsEverythingAndOkStoresWhatWasSet) {
         prompter.nextColour(colour);
     dialog = open();
     dialog->show();
-    dialog->Command5->click();
-    pressEnter(dialog->Command1);
-    dialog->Command4->click();
-    dialog->UpDown1->upButton()->click();
-    dialog->UpDown2->downButton()->click();
-    dialog->UpDown13->upButton()->click();
-    dialog->UpDown14->downButton()->click();
-    EXPECT_EQ(dialog->envelopeTopValue->text(), QStringLiteral("995"));
-    pressEnter(dialog->UpDown1);
+    dialog->resetColoursButton->click();
+    pressEnter(dialog->chooseDataColourButton);
+    dialog->chooseFormColourButton->click();
+    dialog->formOffsetDownSpin->upButton()->click();
+    dialog->formOffsetAcrossSpin->downButton()->click();
+    dialog->envelopeOffsetAcrossSpin->upButton()->click();
+    dialog->envelopeOffsetDownSpin->downButton()->click();
+    EXPECT_EQ(dialog->envelopeOffsetDownValue->text(), QStringLiteral("995"));
+    pressEnter(dialog->formOffsetDownSpin);
     EXPECT_EQ((std::vector<qint32>{s.formOffsetDown, s.formOffsetAcross, s.envelopeOffsetAcross,
                                    s.envelopeOffsetDown}),
               (std::vector<qint32>{5, -1000, 5, 995}));
@@ -67,4 +69,29 @@ TEST(OptionsDialog, LoadsCentredCancelKeepsEverythingAndOkStoresWhatWasSet) {
     EXPECT_EQ(prompter.seen().back().colour.initial, 0x0000FFu);
     EXPECT_EQ(prompter.seen().front().colour.initial, 0u);
     EXPECT_EQ(previewClosings, 2);
+}
+
+// A screen reader hears which frame's offset a spin button sets, its value, and which colour a
+// "参照" chooses; Space steps as the arrows do.
+TEST(OptionsDialog, SpinAndColourButtonsSayWhatTheySetAndSpaceSteps) {
+    AppState state;
+    ScriptedPrompter prompter;
+    OptionsDialog dialog(state, prompter, nullptr);
+    const std::vector<std::pair<QWidget*, QString>> named{
+        {dialog.formOffsetDownSpin, u"書類 LEFT"_qs},
+        {dialog.formOffsetAcrossSpin, u"書類 TOP"_qs},
+        {dialog.envelopeOffsetAcrossSpin, u"封筒 LEFT"_qs},
+        {dialog.envelopeOffsetDownSpin, u"封筒 TOP"_qs},
+        {dialog.chooseDataColourButton, u"入力文字色 参照"_qs},
+        {dialog.chooseFormColourButton, u"用紙文字色 参照"_qs}};
+    for (const auto& [widget, name] : named)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+
+    UpDown* spin = dialog.envelopeOffsetDownSpin;
+    for (const auto modifiers : {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, modifiers, u" "_qs);
+        QApplication::sendEvent(spin, &space);
+    }
+    EXPECT_EQ(spin->value(), 5);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(spin)->text(QAccessible::Description), u"5"_qs);
 }
