@@ -40,7 +40,8 @@ public:
     // The row the user last selected, 1..(rows shown); the header row never becomes current.
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row);
-    // Column widths in twips; 0 leaves the view's own width.
+    // The width of grid column 0..17 (0 the row numbers) in twips; 0 leaves the view's own
+    // width.
     qint32 columnWidth(int column) const { return columnWidths_[size_t(column)]; }
 
     // The record checks on the register.
