@@ -240,7 +240,6 @@ void BM_ScrollPaint(benchmark::State& state) {
     view.setFont(font);
     view.setModel(&model);
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view.setColumnHidden(0, true);
     view.resize(1000, 700);
     view.show();
     QPixmap target(view.size());

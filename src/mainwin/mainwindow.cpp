@@ -1,3 +1,4 @@
+// The main window: its menus and their commands, the auto-exit countdown, the record checks.
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/recordgridmodel.h"
@@ -26,18 +27,19 @@ constexpr std::array<qint32, kGridColumnCount> kDefaultWidths = {
 
 MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
                        WindowOpeners openers, QWidget* parent)
-    : QMainWindow(parent), CommonDialog1(prompter, state.program.folder), state_(state),
+    : QMainWindow(parent), dataFileDialog(prompter, state.program.folder), state_(state),
       prompter_(prompter), clock_(clock), openers_(std::move(openers)),
       columnWidths_(kDefaultWidths) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(title());
     resize(twips::toPixels(kDesignedWidth, dpiX()), twips::toPixels(kDesignedHeight, dpiY()));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::countdownTick);
+    countdownTimer = new QTimer(this);
+    countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
+    countdownTimer->setInterval(1000);
+    connect(countdownTimer, &QTimer::timeout, this, &MainWindow::countdownTick);
     auto* dayTimer = new QTimer(this);
+    dayTimer->setObjectName(QStringLiteral("newDayTimer"));
     dayTimer->setInterval(60 * 1000);
     connect(dayTimer, &QTimer::timeout, this, &MainWindow::newDayCheck);
     dayTimer->start();
@@ -51,7 +53,7 @@ MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
 MainWindow::~MainWindow() {
     // The grid view reads the model while it is taken down: take the view down first, then the
     // model, which stops listening to the store.
-    delete Picture1;
+    delete gridContainer;
     delete model_;
 }
 
@@ -71,60 +73,63 @@ void MainWindow::buildMenus() {
         return action;
     };
 
-    mnu1 = menuBar()->addMenu(QStringLiteral("ファイル"));
-    mnu1->setObjectName(QStringLiteral("mnu1"));
-    file_open = item(mnu1, "file_open", QStringLiteral("開く"), &MainWindow::openCommand);
-    fileAppend = item(mnu1, "fileAppend", QStringLiteral("データ連結"), &MainWindow::mergeCommand);
-    file_Save = item(mnu1, "file_Save", QStringLiteral("保存"), &MainWindow::saveCommand);
-    fileBatch =
-        item(mnu1, "fileBatch", QStringLiteral("一括印刷…"), &MainWindow::batchPrintCommand);
-    csvExport =
-        item(mnu1, "csvExport", QStringLiteral("CSV書き出し…"), &MainWindow::csvExportCommand);
-    csvImport =
-        item(mnu1, "csvImport", QStringLiteral("CSV取り込み…"), &MainWindow::csvImportCommand);
-    mnu5 = mnu1->addSeparator();
-    mnu5->setObjectName(QStringLiteral("mnu5"));
-    AutoExit =
-        item(mnu1, "AutoExit", QStringLiteral("自動終了停止"), &MainWindow::stopCountdownCommand);
-    owari = item(mnu1, "owari", QStringLiteral("終了"), &MainWindow::quitCommand);
+    fileMenu = menuBar()->addMenu(QStringLiteral("ファイル"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    openAction = item(fileMenu, "openAction", QStringLiteral("開く"), &MainWindow::openCommand);
+    mergeAction =
+        item(fileMenu, "mergeAction", QStringLiteral("データ連結"), &MainWindow::mergeCommand);
+    saveAction = item(fileMenu, "saveAction", QStringLiteral("保存"), &MainWindow::saveCommand);
+    batchPrintAction = item(fileMenu, "batchPrintAction", QStringLiteral("一括印刷…"),
+                            &MainWindow::batchPrintCommand);
+    csvExportAction = item(fileMenu, "csvExportAction", QStringLiteral("CSV書き出し…"),
+                           &MainWindow::csvExportCommand);
+    csvImportAction = item(fileMenu, "csvImportAction", QStringLiteral("CSV取り込み…"),
+                           &MainWindow::csvImportCommand);
+    fileMenuSeparator = fileMenu->addSeparator();
+    fileMenuSeparator->setObjectName(QStringLiteral("fileMenuSeparator"));
+    stopCountdownAction = item(fileMenu, "stopCountdownAction", QStringLiteral("自動終了停止"),
+                               &MainWindow::stopCountdownCommand);
+    quitAction = item(fileMenu, "quitAction", QStringLiteral("終了"), &MainWindow::quitCommand);
 
-    mnu2 = menuBar()->addMenu(QStringLiteral("編集"));
-    mnu2->setObjectName(QStringLiteral("mnu2"));
-    Input = item(mnu2, "Input", QStringLiteral("新規入力"), &MainWindow::newRegistrationCommand);
-    DupeChk =
-        item(mnu2, "DupeChk", QStringLiteral("重複チェック"), &MainWindow::duplicateCheckCommand);
+    editMenu = menuBar()->addMenu(QStringLiteral("編集"));
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    newStationAction = item(editMenu, "newStationAction", QStringLiteral("新規入力"),
+                            &MainWindow::newRegistrationCommand);
+    duplicateCheckAction = item(editMenu, "duplicateCheckAction", QStringLiteral("重複チェック"),
+                                &MainWindow::duplicateCheckCommand);
 
-    mnu4 = menuBar()->addMenu(QStringLiteral("設定"));
-    mnu4->setObjectName(QStringLiteral("mnu4"));
-    mnuSet = item(mnu4, "mnuSet", QStringLiteral("印刷設定"), &MainWindow::optionsCommand);
+    settingsMenu = menuBar()->addMenu(QStringLiteral("設定"));
+    settingsMenu->setObjectName(QStringLiteral("settingsMenu"));
+    printSettingsAction = item(settingsMenu, "printSettingsAction", QStringLiteral("印刷設定"),
+                               &MainWindow::optionsCommand);
 
     // A menu-bar item of its own, without a submenu.
-    about = menuBar()->addAction(QStringLiteral("バージョン"));
-    about->setObjectName(QStringLiteral("about"));
-    connect(about, &QAction::triggered, this, &MainWindow::aboutCommand);
+    aboutAction = menuBar()->addAction(QStringLiteral("バージョン"));
+    aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::aboutCommand);
 }
 
-void MainWindow::StopAutoExit() {
-    if (!Timer1->isActive())
+void MainWindow::stopCountdown() {
+    if (!countdownTimer->isActive())
         return;
-    Timer1->stop();
+    countdownTimer->stop();
     setWindowTitle(title());
-    AutoExit->setVisible(false);
+    stopCountdownAction->setVisible(false);
 }
 
 bool MainWindow::countdownRunning() const {
-    return Timer1->isActive();
+    return countdownTimer->isActive();
 }
 
 void MainWindow::countdownTick() {
-    AutoExitTicks = qint16(AutoExitTicks + 1);
-    if (AutoExitTicks == kCountdownSeconds && !close()) {
+    countdownElapsed = qint16(countdownElapsed + 1);
+    if (countdownElapsed == kCountdownSeconds && !close()) {
         // The user kept the window open (Cancel to the save question, a save that failed):
         // counting on below zero would mean nothing, so the countdown ends here.
-        StopAutoExit();
+        stopCountdown();
         return;
     }
-    setWindowTitle(title() + QChar(0x3000) + QString::number(kCountdownSeconds - AutoExitTicks) +
+    setWindowTitle(title() + QChar(0x3000) + QString::number(kCountdownSeconds - countdownElapsed) +
                    QStringLiteral(" 秒で自動終了"));
 }
 
@@ -149,6 +154,7 @@ void MainWindow::sortByExpiry() {
 
 void MainWindow::colourByExpiry() {
     colouredFor_ = clock_.today();
+    model_->setDay(colouredFor_);
     checks::colourByExpiry(state_.store, colouredFor_);
 }
 
@@ -158,7 +164,7 @@ void MainWindow::newDayCheck() {
 }
 
 void MainWindow::stopCountdownCommand() {
-    StopAutoExit();
+    stopCountdown();
 }
 
 void MainWindow::quitCommand() {
@@ -166,13 +172,13 @@ void MainWindow::quitCommand() {
 }
 
 void MainWindow::newRegistrationCommand() {
-    StopAutoExit();
+    stopCountdown();
     if (openers_.newRegistration)
         openers_.newRegistration(*this);
 }
 
 void MainWindow::batchPrintCommand() {
-    StopAutoExit();
+    stopCountdown();
     if (openers_.batch)
         openers_.batch(*this);
 }
@@ -182,7 +188,7 @@ void MainWindow::duplicateCheckCommand() {
 }
 
 void MainWindow::optionsCommand() {
-    StopAutoExit();
+    stopCountdown();
     if (openers_.options)
         openers_.options(*this);
 }
@@ -193,7 +199,7 @@ void MainWindow::aboutCommand() {
 }
 
 void MainWindow::gridDoubleClicked() {
-    StopAutoExit();
+    stopCountdown();
     if (state_.store.Count() <= 0)
         return;
     state_.store.CurrentIndex = currentRow_;
@@ -210,7 +216,7 @@ void MainWindow::gridRightPressed() {
 void MainWindow::gridRightReleased() {
     if (state_.store.Count() <= 0)
         return;
-    StopAutoExit();
+    stopCountdown();
     const int row = currentRow_;
     if (row < 1)
         return;

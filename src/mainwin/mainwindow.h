@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/commondialog.h"
+#include "mainwin/datafiledialog.h"
 #include "mainwin/windowopeners.h"
 #include "platform/clock.h"
 #include "platform/gui/mainwindowlink.h"
@@ -40,7 +40,8 @@ public:
     // The row the user last selected, 1..(rows shown); the header row never becomes current.
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row);
-    // Column widths in twips; 0 leaves the view's own width.
+    // The width of grid column 0..17 (0 the row numbers) in twips; 0 leaves the view's own
+    // width.
     qint32 columnWidth(int column) const { return columnWidths_[size_t(column)]; }
 
     // The record checks on the register.
@@ -58,9 +59,9 @@ public:
 
     // Stops the countdown for good: the title goes back to the program title and the menu item
     // that stops the countdown disappears. Does nothing once stopped.
-    void StopAutoExit();
+    void stopCountdown();
     bool countdownRunning() const;
-    // Timer1's handler, once a second while the countdown runs.
+    // countdownTimer's handler, once a second while the countdown runs.
     void countdownTick();
 
     // A window opened from here that does not block the main window; closing the main window
@@ -87,33 +88,37 @@ public:
     void gridRightPressed();
     void gridRightReleased();
 
-    // Controls, named as the program names them.
-    QTimer* Timer1 = nullptr;
-    CommonDialog CommonDialog1;
-    QWidget* Picture1 = nullptr;
-    QTableView* Grid1 = nullptr;
+    // Ticks once a second while the auto-exit countdown runs.
+    QTimer* countdownTimer = nullptr;
+    // Asks for the data file to open, merge or save.
+    DataFileDialog dataFileDialog;
+    // The central widget, holding the grid.
+    QWidget* gridContainer = nullptr;
+    // The register, one station a row (see RecordGridModel).
+    QTableView* recordGrid = nullptr;
     // The status line under the grid and its text (see showRenewalStatus).
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QMenu* mnu1 = nullptr;
-    QAction* file_open = nullptr;
-    QAction* fileAppend = nullptr;
-    QAction* file_Save = nullptr;
-    QAction* fileBatch = nullptr;
-    QAction* csvExport = nullptr;
-    QAction* csvImport = nullptr;
-    QAction* mnu5 = nullptr;
-    QAction* AutoExit = nullptr;
-    QAction* owari = nullptr;
-    QMenu* mnu2 = nullptr;
-    QAction* Input = nullptr;
-    QAction* DupeChk = nullptr;
-    QMenu* mnu4 = nullptr;
-    QAction* mnuSet = nullptr;
-    QAction* about = nullptr;
+    QStatusBar* renewalStatusBar = nullptr;
+    QLabel* renewalStatusLabel = nullptr;
+    // The menu bar: ファイル, 編集, 設定 and the バージョン item, each with its commands.
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* mergeAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* batchPrintAction = nullptr;
+    QAction* csvExportAction = nullptr;
+    QAction* csvImportAction = nullptr;
+    QAction* fileMenuSeparator = nullptr;
+    QAction* stopCountdownAction = nullptr;
+    QAction* quitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* newStationAction = nullptr;
+    QAction* duplicateCheckAction = nullptr;
+    QMenu* settingsMenu = nullptr;
+    QAction* printSettingsAction = nullptr;
+    QAction* aboutAction = nullptr;
 
     // Seconds the countdown has run.
-    qint16 AutoExitTicks = 0;
+    qint16 countdownElapsed = 0;
 
 signals:
     // The closing sequence has finished: the program should end now.
@@ -132,7 +137,7 @@ private:
     void readSettings();
     void applyWindowGeometry();
     void moveOntoScreen();
-    void SetupGridHeader();
+    void setUpGridHeader();
     void applyColumnWidths();
     void columnResized(int column, int newPixels);
     void restoreView();
@@ -154,7 +159,7 @@ private:
     bool saveAtExit();
     void finishClosing();
     void storeWindowGeometry();
-    void WriteSettings();
+    void writeSettings();
 
     int dpiX() const;
     int dpiY() const;

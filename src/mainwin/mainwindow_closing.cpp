@@ -47,13 +47,13 @@ bool MainWindow::settleUnsavedChanges() {
 }
 
 void MainWindow::finishClosing() {
-    Timer1->stop();
+    countdownTimer->stop();
     const RecordStore& store = state_.store;
     if (!store.BackupPath.isEmpty() && !store.DataFile.isEmpty()) {
         // A failed copy here is not reported: the data file itself is unchanged.
         datafile::copyBackup(store.DataFile, store.BackupPath);
     }
-    WriteSettings();
+    writeSettings();
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
         if (*it)
             (*it)->close();
@@ -84,7 +84,7 @@ void MainWindow::storeWindowGeometry() {
     store(s.MainHeight, frame.height(), dpiY());
 }
 
-void MainWindow::WriteSettings() {
+void MainWindow::writeSettings() {
     SettingsValues& s = state_.settings;
     storeWindowGeometry();
     for (int column = 0; column < kGridColumnCount; ++column)

@@ -48,7 +48,7 @@ std::optional<QString> MainWindow::csvFileDialog(bool save) {
 }
 
 void MainWindow::csvExportCommand() {
-    StopAutoExit();
+    stopCountdown();
     const std::optional<QString> chosen = csvFileDialog(true);
     if (!chosen)
         return;
@@ -66,7 +66,7 @@ void MainWindow::csvExportCommand() {
 }
 
 void MainWindow::csvImportCommand() {
-    StopAutoExit();
+    stopCountdown();
     const std::optional<QString> chosen = csvFileDialog(false);
     if (!chosen)
         return;

@@ -23,10 +23,10 @@ const QString kWrongExtension = QStringLiteral("ファイル名（拡張子.stn�
 void MainWindow::startUp() {
     createBackupFolders();
     readSettings();
-    SetupGridHeader();
+    setUpGridHeader();
     if (!state_.store.DataFile.isEmpty())
         openDataFile(state_.store.DataFile, true);
-    Timer1->start();
+    countdownTimer->start();
     state_.print.PrepayAnswer = 0;
 }
 
@@ -167,25 +167,25 @@ bool MainWindow::saveDataFile(const QString& path) {
 }
 
 void MainWindow::openCommand() {
-    StopAutoExit();
-    const std::optional<QString> chosen = CommonDialog1.showOpen(kOpenTitle, this);
+    stopCountdown();
+    const std::optional<QString> chosen = dataFileDialog.showOpen(kOpenTitle, this);
     if (!chosen || wrongExtension(chosen) || !settleUnsavedChanges())
         return;
     openDataFile(*dataFileName(*chosen), false);
 }
 
 void MainWindow::mergeCommand() {
-    StopAutoExit();
-    const std::optional<QString> chosen = CommonDialog1.showOpen(kMergeTitle, this);
+    stopCountdown();
+    const std::optional<QString> chosen = dataFileDialog.showOpen(kMergeTitle, this);
     if (!chosen || wrongExtension(chosen))
         return;
     appendDataFile(*dataFileName(*chosen));
 }
 
 void MainWindow::saveCommand() {
-    StopAutoExit();
+    stopCountdown();
     const std::optional<QString> chosen =
-        CommonDialog1.showSave(kSaveTitle, state_.store.DataFile, this);
+        dataFileDialog.showSave(kSaveTitle, state_.store.DataFile, this);
     if (!chosen || wrongExtension(chosen))
         return;
     // Only a written data file clears the mark; a failed backup copy alone still counts as
@@ -198,7 +198,7 @@ bool MainWindow::saveAtExit() {
     if (!state_.store.DataFile.isEmpty())
         return saveDataFile(state_.store.DataFile);
     const std::optional<QString> chosen =
-        CommonDialog1.showSave(kSaveTitle, state_.store.DataFile, this);
+        dataFileDialog.showSave(kSaveTitle, state_.store.DataFile, this);
     if (!chosen || wrongExtension(chosen))
         return false;
     return saveDataFile(*dataFileName(*chosen));

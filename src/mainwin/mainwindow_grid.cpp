@@ -47,62 +47,63 @@ protected:
 } // namespace
 
 void MainWindow::buildGrid() {
-    Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    auto* layout = new QVBoxLayout(Picture1);
+    gridContainer = new QWidget(this);
+    gridContainer->setObjectName(QStringLiteral("gridContainer"));
+    auto* layout = new QVBoxLayout(gridContainer);
     layout->setContentsMargins(0, 0, 0, 0);
-    setCentralWidget(Picture1);
+    setCentralWidget(gridContainer);
 
-    Grid1 = new QTableView(Picture1);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    layout->addWidget(Grid1);
+    recordGrid = new QTableView(gridContainer);
+    recordGrid->setObjectName(QStringLiteral("recordGrid"));
+    recordGrid->setAccessibleName(QStringLiteral("局の一覧"));
+    layout->addWidget(recordGrid);
 
     QFont font(fonts::gothic());
     font.setPointSizeF(10.5);
     font.setBold(true);
-    Grid1->setFont(font);
+    recordGrid->setFont(font);
 
     model_ = new RecordGridModel(state_.store, this);
-    Grid1->setModel(model_);
-    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1->setWordWrap(false);
-    Grid1->setTextElideMode(Qt::ElideNone);
-    Grid1->setContextMenuPolicy(Qt::PreventContextMenu);
-    Grid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    recordGrid->setModel(model_);
+    recordGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    recordGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    recordGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    recordGrid->setWordWrap(false);
+    recordGrid->setTextElideMode(Qt::ElideNone);
+    recordGrid->setContextMenuPolicy(Qt::PreventContextMenu);
+    recordGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
-    // Column 0 is shown as the view's vertical header, so that it stays in place while the
-    // other columns scroll, as a fixed column does.
-    Grid1->setColumnHidden(0, true);
-    QHeaderView* rows = Grid1->verticalHeader();
+    // The row numbers are the view's vertical header, so that they stay in place while the
+    // columns scroll, as a fixed column does.
+    QHeaderView* rows = recordGrid->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(QFontMetrics(font).height() + 6);
     rows->setDefaultAlignment(Qt::AlignCenter);
-    QHeaderView* columns = Grid1->horizontalHeader();
+    QHeaderView* columns = recordGrid->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignCenter);
     columns->setHighlightSections(false);
     rows->setHighlightSections(false);
-    connect(columns, &QHeaderView::sectionResized, this,
-            [this](int column, int, int size) { columnResized(column, size); });
+    connect(columns, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        columnResized(RecordGridModel::gridColumn(column), size);
+    });
 
-    auto* corner = Grid1->findChild<QAbstractButton*>();
+    auto* corner = recordGrid->findChild<QAbstractButton*>();
     if (corner)
         corner->installEventFilter(new CornerPainter(corner));
 
-    connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(recordGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
                     setCurrentRow(current.row() + 1);
             });
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
-            [this] { savedScroll_ = Grid1->verticalScrollBar()->value(); });
+            [this] { savedScroll_ = recordGrid->verticalScrollBar()->value(); });
     connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::restoreView);
 
     // The mouse acts anywhere in the grid: the cells, the number column, the header row and
     // the corner where the two meet.
-    gridAreas_ = {Grid1->viewport(), rows->viewport(), columns->viewport(), corner};
+    gridAreas_ = {recordGrid->viewport(), rows->viewport(), columns->viewport(), corner};
     for (const QPointer<QWidget>& area : gridAreas_) {
         if (area)
             area->installEventFilter(this);
@@ -114,26 +115,27 @@ void MainWindow::buildGrid() {
 // position, as far as the rows still reach.
 void MainWindow::restoreView() {
     setCurrentRow(currentRow_);
-    const QModelIndex current = model_->index(currentRow_ - 1, 1);
-    Grid1->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
-    Grid1->verticalScrollBar()->setValue(savedScroll_);
+    const QModelIndex current = model_->index(currentRow_ - 1, 0);
+    recordGrid->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    recordGrid->verticalScrollBar()->setValue(savedScroll_);
 }
 
 void MainWindow::setCurrentRow(int row) {
     currentRow_ = std::clamp(row, 1, model_->rowCount());
 }
 
-void MainWindow::SetupGridHeader() {
+void MainWindow::setUpGridHeader() {
     // Header texts and alignments come from the model; the widths from the settings.
     applyColumnWidths();
 }
 
 void MainWindow::applyColumnWidths() {
     applyingWidths_ = true;
-    Grid1->verticalHeader()->setFixedWidth(twips::toPixels(columnWidths_[0], dpiX()));
+    recordGrid->verticalHeader()->setFixedWidth(twips::toPixels(columnWidths_[0], dpiX()));
     for (int column = 1; column < kGridColumnCount; ++column)
-        Grid1->setColumnWidth(column, twips::toPixels(columnWidths_[size_t(column)], dpiX()));
+        recordGrid->setColumnWidth(RecordGridModel::modelColumn(column),
+                                   twips::toPixels(columnWidths_[size_t(column)], dpiX()));
     applyingWidths_ = false;
 }
 

@@ -8,11 +8,11 @@
 #include <QStatusBar>
 
 void MainWindow::buildStatusLine() {
-    StatusBar1 = statusBar();
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    Label1 = new QLabel(StatusBar1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    StatusBar1->addWidget(Label1, 1);
+    renewalStatusBar = statusBar();
+    renewalStatusBar->setObjectName(QStringLiteral("renewalStatusBar"));
+    renewalStatusLabel = new QLabel(renewalStatusBar);
+    renewalStatusLabel->setObjectName(QStringLiteral("renewalStatusLabel"));
+    renewalStatusBar->addWidget(renewalStatusLabel, 1);
     // The model reports every change of the register and of its colours.
     connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::showRenewalStatus);
     connect(model_, &QAbstractItemModel::dataChanged, this, &MainWindow::showRenewalStatus);
@@ -20,6 +20,6 @@ void MainWindow::buildStatusLine() {
 }
 
 void MainWindow::showRenewalStatus() {
-    Label1->setText(
+    renewalStatusLabel->setText(
         renewal::statusText(renewal::summarise(state_.store.records(), clock_.today())));
 }

@@ -10,13 +10,13 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
     auto import = [&](const QString& file) {
         prompter.nextFileName(file);
         prompter.nextAnswer(Prompter::Answer::Ok);
-        window->csvImport->trigger();
+        window->csvImportAction->trigger();
         return prompter.lastMessage()->text;
     };
 
     prompter.nextFileName(csv);
     prompter.nextAnswer(Prompter::Answer::Ok);
-    window->csvExport->trigger();
+    window->csvExportAction->trigger();
     const Prompter::FileRequest exportRequest = *prompter.lastFileRequest();
     EXPECT_EQ(exportRequest.title, u"VelmoraデータのCSV書き出し"_qs);
     EXPECT_EQ(exportRequest.fileName, data.file(u"list.csv"_qs)); // named after the data file

@@ -11,19 +11,19 @@ TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
 
     prompter.nextFileName(data.file(u"list.txt"_qs));
     prompter.nextAnswer(Prompter::Answer::Ok);
-    window->file_open->trigger();
+    window->openAction->trigger();
     EXPECT_EQ(prompter.lastMessage()->text, u"ファイル名（拡張子.stn）が違います"_qs);
     EXPECT_TRUE(state.store.DataFile.isEmpty());
 
     prompter.nextFileName(data.file(u"list.STN"_qs));
-    window->file_open->trigger();
+    window->openAction->trigger();
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraデータを開く"_qs);
     EXPECT_EQ(state.store.DataFile, listPath);
 
     // The merge dialog starts with the name chosen to open; the duplicate is removed, the rows
     // coloured, and the register still belongs to list.stn.
     prompter.nextFileName(morePath);
-    window->fileAppend->trigger();
+    window->mergeAction->trigger();
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraの連結読込"_qs);
     EXPECT_EQ(prompter.lastFileRequest()->fileName, data.file(u"list.STN"_qs));
     EXPECT_EQ(state.store.DataFile, listPath);
@@ -34,13 +34,13 @@ TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
     // Cancel to the save question keeps the register; Yes saves it, then opens.
     prompter.nextFileName(morePath);
     prompter.nextAnswer(Prompter::Answer::Cancel);
-    window->file_open->trigger();
+    window->openAction->trigger();
     EXPECT_EQ(prompter.lastMessage()->text, u"Velmoraデータを保存しますか？"_qs);
     EXPECT_EQ(state.store.DataFile, listPath);
     EXPECT_EQ(state.store.Modified, 1);
     prompter.nextFileName(morePath);
     prompter.nextAnswer(Prompter::Answer::Yes);
-    window->file_open->trigger();
+    window->openAction->trigger();
     EXPECT_EQ(data.read(u"list.stn"_qs).size(), 5 * datafile::kRecordSize);
     EXPECT_EQ(state.store.DataFile, morePath);
     EXPECT_EQ(state.store.Modified, 0);
@@ -60,19 +60,19 @@ TEST_F(MainWindowTest, AnUnreadableOrMissingDataFile) {
     EXPECT_TRUE(state.store.DataFile.isEmpty());
 
     prompter.nextFileName(path);
-    window->file_open->trigger();
-    for (QAction* command : {window->file_open, window->fileAppend}) {
+    window->openAction->trigger();
+    for (QAction* command : {window->openAction, window->mergeAction}) {
         prompter.nextFileName(huge.fileName());
         prompter.nextAnswer(Prompter::Answer::Ok);
         command->trigger();
-        EXPECT_EQ(prompter.messages().size(), command == window->file_open ? 2u : 3u);
+        EXPECT_EQ(prompter.messages().size(), command == window->openAction ? 2u : 3u);
         EXPECT_EQ(state.store.DataFile, path);
         EXPECT_EQ(rows(*window), 2);
         EXPECT_EQ(state.store.Modified, 0);
     }
     const QString gone = data.file(u"gone.stn"_qs);
     prompter.nextFileName(gone);
-    window->file_open->trigger();
+    window->openAction->trigger();
     EXPECT_EQ(state.store.Count(), 0);
     EXPECT_EQ(state.store.DataFile, gone);
     EXPECT_TRUE(prompter.allAnswersUsed());
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, SaveClearsTheMarkOnlyWhenTheDataFileIsWritten) {
         prompter.nextFileName(name);
         prompter.nextAnswer(Prompter::Answer::Yes); // create it
         prompter.nextAnswer(Prompter::Answer::Ok);  // the error
-        window->file_Save->trigger();
+        window->saveAction->trigger();
         EXPECT_TRUE(prompter.allAnswersUsed());
     };
     save(data.file(u"no such folder/list.stn"_qs));
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, SaveClearsTheMarkOnlyWhenTheDataFileIsWritten) {
     EXPECT_EQ(state.store.DataFile, elsewhere.file(u"list.stn"_qs));
 }
 
-TEST(CommonDialog, ExtensionCheckAndLowerCase) {
+TEST(DataFileDialog, ExtensionCheckAndLowerCase) {
     EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.stn"_qs);
     EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.stn"_qs);
     EXPECT_EQ(dataFileName(u".stn"_qs), u".stn"_qs);
@@ -117,7 +117,7 @@ TEST(CommonDialog, ExtensionCheckAndLowerCase) {
 TEST_F(MainWindowTest, ASaveAsksBeforeCreatingAFile) {
     const QString existing = data.write(u"a.stn"_qs, {});
     const QString fresh = data.file(u"new.stn"_qs);
-    CommonDialog dialog(prompter, data.path());
+    DataFileDialog dialog(prompter, data.path());
 
     prompter.nextFileName(fresh);
     prompter.nextAnswer(Prompter::Answer::No);

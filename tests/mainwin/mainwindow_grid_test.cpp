@@ -1,13 +1,17 @@
 #include "mainwin/recordgridmodel.h"
 #include "mainwindowfixture.h"
 
+#include "record/gridcolumns.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <limits>
 
 namespace {
 
@@ -26,7 +30,7 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoin
 TEST_F(MainWindowTest, TheMouseActsOnTheCurrentRowThatTheViewKeeps) {
     auto window = startWith(writeRegister(u"list.stn"_qs, numbered(200)));
     window->show();
-    QTableView* grid = window->Grid1;
+    QTableView* grid = window->recordGrid;
     grid->selectRow(120);
     grid->verticalScrollBar()->setValue(100);
     const int scrolled = grid->verticalScrollBar()->value();
@@ -51,7 +55,7 @@ TEST_F(MainWindowTest, TheMouseActsOnTheCurrentRowThatTheViewKeeps) {
         {corner, corner->rect().center()}};
     for (const auto& [area, at] : areas) {
         opened.clear();
-        window->Timer1->start();
+        window->countdownTimer->start();
         prompter.nextAnswer(Prompter::Answer::Yes);
         sendMouse(area, QEvent::MouseButtonPress, Qt::RightButton, at);
         EXPECT_EQ(state.print.PrintRecordIndex, 100);
@@ -61,7 +65,7 @@ TEST_F(MainWindowTest, TheMouseActsOnTheCurrentRowThatTheViewKeeps) {
                                                 u"再免許申請書を印刷しますか？"_qs);
         EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
 
-        window->Timer1->start();
+        window->countdownTimer->start();
         sendMouse(area, QEvent::MouseButtonDblClick, Qt::LeftButton, at);
         EXPECT_FALSE(window->countdownRunning());
         EXPECT_EQ(state.store.CurrentIndex, 100);
@@ -83,13 +87,13 @@ TEST_F(MainWindowTest, StartUpOpensTheLastFileAndANewDayRecoloursIt) {
     state.print.PrepayAnswer = 1;
     auto window = startWith(path);
     EXPECT_EQ(state.print.PrepayAnswer, 0);
-    const QAbstractItemModel* model = window->Grid1->model();
+    const QAbstractItemModel* model = window->recordGrid->model();
     auto colour = [model](int row) {
         return model->data(model->index(row - 1, 4), Qt::BackgroundRole).value<QColor>();
     };
     EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ３ＣＣＣ"_qs);
     EXPECT_EQ(colour(2), QColor(255, 0, 0)); // 31 days left
-    EXPECT_EQ(window->Label1->text(),
+    EXPECT_EQ(window->renewalStatusLabel->text(),
               u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）　締切超過 1局"_qs);
 
     // A record changed in place; the cells stop at the last column.
@@ -100,12 +104,84 @@ TEST_F(MainWindowTest, StartUpOpensTheLastFileAndANewDayRecoloursIt) {
     EXPECT_EQ(cell(*window, 1, 5), u"\u3000鈴木一郎"_qs);
     EXPECT_TRUE(window->gridModel().cellText(1, kGridColumnCount).isEmpty());
     EXPECT_FALSE(model->headerData(kGridColumnCount, Qt::Horizontal).isValid());
-    EXPECT_EQ(window->Label1->text(),
+    EXPECT_EQ(window->renewalStatusLabel->text(),
               u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）"_qs);
 
     // Ten days on: 21 days left (magenta), and both deadlines have passed.
     clock.set(QDate(2024, 4, 11));
     window->newDayCheck();
     EXPECT_EQ(colour(2), QColor(255, 0, 255));
-    EXPECT_EQ(window->Label1->text(), u"申請受付中 0局　締切超過 2局"_qs);
+    EXPECT_EQ(window->renewalStatusLabel->text(), u"申請受付中 0局　締切超過 2局"_qs);
 }
+
+// A screen reader finds the grid by its name, the seventeen captions as column headers and each
+// number once, as its row's header; a row tells how its expiry stands on the day the colours
+// were worked out for.
+TEST_F(MainWindowTest, AScreenReaderReadsTheGridAsATable) {
+    auto window = startWith(writeRegister(
+        u"list.stn"_qs, {sampleStation(u"ＪＡ１ＡＡＡ"_qs, u"関第1号"_qs, QDate(2024, 5, 10))}));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->recordGrid);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->text(QAccessible::Name), u"局の一覧"_qs);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columnCount(), kGridColumnCount - 1);
+    for (int column = 0; column < table->columnCount(); ++column)
+        EXPECT_EQ(table->columnDescription(column), columnHeader(column + 1));
+    EXPECT_EQ(table->columnDescription(0), u"ｺｰﾙｻｲﾝ"_qs);
+    EXPECT_EQ(table->rowDescription(0), u"1"_qs);
+
+    // The children run row by row, each led by its header; the header row comes first.
+    QAccessibleInterface* header = grid->child(table->columnCount() + 1);
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->role(), QAccessible::RowHeader);
+    EXPECT_EQ(header->text(QAccessible::Name), u"1"_qs);
+    EXPECT_EQ(header->text(QAccessible::Description), u"期限まで 39 日（締切間近）"_qs);
+    // The day changes with the colours, not before.
+    clock.set(QDate(2024, 4, 11));
+    EXPECT_EQ(header->text(QAccessible::Description), u"期限まで 39 日（締切間近）"_qs);
+    window->newDayCheck();
+    EXPECT_EQ(header->text(QAccessible::Description), u"期限まで 29 日（締切超過）"_qs);
+    // Asked for only now: a cell's interface is renewed on a model reset only while a screen
+    // reader runs, which it cannot here.
+    QAccessibleInterface* first = table->cellAt(0, 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(QAccessible::Name), u"ＪＡ１ＡＡＡ"_qs);
+    EXPECT_EQ(first->text(QAccessible::Description), u"期限まで 29 日（締切超過）"_qs);
+}
+
+namespace {
+
+struct ExpiryCase {
+    double expiry; // days since 30 December 1899
+    const char16_t* description;
+};
+
+class ExpiryDescription : public ::testing::TestWithParam<ExpiryCase> {};
+
+} // namespace
+
+// Today 2024-04-01 is day 45383.
+TEST_P(ExpiryDescription, TellsTheDaysLeftAndTheApplicationWindow) {
+    RecordStore store;
+    RecordGridModel model(store);
+    StationRecord record;
+    record.ExpiryDate = GetParam().expiry;
+    ASSERT_TRUE(store.load({record}));
+    EXPECT_TRUE(model.expiryDescription(1).isEmpty()); // no day yet
+    model.setDay(QDate(2024, 4, 1));
+    const QString description = QString::fromUtf16(GetParam().description);
+    EXPECT_EQ(model.headerData(0, Qt::Vertical, Qt::AccessibleDescriptionRole), description);
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::AccessibleDescriptionRole), description);
+    EXPECT_FALSE(model.data(model.index(0, 1), Qt::AccessibleDescriptionRole).isValid());
+    EXPECT_TRUE(model.expiryDescription(2).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ExpiryDescription,
+                         ::testing::Values(ExpiryCase{45383 + 305, u"期限まで 305 日（受付前）"},
+                                           ExpiryCase{45383 + 90, u"期限まで 90 日（受付中）"},
+                                           ExpiryCase{45383 + 44, u"期限まで 44 日（締切間近）"},
+                                           ExpiryCase{45383 + 0.75, u"期限まで 0 日（締切超過）"},
+                                           ExpiryCase{45383 - 12, u"期限切れ（12 日経過）"},
+                                           ExpiryCase{std::numeric_limits<double>::quiet_NaN(),
+                                                      u"期間なし"}));

@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, FirstStartCountsDownAndAsksToSaveChangesAtTheEnd) {
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraデータの保存"_qs);
     EXPECT_FALSE(window->countdownRunning());
     EXPECT_EQ(window->windowTitle(), u"Velmora"_qs);
-    EXPECT_FALSE(window->AutoExit->isVisible());
+    EXPECT_FALSE(window->stopCountdownAction->isVisible());
     closeSavingTo(data.file(u"no such folder/list.stn"_qs), 2);
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::OkCancel);
@@ -60,29 +60,29 @@ TEST_F(MainWindowTest, MenuCommandsAndWhetherTheyStopTheCountdown) {
         bool stops;
     };
     const std::vector<Case> cases = {
-        {&MainWindow::file_open, u"開く", true, true},
-        {&MainWindow::fileAppend, u"データ連結", true, true},
-        {&MainWindow::file_Save, u"保存", true, true},
-        {&MainWindow::fileBatch, u"一括印刷…", false, true},
-        {&MainWindow::csvExport, u"CSV書き出し…", true, true},
-        {&MainWindow::csvImport, u"CSV取り込み…", true, true},
-        {&MainWindow::AutoExit, u"自動終了停止", false, true},
-        {&MainWindow::Input, u"新規入力", false, true},
-        {&MainWindow::DupeChk, u"重複チェック", false, false},
-        {&MainWindow::mnuSet, u"印刷設定", false, true},
-        {&MainWindow::about, u"バージョン", false, false},
+        {&MainWindow::openAction, u"開く", true, true},
+        {&MainWindow::mergeAction, u"データ連結", true, true},
+        {&MainWindow::saveAction, u"保存", true, true},
+        {&MainWindow::batchPrintAction, u"一括印刷…", false, true},
+        {&MainWindow::csvExportAction, u"CSV書き出し…", true, true},
+        {&MainWindow::csvImportAction, u"CSV取り込み…", true, true},
+        {&MainWindow::stopCountdownAction, u"自動終了停止", false, true},
+        {&MainWindow::newStationAction, u"新規入力", false, true},
+        {&MainWindow::duplicateCheckAction, u"重複チェック", false, false},
+        {&MainWindow::printSettingsAction, u"印刷設定", false, true},
+        {&MainWindow::aboutAction, u"バージョン", false, false},
     };
     auto window = startWith(writeRegister(u"list.stn"_qs, numbered(3)));
     for (const Case& c : cases) {
         QAction* action = window.get()->*c.action;
         EXPECT_EQ(action->text(), QString::fromUtf16(c.caption));
-        window->Timer1->start();
+        window->countdownTimer->start();
         if (c.asksForAFile)
             prompter.nextFileName(std::nullopt);
         action->trigger();
         EXPECT_EQ(window->countdownRunning(), !c.stops) << action->text().toStdString();
     }
-    EXPECT_EQ(window->owari->text(), u"終了"_qs);
+    EXPECT_EQ(window->quitAction->text(), u"終了"_qs);
     EXPECT_EQ(opened, (std::vector<std::string>{"batch", "new", "options", "about"}));
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
@@ -104,10 +104,11 @@ TEST_F(MainWindowTest, PlaceSizeAndColumnWidthsStayTheSameOverRestarts) {
         EXPECT_EQ(window->frameGeometry(),
                   QRect(twips::toPixels(1501, dpi), twips::toPixels(1201, dpi),
                         twips::toPixels(9001, dpi), twips::toPixels(6001, dpi)));
-        EXPECT_EQ(window->Grid1->verticalHeader()->width(), twips::toPixels(720, dpi));
+        EXPECT_EQ(window->recordGrid->verticalHeader()->width(), twips::toPixels(720, dpi));
         if (run == 0)
-            window->Grid1->setColumnWidth(5, twips::toPixels(2400, dpi));
-        window->StopAutoExit();
+            window->recordGrid->setColumnWidth(RecordGridModel::modelColumn(5),
+                                               twips::toPixels(2400, dpi));
+        window->stopCountdown();
         ASSERT_TRUE(window->close());
         const SettingsValues written = readBackSettings();
         EXPECT_EQ(written.MainLeft, 1501.0f) << run;
@@ -119,7 +120,7 @@ TEST_F(MainWindowTest, PlaceSizeAndColumnWidthsStayTheSameOverRestarts) {
     }
     auto window = start();
     window->move(200, 150);
-    window->StopAutoExit();
+    window->stopCountdown();
     ASSERT_TRUE(window->close());
     EXPECT_EQ(readBackSettings().MainLeft,
               float(std::round(twips::fromPixels(200, window->logicalDpiX()))));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/mainwindow.h"
+#include "mainwin/recordgridmodel.h"
 #include "record/datafile.h"
 #include "record/settingsfile.h"
 #include "support/samplestation.h"
@@ -72,9 +73,10 @@ protected:
         return start();
     }
 
-    static int rows(MainWindow& window) { return window.Grid1->model()->rowCount(); }
+    static int rows(MainWindow& window) { return window.recordGrid->model()->rowCount(); }
+    // The text of data row 1.. in grid column 1..17.
     static QString cell(MainWindow& window, int row, int column) {
-        const QAbstractItemModel* model = window.Grid1->model();
-        return model->data(model->index(row - 1, column)).toString();
+        const QAbstractItemModel* model = window.recordGrid->model();
+        return model->data(model->index(row - 1, RecordGridModel::modelColumn(column))).toString();
     }
 };

@@ -89,7 +89,7 @@ TEST_F(Screens, MainWindowWithEveryExpiryColour) {
     fresh.program = state.program;
     MainWindow window(fresh, prompter, clock);
     window.show();
-    window.Grid1->selectRow(2);
+    window.recordGrid->selectRow(2);
     window.countdownTick();
     save(window.grab().toImage(), QStringLiteral("mainwin_mainwindow"));
 }

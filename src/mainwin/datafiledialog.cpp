@@ -1,15 +1,16 @@
-#include "mainwin/commondialog.h"
+// The main window's file dialog for the data file, and the data file's name check.
+#include "mainwin/datafiledialog.h"
 
-CommonDialog::CommonDialog(Prompter& prompter, QString startFolder)
+DataFileDialog::DataFileDialog(Prompter& prompter, QString startFolder)
     : prompter_(prompter), startFolder_(std::move(startFolder)) {}
 
-const QString& CommonDialog::filter() {
+const QString& DataFileDialog::filter() {
     static const QString text =
         QStringLiteral("すべてのファイル (*.*)|*.*|Velmoraﾃﾞｰﾀのファイル (*.stn)|*.stn|");
     return text;
 }
 
-std::optional<QString> CommonDialog::show(Prompter::FileRequest request, QWidget* parent) {
+std::optional<QString> DataFileDialog::show(Prompter::FileRequest request, QWidget* parent) {
     request.filter = filter();
     request.filterIndex = 0;
     request.startFolder = startFolder_;
@@ -19,7 +20,7 @@ std::optional<QString> CommonDialog::show(Prompter::FileRequest request, QWidget
     return chosen;
 }
 
-std::optional<QString> CommonDialog::showOpen(const QString& title, QWidget* parent) {
+std::optional<QString> DataFileDialog::showOpen(const QString& title, QWidget* parent) {
     Prompter::FileRequest request;
     request.kind = Prompter::FileRequest::Kind::Open;
     request.title = title;
@@ -28,8 +29,8 @@ std::optional<QString> CommonDialog::showOpen(const QString& title, QWidget* par
     return show(request, parent);
 }
 
-std::optional<QString> CommonDialog::showSave(const QString& title, const QString& fileName,
-                                              QWidget* parent) {
+std::optional<QString> DataFileDialog::showSave(const QString& title, const QString& fileName,
+                                                QWidget* parent) {
     fileName_ = fileName;
     Prompter::FileRequest request;
     request.kind = Prompter::FileRequest::Kind::Save;

@@ -10,9 +10,9 @@ class QWidget;
 // The main window's one file dialog, used for opening, merging and saving the data file. Each
 // use sets its title, filter, flags and start folder; the open and merge dialogs start with
 // the name of the dialog's last use, the save dialog with the given name.
-class CommonDialog {
+class DataFileDialog {
 public:
-    CommonDialog(Prompter& prompter, QString startFolder);
+    DataFileDialog(Prompter& prompter, QString startFolder);
 
     // The chosen name, or nothing when the user cancelled.
     std::optional<QString> showOpen(const QString& title, QWidget* parent);
