@@ -10,7 +10,7 @@
 using Kind = Prompter::FileRequest::Kind;
 
 // An open dialog with the flags of the save dialog gives a new name back without asking
-// (the question on saving is in CommonDialog's tests).
+// (the question on saving is in DataFileDialog's tests).
 TEST(Prompter, OpenDialogNeverAsksToCreateAFile) {
     ScriptedPrompter prompter;
     prompter.nextFileName(u"/nowhere/new.stn"_qs);
