@@ -29,8 +29,10 @@ Result DataFileLock::tryLock(const QString& dataFile) {
     // A data file stays open for hours: only a lock whose process has ended is stale, never one
     // that is merely old.
     lock->setStaleLockTime(0);
-    // The holder may let go between the refusal and reading who it was: then try once more.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // The holder may let go between the refusal and reading who it was; a lock file that names
+    // nobody (its writer died before writing it) is removed, which the holder of a real lock
+    // prevents. Either way: try again, a few times.
+    for (int attempt = 0; attempt < 3; ++attempt) {
         if (lock->tryLock()) {
             lock_ = std::move(lock);
             dataFile_ = dataFile;
@@ -49,6 +51,7 @@ Result DataFileLock::tryLock(const QString& dataFile) {
                     .arg(QDir::toNativeSeparators(dataFile), host)
                     .arg(pid));
         }
+        lock->removeStaleLockFile();
     }
     return Result::failure(QStringLiteral("%1は他のプログラムが開いています。")
                                .arg(QDir::toNativeSeparators(dataFile)));
