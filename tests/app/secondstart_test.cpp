@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -38,6 +37,7 @@ protected:
         auto& process = *running_.emplace_back(std::make_unique<QProcess>());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(program(), {});
+        process.waitForStarted();
         return process;
     }
 
@@ -46,9 +46,8 @@ protected:
     bool startedUp(QProcess& process) {
         const QDeadlineTimer deadline(kWaitMs);
         while (!QDir(folder_.file(u"BackUP2"_qs)).exists()) {
-            if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
+            if (deadline.hasExpired() || process.waitForFinished(50))
                 return false;
-            QThread::msleep(50);
         }
         return true;
     }
