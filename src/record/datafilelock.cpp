@@ -16,6 +16,10 @@ DataFileLock::DataFileLock() = default;
 
 DataFileLock::~DataFileLock() = default;
 
+DataFileLock::DataFileLock(DataFileLock&&) noexcept = default;
+
+DataFileLock& DataFileLock::operator=(DataFileLock&&) noexcept = default;
+
 QString DataFileLock::lockPathFor(const QString& dataFile) {
     const QFileInfo info(dataFile);
     return info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".lock"));

@@ -17,6 +17,10 @@ public:
     ~DataFileLock();
     DataFileLock(const DataFileLock&) = delete;
     DataFileLock& operator=(const DataFileLock&) = delete;
+    // Moved, the lock goes with it; assigned over, the lock held before is let go. A window
+    // takes a new file's lock in a lock of its own and moves it in once the file is open.
+    DataFileLock(DataFileLock&&) noexcept;
+    DataFileLock& operator=(DataFileLock&&) noexcept;
 
     // ".NAME.stn.lock" in the data file's folder.
     static QString lockPathFor(const QString& dataFile);

@@ -33,8 +33,8 @@ struct FoundRecovery {
     QDateTime time;   // when it was written
 };
 std::optional<FoundRecovery> findRecovery(const QString& programFolder, const QString& dataFile);
-// Every copy worth offering, whichever data file it belongs to: a crash may come after another
-// file was opened than the one the settings name.
+// Every copy worth offering, newest first, whichever data file it belongs to: a crash may come
+// after another file was opened than the one the settings name.
 std::vector<FoundRecovery> listRecoveries(const QString& programFolder);
 
 // The records of dataFile's recovery copy.

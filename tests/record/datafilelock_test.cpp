@@ -37,10 +37,13 @@ TEST(DataFileLock, RefusedSwitchKeepsTheFileHeldBefore) {
     EXPECT_FALSE(first.tryLock(dir.file(u"B.stn"_qs)));
     EXPECT_EQ(first.dataFile(), dir.file(u"A.stn"_qs));
     EXPECT_FALSE(second.tryLock(dir.file(u"A.stn"_qs)));
-    // A switch that succeeds lets go of the old file.
+    // A switch that succeeds lets go of the old file; so does a lock moved over it.
     second.unlock();
     ASSERT_TRUE(first.tryLock(dir.file(u"B.stn"_qs)));
     EXPECT_TRUE(second.tryLock(dir.file(u"A.stn"_qs)));
+    first = std::move(second);
+    EXPECT_EQ(first.dataFile(), dir.file(u"A.stn"_qs));
+    EXPECT_TRUE(DataFileLock().tryLock(dir.file(u"B.stn"_qs)));
 }
 
 // A lock file whose process has ended (its number is beyond any process number Linux gives
