@@ -5,6 +5,7 @@
 #include "platform/gui/printers.h"
 #include "platform/gui/qtprompter.h"
 #include "platform/gui/qttranslation.h"
+#include "platform/singleinstance.h"
 #include "platform/terminationsignal.h"
 #include "print/batchprintdialog.h"
 #include "print/core/bureaufile.h"
@@ -42,14 +43,36 @@ bool dismissModalWindows() {
     return true;
 }
 
+// A later start asked for the program: the main window, or the box it is waiting on, comes to
+// the front.
+void bringToFront(QWidget* mainWindow) {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window)
+        window = mainWindow;
+    if (!window)
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ProgramInfo program = ProgramInfo::forRunningProgram({bureaufile::fileName()});
+    // One program per program folder: a second start brings the running one to the front and
+    // ends before it has built anything.
+    SingleInstance instance(program.folder);
+    if (instance.start() == SingleInstance::Start::HandedOver)
+        return 0;
     // Asked to end by the system, the program ends as the user would end it: what is open is
     // dismissed, then 終了, which still asks about unsaved changes.
     TerminationSignal termination;
     QPointer<QWidget> mainWindow;
+    QObject::connect(&instance, &SingleInstance::requested, &app,
+                     [&mainWindow] { bringToFront(mainWindow); });
     QObject::connect(&termination, &TerminationSignal::terminate, &app, [&mainWindow] {
         if (dismissModalWindows() && mainWindow)
             mainWindow->close();
@@ -60,7 +83,7 @@ int main(int argc, char** argv) {
     installJapaneseQtTexts(app);
 
     AppState state;
-    state.program = ProgramInfo::forRunningProgram({bureaufile::fileName()});
+    state.program = std::move(program);
     QtPrompter prompter;
     SystemClock clock;
     const std::unique_ptr<PrinterCatalogue> printers = PrinterCatalogue::system();

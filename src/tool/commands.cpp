@@ -7,6 +7,8 @@
 #include "tool/dump.h"
 #include "tool/render.h"
 
+#include "record/datafilelock.h"
+
 #include <cstdio>
 
 namespace tool {
@@ -16,12 +18,30 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(const QStringList& args);
+    // The option naming the data file the command writes, or nullptr for a command that only
+    // reads. The file stays locked while the command runs, as it does while the program has it
+    // open, so that the two never write over each other.
+    const char* writes;
 };
 
 const Command kCommands[] = {
-    {"dump", &dump},         {"render", &render},    {"due", &due},          {"batch", &batch},
-    {"calendar", &calendar}, {"export", &exportCsv}, {"import", &importCsv},
+    {"dump", &dump, nullptr},         {"render", &render, nullptr},
+    {"due", &due, nullptr},           {"batch", &batch, nullptr},
+    {"calendar", &calendar, nullptr}, {"export", &exportCsv, nullptr},
+    {"import", &importCsv, "--into"},
 };
+
+int runLocked(const Command& command, const QStringList& args) {
+    DataFileLock lock;
+    const qsizetype option = command.writes ? args.indexOf(QLatin1String(command.writes)) : -1;
+    if (option >= 0 && option + 1 < args.size()) {
+        if (const Result locked = lock.tryLock(args[option + 1]); !locked) {
+            std::fprintf(stderr, "%s\n", locked.error.toUtf8().constData());
+            return 1;
+        }
+    }
+    return command.run(args);
+}
 
 void usage() {
     std::fputs("usage: velmora-tool COMMAND ...\n"
@@ -46,7 +66,7 @@ int run(const QStringList& arguments) {
     }
     for (const Command& command : kCommands) {
         if (arguments[1] == QLatin1String(command.name))
-            return command.run(arguments.mid(2));
+            return runLocked(command, arguments.mid(2));
     }
     usage();
     return 2;

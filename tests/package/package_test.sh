@@ -57,7 +57,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6network6 \
     fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n qt6-qpa-plugins; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done

@@ -1,0 +1,49 @@
+#include "support/programcopy.h"
+
+#include "platform/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+
+namespace {
+// Generous: only a program that hangs comes near it.
+constexpr int kWaitMs = 30000;
+} // namespace
+
+ProgramCopy::ProgramCopy() {
+    ready_ = QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora"),
+                         file(QStringLiteral("velmora")));
+}
+
+ProgramCopy::~ProgramCopy() {
+    for (const auto& process : processes_) {
+        process->kill();
+        process->waitForFinished();
+    }
+    // A killed program leaves its socket behind.
+    QFile::remove(QDir::temp().filePath(SingleInstance::serverName(folder())));
+}
+
+QProcess& ProgramCopy::start(const QStringList& arguments) {
+    QProcess& process = *processes_.emplace_back(std::make_unique<QProcess>());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(file(QStringLiteral("velmora")), arguments);
+    process.waitForStarted();
+    return process;
+}
+
+bool ProgramCopy::startedUp(QProcess& process) const {
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!QDir(file(QStringLiteral("BackUP2"))).exists()) {
+        if (deadline.hasExpired() || process.waitForFinished(50))
+            return false;
+    }
+    return true;
+}
+
+bool ProgramCopy::endedCleanly(QProcess& process) {
+    return process.waitForFinished(kWaitMs) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "support/tempfolder.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+// The real program, copied into a temporary folder of its own, which is then its program folder
+// (beside a writable, not installed program). Tests start it as often as they like; whatever
+// still runs at the end is killed, and the socket it listened on is removed.
+class ProgramCopy {
+public:
+    ProgramCopy();
+    ~ProgramCopy();
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+    // Whether the program could be copied (it is built beside the test programs).
+    bool ready() const { return ready_; }
+    QString folder() const { return folder_.path(); }
+    QString file(const QString& name) const { return folder_.file(name); }
+
+    QProcess& start(const QStringList& arguments = {});
+    // Waits until the started program has built its main window, which it does after it took
+    // the program folder's name: it has made the "BackUP2" folder. False when it ended first.
+    bool startedUp(QProcess& process) const;
+    // Waits until the program ends by itself; true for status 0.
+    static bool endedCleanly(QProcess& process);
+
+private:
+    TempFolder folder_;
+    bool ready_ = false;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
