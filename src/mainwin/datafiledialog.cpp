@@ -43,5 +43,7 @@ std::optional<QString> DataFileDialog::showSave(const QString& title, const QStr
 std::optional<QString> dataFileName(const QString& chosen) {
     if (chosen.size() < 4 || chosen.right(4).compare(QLatin1String(".STN"), Qt::CaseInsensitive))
         return std::nullopt;
-    return chosen.left(chosen.size() - 3) + QLatin1String("stn");
+    // Kept as chosen: a file copied from Windows or a FAT stick is often "LIST.STN", and
+    // lower-casing its extension would name another file on this system.
+    return chosen;
 }

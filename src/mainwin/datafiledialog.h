@@ -33,6 +33,6 @@ private:
     QString fileName_;
 };
 
-// The data file name for a name chosen in the dialog: one ending in ".stn" in any case, with
-// the extension written in lower case. Nothing for any other name.
+// The data file name for a name chosen in the dialog: one ending in ".stn" in any case, as it
+// was chosen. Nothing for any other name.
 std::optional<QString> dataFileName(const QString& chosen);

@@ -47,6 +47,7 @@ MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
     buildMenus();
     buildGrid();
     buildStatusLine();
+    watchForChanges();
     startUp();
 }
 

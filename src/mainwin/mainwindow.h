@@ -6,6 +6,8 @@
 #include "platform/gui/mainwindowlink.h"
 #include "platform/prompter.h"
 #include "record/appstate.h"
+#include "record/datafilelock.h"
+#include "record/fingerprint.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,6 +21,7 @@ class QStatusBar;
 class QTableView;
 class QTimer;
 class RecordGridModel;
+class RecoveryWriter;
 
 // The main window: the record grid, the menus, the file commands and the auto-exit countdown.
 // Building it runs the start-up (backup folders, settings, the last data file, the countdown);
@@ -144,7 +147,7 @@ private:
 
     // The file operations with everything the window does around them. Each returns whether
     // the register now holds the named file's records (open) or the file was written (save).
-    bool openDataFile(const QString& path, bool atStartUp);
+    bool openDataFile(const QString& path, bool atStartUp, bool offerItsRecovery = true);
     void appendDataFile(const QString& path);
     bool saveDataFile(const QString& path);
     void showFileError(const QString& text);
@@ -152,6 +155,24 @@ private:
     // A CSV command that could not be done, and why.
     void refuse(const QString& text);
     bool wrongExtension(const std::optional<QString>& name);
+    // A chosen file to open or merge that is not there: said, rather than read as no stations.
+    bool missingFile(const QString& path);
+
+    // Guarding the data file (mainwindow_guard.cpp). takeLock: path's lock, or the one already
+    // held when path is the open file; refused, it says who holds the file.
+    std::optional<DataFileLock> takeLock(const QString& path);
+    bool holdsLockOf(const QString& path) const;
+    // Asked before a save over the open file when another program changed it since it was
+    // opened or saved; true when the save may go on.
+    bool mayOverwrite(const QString& path);
+    // A recovery copy of dataFile left by a run that ended without saving: the user chooses
+    // between restoring it (the register then holds it, modified) and throwing it away.
+    void offerRecovery(const QString& dataFile);
+    void restoreRecovery(const QString& dataFile);
+    // At start-up: a copy of another data file than the one opened (the settings still name
+    // the file of the run before, when that run crashed).
+    void offerOtherRecovery();
+    void watchForChanges();
 
     // The closing sequence: the save question, whose answer decides whether the window may
     // close (or another file replace the register), then what happens when it closes.
@@ -184,4 +205,10 @@ private:
     int savedScroll_ = 0;
     // The CSV file last exported or imported: its dialogs start there.
     QString csvFile_;
+    // The open data file's lock, what it held when opened or last saved, and the copy kept of
+    // unsaved changes.
+    DataFileLock dataLock_;
+    FileFingerprint onDisk_;
+    RecoveryWriter* recovery_ = nullptr;
+    bool recoveryFailureTold_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
+#include "record/recovery.h"
 #include "record/settingsfile.h"
 
 #include <QCloseEvent>
@@ -40,6 +41,8 @@ bool MainWindow::settleUnsavedChanges() {
         state_.store.Modified = 0;
         return true;
     case Prompter::Answer::No:
+        // Given up on purpose: no copy of them is offered at the next start.
+        recovery_->discarded();
         return true;
     default:
         return false;
@@ -50,8 +53,10 @@ void MainWindow::finishClosing() {
     countdownTimer->stop();
     const RecordStore& store = state_.store;
     if (!store.BackupPath.isEmpty() && !store.DataFile.isEmpty()) {
-        // A failed copy here is not reported: the data file itself is unchanged.
-        datafile::copyBackup(store.DataFile, store.BackupPath);
+        // Said as at a save: the data file itself is unchanged, but the user counts on the copy.
+        if (const Result copied = datafile::copyBackup(store.DataFile, store.BackupPath); !copied)
+            prompter_.message({copied.error, title(), Prompter::Buttons::Ok, Prompter::Icon::None},
+                              this);
     }
     writeSettings();
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
@@ -59,6 +64,7 @@ void MainWindow::finishClosing() {
             (*it)->close();
     }
     windows_.clear();
+    dataLock_.unlock();
 }
 
 void MainWindow::storeWindowGeometry() {

@@ -4,9 +4,11 @@
 #include "platform/gui/framewatch.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
+#include "record/recovery.h"
 #include "record/settingsfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -26,6 +28,7 @@ void MainWindow::startUp() {
     setUpGridHeader();
     if (!state_.store.DataFile.isEmpty())
         openDataFile(state_.store.DataFile, true);
+    offerOtherRecovery();
     countdownTimer->start();
     state_.print.PrepayAnswer = 0;
 }
@@ -115,9 +118,16 @@ void MainWindow::showFileError(const QString& text) {
     prompter_.message({text, title(), Prompter::Buttons::OkCancel, Prompter::Icon::None}, this);
 }
 
-bool MainWindow::openDataFile(const QString& path, bool atStartUp) {
+bool MainWindow::openDataFile(const QString& path, bool atStartUp, bool offerItsRecovery) {
     RecordStore& store = state_.store;
     const QDate today = clock_.today();
+    const bool ownFile = holdsLockOf(path);
+    std::optional<DataFileLock> lock = takeLock(path);
+    if (!lock) {
+        if (atStartUp)
+            store.DataFile.clear();
+        return false;
+    }
     const datafile::OpResult opened = datafile::OpenDataFile(store, path, today);
     if (opened.outcome == datafile::Outcome::Failed) {
         showFileError(opened.result.error);
@@ -125,19 +135,36 @@ bool MainWindow::openDataFile(const QString& path, bool atStartUp) {
         // a failure at start-up the register is empty, so it names no file at all.
         if (atStartUp)
             store.DataFile.clear();
+        // A lock taken for nothing goes; the open file's own comes back.
+        if (ownFile)
+            dataLock_ = std::move(*lock);
         return false;
     }
     // Done, or no such file (an empty register): either way the register now stands for path.
     store.DataFile = path;
     if (opened.outcome == datafile::Outcome::Done)
         store.BackupPath = datafile::backupPathFor(path, today);
+    // Whatever was asked before, the register now is the file as it stands on disk.
+    store.Modified = 0;
+    dataLock_ = std::move(*lock);
+    onDisk_ = FileFingerprint::of(path);
     sortByExpiry();
     colourByExpiry();
+    if (offerItsRecovery)
+        offerRecovery(path);
     return true;
 }
 
 void MainWindow::appendDataFile(const QString& path) {
     RecordStore& store = state_.store;
+    // Another program writing that file now could leave half a register to merge.
+    if (!holdsLockOf(path)) {
+        DataFileLock probe;
+        if (const Result locked = probe.tryLock(path); !locked) {
+            showFileError(locked.error);
+            return;
+        }
+    }
     const datafile::OpResult merged = datafile::AppendDataFile(store, path, clock_.today());
     if (merged.outcome == datafile::Outcome::Failed) {
         showFileError(merged.result.error);
@@ -152,6 +179,12 @@ void MainWindow::appendDataFile(const QString& path) {
 
 bool MainWindow::saveDataFile(const QString& path) {
     RecordStore& store = state_.store;
+    if (!mayOverwrite(path))
+        return false;
+    const bool ownFile = holdsLockOf(path);
+    std::optional<DataFileLock> lock = takeLock(path);
+    if (!lock)
+        return false;
     const QString previousFile = store.DataFile;
     const QString previousBackup = store.BackupPath;
     store.DataFile = path;
@@ -160,16 +193,29 @@ bool MainWindow::saveDataFile(const QString& path) {
         // Nothing was written: the register still belongs to the file it came from.
         store.DataFile = previousFile;
         store.BackupPath = previousBackup;
+        if (ownFile)
+            dataLock_ = std::move(*lock);
+    } else {
+        dataLock_ = std::move(*lock);
+        onDisk_ = FileFingerprint::of(path);
+        recovery_->saved();
     }
     if (!saved.result)
         showFileError(saved.result.error);
     return saved.dataWritten;
 }
 
+bool MainWindow::missingFile(const QString& path) {
+    if (QFileInfo::exists(path))
+        return false;
+    showFileError(QStringLiteral("%1が見つかりません。").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
 void MainWindow::openCommand() {
     stopCountdown();
     const std::optional<QString> chosen = dataFileDialog.showOpen(kOpenTitle, this);
-    if (!chosen || wrongExtension(chosen) || !settleUnsavedChanges())
+    if (!chosen || wrongExtension(chosen) || missingFile(*chosen) || !settleUnsavedChanges())
         return;
     openDataFile(*dataFileName(*chosen), false);
 }
@@ -177,7 +223,7 @@ void MainWindow::openCommand() {
 void MainWindow::mergeCommand() {
     stopCountdown();
     const std::optional<QString> chosen = dataFileDialog.showOpen(kMergeTitle, this);
-    if (!chosen || wrongExtension(chosen))
+    if (!chosen || wrongExtension(chosen) || missingFile(*chosen))
         return;
     appendDataFile(*dataFileName(*chosen));
 }

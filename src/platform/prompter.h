@@ -15,10 +15,18 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     struct Message {
+        Message() = default;
+        Message(QString text, QString title, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                std::optional<Answer> defaultAnswer = std::nullopt)
+            : text(std::move(text)), title(std::move(title)), buttons(buttons), icon(icon),
+              defaultAnswer(defaultAnswer) {}
+
         QString text;
         QString title;
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
+        // The button that Enter presses; unset leaves the box's own choice (the first).
+        std::optional<Answer> defaultAnswer;
     };
 
     // Flags of the file dialogs, with the values the dialogs were designed with.

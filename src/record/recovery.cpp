@@ -141,6 +141,9 @@ Result RecoveryWriter::flush() {
     if (!timer_.isActive())
         return Result::success();
     timer_.stop();
+    // A reset of the register (an open) also counts as a change; only a modified one is kept.
+    if (store_.Modified != 1)
+        return Result::success();
     const QString dataFile = store_.DataFile;
     if (std::find(written_.begin(), written_.end(), dataFile) == written_.end())
         written_.push_back(dataFile);

@@ -1,11 +1,12 @@
 #include "mainwindowfixture.h"
 
 // Open and merge through the menu; an open over unsaved changes asks the save question first.
+// Names in capitals, as copied from Windows, are opened, merged and saved as they are.
 TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
-    const QString listPath = writeRegister(u"list.stn"_qs, numbered(3));
+    const QString listPath = writeRegister(u"LIST.STN"_qs, numbered(3));
     std::vector<StationRecord> more = numbered(2, QDate(2023, 1, 31));
-    more.push_back(numbered(3)[1]); // already in list.stn
-    const QString morePath = writeRegister(u"more.stn"_qs, more);
+    more.push_back(numbered(3)[1]); // already in LIST.STN
+    const QString morePath = writeRegister(u"MORE.STN"_qs, more);
     writeSettings();
     auto window = start();
 
@@ -15,17 +16,17 @@ TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
     EXPECT_EQ(prompter.lastMessage()->text, u"ファイル名（拡張子.stn）が違います"_qs);
     EXPECT_TRUE(state.store.DataFile.isEmpty());
 
-    prompter.nextFileName(data.file(u"list.STN"_qs));
+    prompter.nextFileName(listPath);
     window->openAction->trigger();
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraデータを開く"_qs);
     EXPECT_EQ(state.store.DataFile, listPath);
 
     // The merge dialog starts with the name chosen to open; the duplicate is removed, the rows
-    // coloured, and the register still belongs to list.stn.
+    // coloured, and the register still belongs to LIST.STN.
     prompter.nextFileName(morePath);
     window->mergeAction->trigger();
     EXPECT_EQ(prompter.lastFileRequest()->title, u"Velmoraの連結読込"_qs);
-    EXPECT_EQ(prompter.lastFileRequest()->fileName, data.file(u"list.STN"_qs));
+    EXPECT_EQ(prompter.lastFileRequest()->fileName, listPath);
     EXPECT_EQ(state.store.DataFile, listPath);
     EXPECT_EQ(rows(*window), 5);
     EXPECT_EQ(state.store.Modified, 1);
@@ -41,14 +42,16 @@ TEST_F(MainWindowTest, OpenAndMergeThroughTheMenu) {
     prompter.nextFileName(morePath);
     prompter.nextAnswer(Prompter::Answer::Yes);
     window->openAction->trigger();
-    EXPECT_EQ(data.read(u"list.stn"_qs).size(), 5 * datafile::kRecordSize);
+    EXPECT_EQ(data.read(u"LIST.STN"_qs).size(), 5 * datafile::kRecordSize);
+    EXPECT_FALSE(QFile::exists(data.file(u"LIST.stn"_qs)));
     EXPECT_EQ(state.store.DataFile, morePath);
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 // An unreadable file leaves the register as it was; at start-up that is an empty register,
-// which must not be saved over the file. A missing file gives an empty register for its name.
+// which must not be saved over the file. A chosen file that is not there is said so, for open
+// and merge alike, and changes nothing.
 TEST_F(MainWindowTest, AnUnreadableOrMissingDataFile) {
     const QString path = writeRegister(u"list.stn"_qs, numbered(2));
     QFile huge(data.file(u"huge.stn"_qs)); // more records than the register can hold
@@ -71,10 +74,14 @@ TEST_F(MainWindowTest, AnUnreadableOrMissingDataFile) {
         EXPECT_EQ(state.store.Modified, 0);
     }
     const QString gone = data.file(u"gone.stn"_qs);
-    prompter.nextFileName(gone);
-    window->openAction->trigger();
-    EXPECT_EQ(state.store.Count(), 0);
-    EXPECT_EQ(state.store.DataFile, gone);
+    for (QAction* command : {window->openAction, window->mergeAction}) {
+        prompter.nextFileName(gone);
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        command->trigger();
+        EXPECT_EQ(prompter.lastMessage()->text, gone + u"が見つかりません。"_qs);
+        EXPECT_EQ(state.store.DataFile, path);
+        EXPECT_EQ(rows(*window), 2);
+    }
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
@@ -99,14 +106,15 @@ TEST_F(MainWindowTest, SaveClearsTheMarkOnlyWhenTheDataFileIsWritten) {
     TempFolder elsewhere;
     elsewhere.write(u"BackUp"_qs, "a file where the backup folder belongs");
     save(elsewhere.file(u"list.STN"_qs));
-    EXPECT_EQ(elsewhere.read(u"list.stn"_qs).size(), 2 * datafile::kRecordSize);
+    EXPECT_EQ(elsewhere.read(u"list.STN"_qs).size(), 2 * datafile::kRecordSize);
     EXPECT_EQ(state.store.Modified, 0);
-    EXPECT_EQ(state.store.DataFile, elsewhere.file(u"list.stn"_qs));
+    EXPECT_EQ(state.store.DataFile, elsewhere.file(u"list.STN"_qs));
 }
 
-TEST(DataFileDialog, ExtensionCheckAndLowerCase) {
-    EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.stn"_qs);
-    EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.stn"_qs);
+// The extension in any case; the name stays as chosen.
+TEST(DataFileDialog, ExtensionCheckKeepsTheChosenName) {
+    EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.STN"_qs);
+    EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.Stn"_qs);
     EXPECT_EQ(dataFileName(u".stn"_qs), u".stn"_qs);
     for (const QString& wrong : {u"list.txt"_qs, u"stn"_qs, u"liststn"_qs, u"list.stn.bak"_qs})
         EXPECT_FALSE(dataFileName(wrong)) << wrong.toStdString();

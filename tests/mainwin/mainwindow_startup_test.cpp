@@ -45,8 +45,8 @@ TEST_F(MainWindowTest, FirstStartCountsDownAndAsksToSaveChangesAtTheEnd) {
     closeSavingTo(data.file(u"list.STN"_qs), 1);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(finishedCount, 1);
-    EXPECT_EQ(readBackSettings().DataFile, data.file(u"list.stn"_qs));
-    EXPECT_TRUE(QFile::exists(data.file(u"list.stn"_qs)));
+    EXPECT_EQ(readBackSettings().DataFile, data.file(u"list.STN"_qs));
+    EXPECT_TRUE(QFile::exists(data.file(u"list.STN"_qs)));
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 

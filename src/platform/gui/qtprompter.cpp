@@ -37,6 +37,22 @@ Prompter::Answer QtPrompter::message(const Message& message, QWidget* parent) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    if (message.defaultAnswer) {
+        switch (*message.defaultAnswer) {
+        case Answer::Yes:
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Answer::No:
+            box.setDefaultButton(QMessageBox::No);
+            break;
+        case Answer::Ok:
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case Answer::Cancel:
+            box.setDefaultButton(QMessageBox::Cancel);
+            break;
+        }
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
