@@ -78,7 +78,7 @@ PlannedImport planImport(const std::vector<StationRecord>& registered, const Imp
                     target = i;
             }
             if (target < 0) {
-                errors.append(QStringLiteral("%1 行目：%2 は登録に %3 件あり、免許期限の同じものが"
+                errors.append(QStringLiteral("%1 行目：%2は登録に %3 件あり、免許期限の同じものが"
                                              "ないため、どれを更新するか決まりません。")
                                   .arg(line)
                                   .arg(stationName(row))
@@ -87,7 +87,7 @@ PlannedImport planImport(const std::vector<StationRecord>& registered, const Imp
             }
         }
         if (const int earlier = claimedBy[size_t(target)]; earlier != 0) {
-            errors.append(QStringLiteral("%1 行目と %2 行目が同じ局 %3 を更新します。")
+            errors.append(QStringLiteral("%1 行目と %2 行目が同じ局%3を更新します。")
                               .arg(earlier)
                               .arg(line)
                               .arg(stationName(registered[size_t(target)])));
