@@ -39,13 +39,15 @@ TypedDate western(int year, int month, int day) {
 TypedDate parseTypedDate(QStringView text) {
     // Full-width digits, letters, separators and spaces become their ASCII forms.
     const QString normal = text.toString().normalized(QString::NormalizationForm_KC).trimmed();
+    // [0-9] rather than \d, which would take any script's digits. Up to four digits in an
+    // era date, as ParseEraDate reads them.
     static const QRegularExpression eraForm(
-        QStringLiteral("^(明治|大正|昭和|平成|令和|[MTSHRmtshr])\\s*(\\d{1,3}|元)\\s*"
-                       "(?:年\\s*(\\d{1,2})\\s*月\\s*(\\d{1,2})\\s*日|([./"
-                       "-])\\s*(\\d{1,2})\\s*\\5\\s*(\\d{1,2}))$"));
+        QStringLiteral("^(明治|大正|昭和|平成|令和|[MTSHRmtshr])\\s*([0-9]{1,4}|元)\\s*"
+                       "(?:年\\s*([0-9]{1,4})\\s*月\\s*([0-9]{1,4})\\s*日|"
+                       "([./-])\\s*([0-9]{1,4})\\s*\\5\\s*([0-9]{1,4}))$"));
     static const QRegularExpression westernForm(
-        QStringLiteral("^(\\d{4})\\s*(?:年\\s*(\\d{1,2})\\s*月\\s*(\\d{1,2})\\s*日|"
-                       "([./-])\\s*(\\d{1,2})\\s*\\4\\s*(\\d{1,2}))$"));
+        QStringLiteral("^([0-9]{4})\\s*(?:年\\s*([0-9]{1,2})\\s*月\\s*([0-9]{1,2})\\s*日|"
+                       "([./-])\\s*([0-9]{1,2})\\s*\\4\\s*([0-9]{1,2}))$"));
     const auto number = [](const QRegularExpressionMatch& m, int first, int second) {
         return (m.capturedLength(first) > 0 ? m.capturedView(first) : m.capturedView(second))
             .toInt();
