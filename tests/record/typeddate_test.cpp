@@ -65,6 +65,7 @@ TEST(TypedDate, TellsANonExistentDayFromUnreadableText) {
         {u"2028-06-30x", Problem::Unreadable},
         {u"令和6年12月", Problem::Unreadable},
         {u"R6.12.31日", Problem::Unreadable},
+        {u"٢٠٢٨-06-30", Problem::Unreadable},
     };
     for (const auto& [text, problem] : cases) {
         const typeddate::TypedDate read = typeddate::parseTypedDate(text);
