@@ -6,6 +6,7 @@
 #include "record/gridcolumns.h"
 #include "record/recordstore.h"
 #include "record/serialdate.h"
+#include "record/stationkey.h"
 #include "record/typeddate.h"
 
 #include <QDir>
@@ -276,10 +277,13 @@ std::optional<double> Reader::expiry(size_t column) {
         error(at(column), QStringLiteral("免許期限がありません。"));
         return std::nullopt;
     }
-    // The eight-byte form of a value that is no date comes back bit for bit.
-    if (column == iso_ && trimmedSpaces(*cell).startsWith(u"0x", Qt::CaseInsensitive)) {
+    // What the export writes is read the quick way; other forms, and the reason a text is no
+    // date, come from the typed-date reader.
+    if (column == iso_) {
         if (const std::optional<double> value = parseIsoExpiry(*cell))
             return value;
+    } else if (const QDate date = ParseEraDate(*cell); date.isValid()) {
+        return serialdate::fromDate(date);
     }
     const typeddate::TypedDate date = typeddate::parseTypedDate(*cell);
     if (date)
@@ -302,7 +306,8 @@ void Reader::checkLostZero(size_t column, Field field, QStringView text) {
     const bool zip = field == Field::StationZip || field == Field::ApplicantZip;
     if (!zip && field != Field::ApplicantTel)
         return;
-    const QString normal = trimSpaces(text.toString().normalized(QString::NormalizationForm_KC));
+    // Full-width digits count as digits.
+    const QString normal = matchText(text);
     if (normal.isEmpty())
         return;
     if (zip) {

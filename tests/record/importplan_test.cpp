@@ -2,6 +2,7 @@
 // and applying the plan.
 #include "record/csvexport.h"
 #include "record/importplan.h"
+#include "record/stationkey.h"
 #include "support/samplestation.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,19 @@ csvfile::PlannedImport plan(const std::vector<StationRecord>& stations, const QS
 }
 
 } // namespace
+
+// The quick way for common characters gives what NFKC and case folding give.
+TEST(StationKey, MatchTextIsNfkcAndCaseFolding) {
+    for (const char16_t* text : {u"ＪＡ１ａｂｃ", u" JA1ABC　", u"関第１２３４号", u"ｶﾞｲｼﾞ",
+                                 u"か\u3099", u"ヴァ", u"Straße", u"㍻", u"Ⅻ"}) {
+        const QString reference = QString::fromUtf16(text)
+                                      .normalized(QString::NormalizationForm_KC)
+                                      .toCaseFolded()
+                                      .trimmed();
+        EXPECT_EQ(matchText(text), reference) << QString::fromUtf16(text).toStdString();
+    }
+    EXPECT_EQ(matchText(u"ＪＡ１ＡＡＡ"), matchText(u"ja1aaa"));
+}
 
 // Each file: the plan's summary, or the start of its error.
 TEST(ImportPlan, MatchesRowsByCallSignAndLicenceNumberWhateverTheirWidthAndCase) {
