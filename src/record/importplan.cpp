@@ -103,8 +103,14 @@ PlannedImport planImport(const std::vector<StationRecord>& registered, const Imp
         update.row = line;
         plan.updated.push_back(std::move(update));
     }
-    if (!errors.isEmpty())
-        return {Result::failure(errors.join(u'\n')), {}};
+    if (!errors.isEmpty()) {
+        // The first few, as the reader lists its errors.
+        constexpr qsizetype kListed = 10;
+        QString message = errors.mid(0, kListed).join(u'\n');
+        if (errors.size() > kListed)
+            message += QStringLiteral("\n（ほかに %1 件あります。）").arg(errors.size() - kListed);
+        return {Result::failure(message), {}};
+    }
     return planned;
 }
 

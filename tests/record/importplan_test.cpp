@@ -72,6 +72,14 @@ TEST(ImportPlan, MatchesRowsByCallSignAndLicenceNumberWhateverTheirWidthAndCase)
     }
 }
 
+// Past ten, errors are counted rather than listed.
+TEST(ImportPlan, ListsTheFirstTenErrors) {
+    const csvfile::PlannedImport planned =
+        plan(registered(), u"ＪＡ１ＡＡＡ,関第1号,2026-05-31,\r\n"_qs.repeated(12));
+    EXPECT_EQ(planned.result.error.count(u'\n'), 10);
+    EXPECT_TRUE(planned.result.error.endsWith(u"\n（ほかに 1 件あります。）"_qs));
+}
+
 // A register's own export changes nothing, even with a station held twice with one expiry.
 TEST(ImportPlan, OwnExportIsUnchanged) {
     std::vector<StationRecord> stations = registered();
