@@ -129,8 +129,7 @@ TEST(CsvImport, WarnsOfProbablyLostLeadingZeros) {
         {u"123456,03", u"2 行目 3 列目「無線局〒」：郵便番号「123456」は 7 桁に足りません。"},
         {u"１２３４,03", u"2 行目 3 列目「無線局〒」：郵便番号「１２３４」は 7 桁"},
         {u"102-0074,312345678", u"2 行目 4 列目「申請書Tel」：電話番号「312345678」が 0 で始"},
-        {u"102-0074,(03)1234", u"2 行目 4 列目「申請書Tel」：電話番号「(03)1234」が 0 で始"},
-    };
+        {u"102-0074,(03)1234", u"2 行目 4 列目「申請書Tel」：電話番号「(03)1234」が 0 で始"}};
     for (const auto& [cells, warning] : cases) {
         const csvfile::Imported imported = csvfile::importCsv(
             utf8(u"ｺｰﾙｻｲﾝ,免許番号,無線局〒,申請書Tel,免許期限(ISO)\r\nＪＡ１,L,"_qs +

@@ -58,8 +58,7 @@ TEST(ImportPlan, MatchesRowsByCallSignAndLicenceNumberWhateverTheirWidthAndCase)
         // two rows for one station
         {u"ＪＡ１ＡＡＡ,関第1号,2026-05-31,\r\nＪＡ３ＣＣＣ,関第3号,2027-01-01,\r\n"
          u"JA1AAA,関第1号,2031-05-31,\r\n",
-         u"2 行目と 4 行目が同じ局ＪＡ１ＡＡＡ（関第1号）を更新します。"},
-    };
+         u"2 行目と 4 行目が同じ局ＪＡ１ＡＡＡ（関第1号）を更新します。"}};
     for (const auto& [rows, expected] : cases) {
         const csvfile::PlannedImport planned = plan(registered(), QString::fromUtf16(rows));
         const bool summary = QStringView(expected).startsWith(u"追加");
