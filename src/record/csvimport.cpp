@@ -6,6 +6,8 @@
 #include "record/gridcolumns.h"
 #include "record/recordstore.h"
 #include "record/serialdate.h"
+#include "record/stationkey.h"
+#include "record/typeddate.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,6 +97,7 @@ private:
 
     QString at(size_t column) const;
     void error(const QString& where, const QString& what);
+    void checkLostZero(size_t column, Field field, QStringView text);
 
     QByteArrayView bytes_;
     bool utf8_ = false;
@@ -111,7 +114,10 @@ private:
     std::vector<const Column*> columnOf_; // per column of the file; null when ignored
     std::optional<size_t> era_, iso_;     // the file's expiry columns
     std::vector<StationRecord> records_;
+    std::vector<int> rows_;
+    std::array<bool, kFieldCount> hasField_{};
     QStringList errors_;
+    QStringList warnings_;
     bool stop_ = false;
 };
 
@@ -187,6 +193,7 @@ void Reader::readHeader() {
             }
             found[c] = i;
             columnOf_[i] = &columns()[c];
+            hasField_[size_t(columns()[c].field)] = true;
             if (columns()[c].kind == ColumnKind::EraExpiry)
                 era_ = i;
             if (columns()[c].kind == ColumnKind::IsoExpiry)
@@ -270,21 +277,53 @@ std::optional<double> Reader::expiry(size_t column) {
         error(at(column), QStringLiteral("免許期限がありません。"));
         return std::nullopt;
     }
+    // What the export writes is read the quick way; other forms, and the reason a text is no
+    // date, come from the typed-date reader.
     if (column == iso_) {
         if (const std::optional<double> value = parseIsoExpiry(*cell))
             return value;
-        error(at(column),
-              QStringLiteral("日付として読めません（「%1」）。2024-03-31 の形で書いてください。")
-                  .arg(*cell));
+    } else if (const QDate date = ParseEraDate(*cell); date.isValid()) {
+        return serialdate::fromDate(date);
+    }
+    const typeddate::TypedDate date = typeddate::parseTypedDate(*cell);
+    if (date)
+        return serialdate::fromDate(date.date);
+    if (date.problem != typeddate::Problem::Unreadable) {
+        error(at(column), typeddate::problemText(date, *cell));
         return std::nullopt;
     }
-    const QDate date = ParseEraDate(*cell);
-    if (serialdate::isSupported(date))
-        return serialdate::fromDate(date);
-    error(at(column),
-          QStringLiteral("日付として読めません（「%1」）。令和6年03月31日 の形で書いてください。")
-              .arg(*cell));
+    error(at(column), column == iso_
+                          ? QStringLiteral("日付として読めません（「%1」）。2024-03-31 の形で"
+                                           "書いてください。")
+                                .arg(*cell)
+                          : QStringLiteral("日付として読めません（「%1」）。令和6年03月31日 の形で"
+                                           "書いてください。")
+                                .arg(*cell));
     return std::nullopt;
+}
+
+void Reader::checkLostZero(size_t column, Field field, QStringView text) {
+    const bool zip = field == Field::StationZip || field == Field::ApplicantZip;
+    if (!zip && field != Field::ApplicantTel)
+        return;
+    // Full-width digits count as digits.
+    const QString normal = matchText(text);
+    if (normal.isEmpty())
+        return;
+    if (zip) {
+        const bool digitsOnly = std::all_of(normal.begin(), normal.end(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (digitsOnly && normal.size() <= 6)
+            warnings_.append(at(column) + QStringLiteral("郵便番号「%1」は 7 桁に足りません。"
+                                                         "表計算ソフトが先頭の 0 を落とした"
+                                                         "かもしれません。")
+                                              .arg(text));
+    } else if (normal.front() != u'0' && normal.front() != u'+') {
+        warnings_.append(at(column) + QStringLiteral("電話番号「%1」が 0 で始まっていません。"
+                                                     "表計算ソフトが先頭の 0 を落とした"
+                                                     "かもしれません。")
+                                          .arg(text));
+    }
 }
 
 void Reader::readRecord() {
@@ -316,10 +355,12 @@ void Reader::readRecord() {
             else
                 good = false;
         } else if (column && column->kind == ColumnKind::Text) {
-            if (std::optional<QString> value = text(i, column->field))
+            if (std::optional<QString> value = text(i, column->field)) {
+                checkLostZero(i, column->field, *value);
                 texts[textSlot(column->field)] = std::move(*value);
-            else
+            } else {
                 good = false;
+            }
         }
     }
     // Once anything is wrong nothing is imported; the rest is only read for its errors.
@@ -330,6 +371,7 @@ void Reader::readRecord() {
     StationRecord& record = records_.emplace_back();
     record.setTexts(views);
     record.ExpiryDate = expiryValue;
+    rows_.push_back(line_);
 }
 
 Imported Reader::run() {
@@ -371,12 +413,23 @@ Imported Reader::run() {
             message += QStringLiteral("\n（誤りが多いため、ここで読むのをやめました。）");
         return {Result::failure(message), {}};
     }
-    return {Result::success(), std::move(records_)};
+    hasField_[size_t(Field::ExpiryDate)] = true;
+    return {Result::success(), std::move(records_), std::move(rows_), hasField_,
+            std::move(warnings_)};
 }
 
 } // namespace
 
 Imported importCsv(QByteArrayView bytes) {
+    // Spreadsheet programs save their own formats as a ZIP archive (.xlsx, .ods) or an OLE
+    // compound file (.xls); read as CSV, such a file only gives a puzzling quoting error.
+    if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("\xD0\xCF\x11\xE0"))
+        return {Result::failure(QStringLiteral("Excel などの表計算の形式です。CSV 形式で保存して"
+                                               "から取り込んでください。")),
+                {},
+                {},
+                {},
+                {}};
     return Reader(bytes).run();
 }
 

@@ -74,12 +74,36 @@ QString FormatEraDate(QDate date, EraPattern pattern) {
     return text;
 }
 
+QDate eraDay(QStringView era, int year, int month, int day) {
+    const auto& table = eras();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (era != QStringView(table[i].name))
+            continue;
+        if (year < 1)
+            return {};
+        const QDate date(table[i].start.year() + year - 1, month, day);
+        if (!serialdate::isSupported(date) || date < table[i].start)
+            return {};
+        if (i + 1 < table.size() && date >= table[i + 1].start)
+            return {};
+        return date;
+    }
+    return {};
+}
+
+QDate eraStart(QStringView era) {
+    for (const Era& e : eras()) {
+        if (era == QStringView(e.name))
+            return e.start;
+    }
+    return {};
+}
+
 QDate ParseEraDate(QStringView input) {
     const QString trimmed = trimSpaces(input);
     const QStringView text(trimmed);
-    const auto& table = eras();
-    for (size_t i = 0; i < table.size(); ++i) {
-        const QStringView name(table[i].name);
+    for (const Era& era : eras()) {
+        const QStringView name(era.name);
         if (!text.startsWith(name))
             continue;
         qsizetype pos = name.size();
@@ -92,12 +116,7 @@ QDate ParseEraDate(QStringView input) {
         const int day = readNumber(text, pos);
         if (day < 1 || !expect(text, pos, u'日') || pos != text.size())
             return {};
-        const QDate date(table[i].start.year() + year - 1, month, day);
-        if (!serialdate::isSupported(date) || date < table[i].start)
-            return {};
-        if (i + 1 < table.size() && date >= table[i + 1].start)
-            return {};
-        return date;
+        return eraDay(name, year, month, day);
     }
     return {};
 }

@@ -19,3 +19,10 @@ QString FormatEraDate(QDate date, EraPattern pattern = EraPattern::Padded);
 // Reads either pattern, after removing spaces (U+0020) at both ends. The year must lie inside
 // its era and the day must exist. Anything else gives an invalid QDate, never a made-up date.
 QDate ParseEraDate(QStringView text);
+
+// The day of an era given by its name (明治, 大正, 昭和, 平成, 令和), checked as ParseEraDate
+// checks it: invalid for another name, a year outside the era, a day that does not exist or that
+// the program does not support.
+QDate eraDay(QStringView era, int year, int month, int day);
+// The first day of the era named era; invalid for another name.
+QDate eraStart(QStringView era);

@@ -89,6 +89,15 @@ QString outsideWindowWarning(const Window& window, QDate day) {
     return QStringLiteral("申請期間外です（受付 %1）").arg(windowText(window));
 }
 
+std::vector<size_t> outsideWindow(const std::vector<StationRecord>& records, QDate day) {
+    std::vector<size_t> outside;
+    for (size_t k = 0; k < records.size(); ++k) {
+        if (!outsideWindowWarning(windowFor(records[k]), day).isEmpty())
+            outside.push_back(k);
+    }
+    return outside;
+}
+
 Summary summarise(const std::vector<StationRecord>& records, QDate day) {
     Summary summary;
     summary.stations = int(records.size());

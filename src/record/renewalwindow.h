@@ -63,6 +63,11 @@ QString windowText(const Window& window);
 // a date.
 QString outsideWindowWarning(const Window& window, QDate day);
 
+// The application date of a batch checked against every station's window: the places
+// (0-based, in order) of the records for which outsideWindowWarning(windowFor(record), day) is
+// not empty. A batch picks its stations by one day and may print another on the forms.
+std::vector<size_t> outsideWindow(const std::vector<StationRecord>& records, QDate day);
+
 // How a register stands on a day.
 struct Summary {
     int stations = 0;

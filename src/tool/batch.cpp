@@ -137,15 +137,21 @@ int batch(const QStringList& args) {
                            .arg(reg.records.size()));
             return 1;
         }
-        for (int n : numbers) {
-            const batchprint::Station station{n, reg.records[size_t(n - 1)]};
-            const renewal::Window w = renewal::windowFor(station.record);
-            const QString warning = renewal::outsideWindowWarning(w, day);
-            if (!warning.isEmpty())
-                printError(
-                    QStringLiteral("注意: %1 %2").arg(batchprint::stationName(station), warning));
-            request.stations.push_back(station);
-        }
+        for (int n : numbers)
+            request.stations.push_back({n, reg.records[size_t(n - 1)]});
+    }
+    // The date printed on the forms, else the day the stations are picked by, checked against
+    // each station's window: --on and --date may differ.
+    std::vector<StationRecord> chosen;
+    for (const batchprint::Station& station : request.stations)
+        chosen.push_back(station.record);
+    const QDate printed = o.date.value_or(day);
+    for (size_t k : renewal::outsideWindow(chosen, printed)) {
+        const batchprint::Station& station = request.stations[k];
+        printError(
+            QStringLiteral("注意: %1 %2")
+                .arg(batchprint::stationName(station),
+                     renewal::outsideWindowWarning(renewal::windowFor(station.record), printed)));
     }
 
     request.docs = o.docs;

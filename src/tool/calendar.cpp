@@ -2,14 +2,15 @@
 #include "record/wholefile.h"
 
 #include "platform/clock.h"
-#include "platform/width.h"
 #include "record/eradate.h"
 #include "record/renewalwindow.h"
+#include "record/stationkey.h"
 #include "tool/icalendar.h"
 #include "tool/printanswers.h"
 #include "tool/sortedregister.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 #include <cstdio>
 
 namespace tool {
@@ -20,14 +21,9 @@ const char* const kUsage = "usage: velmora-tool calendar FILE.stn --out renewals
                            "  DATE  stations expired before this day are left out (default "
                            "today), era or ISO\n";
 
-// The same station, however its call sign and licence number were typed (half- or full-width
-// letters and digits, either case), gives the same identity.
-QString uidBase(const StationRecord& record, QDate expiry) {
-    const auto normal = [&record](Field field) {
-        return width::narrowAlphanumerics(record.trimmed(field)).toUpper();
-    };
-    const QString key = normal(Field::CallSign) + u'|' + normal(Field::LicenceNo) + u'|' +
-                        expiry.toString(Qt::ISODate);
+// The same station, however its call sign and licence number were typed, gives the same
+// identity; its expiry is left out, so that a renewal keeps it.
+QString uidBase(const QString& key) {
     return QString::fromLatin1(
         QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
@@ -60,7 +56,21 @@ QByteArray renewalCalendar(const std::vector<StationRecord>& records, QDate day,
     QByteArray events;
     const QString dtstamp = ics::utcDateTime(stamp);
     const auto era = [](QDate date) { return FormatEraDate(date, EraPattern::Unpadded); };
-    for (const StationRecord& record : records) {
+    // Each station's record with the latest expiry; the first of equals.
+    QHash<QString, size_t> latest;
+    std::vector<QString> keys(records.size());
+    for (size_t k = 0; k < records.size(); ++k) {
+        if (!records[k].expiry().isValid())
+            continue;
+        keys[k] = stationKey(records[k]);
+        const auto found = latest.constFind(keys[k]);
+        if (found == latest.cend() || records[*found].expiry() < records[k].expiry())
+            latest.insert(keys[k], k);
+    }
+    for (size_t k = 0; k < records.size(); ++k) {
+        const StationRecord& record = records[k];
+        if (keys[k].isNull() || latest.value(keys[k]) != k)
+            continue;
         const renewal::Window w = renewal::windowFor(record);
         const renewal::State state = renewal::stateOn(w, day);
         if (state == renewal::State::NoWindow || state == renewal::State::Expired)
@@ -70,12 +80,14 @@ QByteArray renewalCalendar(const std::vector<StationRecord>& records, QDate day,
                 .arg(record.trimmed(Field::CallSign), record.trimmed(Field::LicenceNo));
         const QString description = QStringLiteral("免許の有効期限 %1\n申請の受付 %2")
                                         .arg(era(w.expiry), renewal::windowText(w));
-        const QString uid = uidBase(record, w.expiry);
+        const QString uid = uidBase(keys[k]);
         appendEvent(events, uid + QStringLiteral("-opens@velmora"), dtstamp, w.opens,
                     QStringLiteral("再免許申請 受付開始 ") + station, description, {});
         appendEvent(events, uid + QStringLiteral("-closes@velmora"), dtstamp, w.closes,
                     QStringLiteral("再免許申請 締切 ") + station, description,
                     QStringLiteral("1週間後に再免許申請の締切 ") + station);
+        appendEvent(events, uid + QStringLiteral("-expires@velmora"), dtstamp, w.expiry,
+                    QStringLiteral("免許の有効期限 ") + station, description, {});
     }
     if (events.isEmpty())
         return {};

@@ -53,7 +53,8 @@ void usage() {
                "  calendar FILE.stn the application windows as an iCalendar file\n"
                "  export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n"
                "                              the register as CSV, in the program's order\n"
-               "  import IN.csv --into FILE.stn  appends the stations of a CSV file\n",
+               "  import IN.csv --into FILE.stn [--dry-run] [--strict]\n"
+               "                              updates and adds the stations of a CSV file\n",
                stderr);
 }
 

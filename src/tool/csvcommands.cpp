@@ -4,6 +4,7 @@
 #include "record/csvexport.h"
 #include "record/csvimport.h"
 #include "record/datafile.h"
+#include "record/importplan.h"
 #include "record/sortorder.h"
 
 #include <QHash>
@@ -16,7 +17,8 @@ namespace {
 
 const char kExportUsage[] =
     "usage: velmora-tool export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n";
-const char kImportUsage[] = "usage: velmora-tool import IN.csv --into FILE.stn\n";
+const char kImportUsage[] =
+    "usage: velmora-tool import IN.csv --into FILE.stn [--dry-run] [--strict]\n";
 
 // One file argument and the values of the named options; nothing on a malformed command line.
 struct Arguments {
@@ -24,10 +26,13 @@ struct Arguments {
     QHash<QString, QString> options;
 };
 
-std::optional<Arguments> parse(const QStringList& args, const QStringList& names) {
+std::optional<Arguments> parse(const QStringList& args, const QStringList& names,
+                               const QStringList& flags = {}) {
     Arguments parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        if (names.contains(args[i])) {
+        if (flags.contains(args[i])) {
+            parsed.options.insert(args[i], QString());
+        } else if (names.contains(args[i])) {
             if (i + 1 >= args.size() || parsed.options.contains(args[i]))
                 return std::nullopt;
             parsed.options.insert(args[i], args[i + 1]);
@@ -82,13 +87,17 @@ int exportCsv(const QStringList& args) {
 }
 
 int importCsv(const QStringList& args) {
-    const std::optional<Arguments> parsed = parse(args, {QStringLiteral("--into")});
+    const std::optional<Arguments> parsed =
+        parse(args, {QStringLiteral("--into")},
+              {QStringLiteral("--dry-run"), QStringLiteral("--strict")});
     const QString into = parsed ? parsed->options.value(QStringLiteral("--into")) : QString();
     if (!parsed || into.isEmpty()) {
         std::fputs(kImportUsage, stderr);
         return 2;
     }
-    csvfile::Imported imported = csvfile::readCsv(parsed->file);
+    const bool dryRun = parsed->options.contains(QStringLiteral("--dry-run"));
+    const bool strict = parsed->options.contains(QStringLiteral("--strict"));
+    const csvfile::Imported imported = csvfile::readCsv(parsed->file);
     if (!imported.result)
         return fail(imported.result.error);
     datafile::ReadResult existing = datafile::readFile(into);
@@ -96,25 +105,32 @@ int importCsv(const QStringList& args) {
         return fail(existing.result.error);
 
     RecordStore store;
-    const qsizetype count = qsizetype(imported.records.size());
     if (Result loaded = store.load(std::move(existing.records)); !loaded)
         return fail(loaded.error);
-    if (Result extended = store.extend(std::move(imported.records)); !extended)
-        return fail(QStringLiteral("取り込むと %1 件になり、登録できる %2 件を超えます。"
-                                   "何も書き込んでいません。")
-                        .arg(store.Count() + count)
-                        .arg(RecordStore::kMaxRecords));
+    const csvfile::PlannedImport planned = csvfile::planImport(store.records(), imported);
+    if (!planned.result)
+        return fail(planned.result.error + QStringLiteral("\n何も書き込んでいません。"));
+    const csvfile::ImportPlan& plan = planned.plan;
+    for (const QString& warning : plan.warnings)
+        std::fprintf(stderr, "%s\n", warning.toUtf8().constData());
+    if (strict && !plan.warnings.isEmpty())
+        return fail(QStringLiteral("--strict のため、何も書き込んでいません。"));
+    if (Result room = csvfile::checkRoom(store.Count(), plan); !room)
+        return fail(room.error + QStringLiteral("何も書き込んでいません。"));
+    std::printf("%s\n", csvfile::planSummary(plan).toUtf8().constData());
+    if (dryRun)
+        return 0;
+
+    if (Result applied = csvfile::applyImportPlan(store, plan); !applied)
+        return fail(applied.error);
     store.DataFile = into;
     const datafile::OpResult saved =
         datafile::SaveDataFile(store, store.DataFile, SystemClock().today());
     if (!saved.dataWritten)
         return fail(saved.result.error);
-    std::printf("%s\n", QStringLiteral("%1 件を取り込みました。%2 は %3 件です。")
-                            .arg(count)
-                            .arg(into)
-                            .arg(store.Count())
-                            .toUtf8()
-                            .constData());
+    std::printf(
+        "%s\n",
+        QStringLiteral("%1 は %2 件です。").arg(into).arg(store.Count()).toUtf8().constData());
     if (!saved.result)
         return fail(QStringLiteral("データは書き込みましたが、バックアップを作れませんでした:\n") +
                     saved.result.error);

@@ -4,6 +4,7 @@
 #include "print/core/bureaufile.h"
 #include "record/eradate.h"
 #include "record/settingsfile.h"
+#include "record/typeddate.h"
 
 #include <QFileInfo>
 
@@ -36,12 +37,10 @@ bool isWholeNumber(const QString& text) {
 } // namespace
 
 std::optional<QDate> readDate(const QString& text) {
-    QDate date = ParseEraDate(text);
-    if (!date.isValid())
-        date = QDate::fromString(text.trimmed(), Qt::ISODate);
-    if (!date.isValid() || FormatEraDate(date).isEmpty())
+    const typeddate::TypedDate date = typeddate::parseTypedDate(text);
+    if (!date)
         return std::nullopt;
-    return date;
+    return date.date;
 }
 
 std::optional<QString> optionValue(const QStringList& args, qsizetype& i) {

@@ -29,8 +29,8 @@ struct PrintAnswers {
 // The usage lines of these options and their values.
 extern const char* const kPrintAnswersUsage;
 
-// A date as the tool reads it: an era date (令和8年2月10日) or an ISO date (2026-02-10), inside
-// the calendar the program supports.
+// A date as the tool reads it: any typed date (typeddate.h), such as an era date (令和8年2月10日,
+// R8.2.10) or an ISO date (2026-02-10), inside the calendar the program supports.
 std::optional<QDate> readDate(const QString& text);
 
 // The value after the option at args[i], moving i onto it; nothing when it is missing.

@@ -50,9 +50,16 @@ std::vector<StationRecord> awkwardRecords() {
 TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
     const QString h = u"ｺｰﾙｻｲﾝ,免許番号,免許期限(ISO)\r\n"_qs;
     const std::pair<QByteArray, QString> cases[] = {
-        // bad ISO date
+        // a day that does not exist, and text that is no date
         {utf8(h + u"ＪＡ１ＡＢＣ,関第1号,2024-02-30\r\n"_qs),
+         u"2 行目 3 列目「免許期限(ISO)」：「2024-02-30」という日はありません。"_qs},
+        {utf8(h + u"ＪＡ１ＡＢＣ,関第1号,2024-0x-01\r\n"_qs),
          u"2 行目 3 列目「免許期限(ISO)」：日付として読めません"_qs},
+        // a spreadsheet program's own format: a ZIP archive (.xlsx, .ods), an OLE file (.xls)
+        {QByteArray("PK\x03\x04\x14\0\x06\0", 10),
+         u"Excel などの表計算の形式です。CSV 形式で保存してから取り込んでください。"_qs},
+        {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"),
+         u"Excel などの表計算の形式です。CSV 形式で保存してから取り込んでください。"_qs},
         // no expiry in either column
         {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限,免許期限(ISO)\r\nＪＡ１,関第1号,, \r\n"_qs),
          u"2 行目 4 列目「免許期限(ISO)」：免許期限がありません"_qs},
@@ -82,6 +89,11 @@ TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
         {sjis(u"備考,氏名,免許期限,免許番号,コールサイン\r\n"
               u"メモ, 山田 太郎  ,令和6年3月31日,関第1号,ＪＡ１ＡＢＣ\r\n"_qs),
          u"ＪＡ１ＡＢＣ| 山田 太郎|2024-03-31"_qs},
+        // the era column as a spreadsheet program shows dates, in full-width digits
+        {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限\r\nＪＡ１,L,Ｒ６．１２．３１\r\n"_qs),
+         u"ＪＡ１||2024-12-31"_qs},
+        {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限\r\nＪＡ１,L,令和６年１２月３１日\r\n"_qs),
+         u"ＪＡ１||2024-12-31"_qs},
         // UTF-8 without a mark; the ISO cell, as a spreadsheet rewrites it, wins
         {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限,免許期限(ISO)\r\nＪＡ１,L,令和1年05月01日,2024/3/31,,"_qs),
          u"ＪＡ１||2024-03-31"_qs},
@@ -103,6 +115,31 @@ TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
                                    r.unpadded(Field::HolderName).toString(),
                                    r.expiry().toString(Qt::ISODate)};
         EXPECT_EQ(shown.join(u'|'), expected);
+    }
+}
+
+// A spreadsheet program that took a postal code or telephone number for a number dropped its
+// leading zero: warned, with row and column, and imported all the same.
+TEST(CsvImport, WarnsOfProbablyLostLeadingZeros) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"1020074,0312345678", nullptr},
+        {u"102-0074,+81-3-1234-5678", nullptr},
+        {u"102-0074,０３", nullptr},
+        {u",", nullptr},
+        {u"123456,03", u"2 行目 3 列目「無線局〒」：郵便番号「123456」は 7 桁に足りません。"},
+        {u"１２３４,03", u"2 行目 3 列目「無線局〒」：郵便番号「１２３４」は 7 桁"},
+        {u"102-0074,312345678", u"2 行目 4 列目「申請書Tel」：電話番号「312345678」が 0 で始"},
+        {u"102-0074,(03)1234", u"2 行目 4 列目「申請書Tel」：電話番号「(03)1234」が 0 で始"}};
+    for (const auto& [cells, warning] : cases) {
+        const csvfile::Imported imported = csvfile::importCsv(
+            utf8(u"ｺｰﾙｻｲﾝ,免許番号,無線局〒,申請書Tel,免許期限(ISO)\r\nＪＡ１,L,"_qs +
+                 QString::fromUtf16(cells) + u",2024-03-31\r\n"_qs));
+        ASSERT_EQ(imported.records.size(), 1u) << imported.result.error.toStdString();
+        ASSERT_EQ(imported.warnings.size(), warning ? 1 : 0);
+        if (warning) {
+            EXPECT_TRUE(imported.warnings.front().startsWith(QStringView(warning)))
+                << imported.warnings.front().toStdString();
+        }
     }
 }
 

@@ -19,6 +19,8 @@ TEST(EraDate, FormatsAndParsesAtEraBoundaries) {
     EXPECT_EQ(ParseEraDate(u"  平成31年4月30日 "), QDate(2019, 4, 30));
     for (const QDate unsupported : {QDate(), QDate(1872, 12, 31), QDate(10000, 1, 1)})
         EXPECT_TRUE(FormatEraDate(unsupported).isEmpty());
+    EXPECT_EQ(eraDay(u"令和", 1, 5, 1), QDate(2019, 5, 1));
+    EXPECT_FALSE(eraDay(u"西暦", 1, 5, 1).isValid());
 }
 
 TEST(EraDate, RejectsTextThatIsNotAnEraDate) {

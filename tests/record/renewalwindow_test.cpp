@@ -71,3 +71,17 @@ TEST(RenewalWindow, StatusText) {
         EXPECT_EQ(renewal::statusText(renewal::summarise(records, today)), QStringView(text));
     }
 }
+
+// A batch picked by one day and dated another: the stations whose window misses the printed
+// date, a station without a window never.
+TEST(RenewalWindow, StationsOutsideTheWindowOfAPrintedDate) {
+    std::vector<StationRecord> records;
+    // Windows 2027-01-02..06-01, 2027-06-02..11-01, 2027-03-02..08-01, none.
+    for (const QDate expiry :
+         {QDate(2027, 7, 1), QDate(2027, 12, 1), QDate(2027, 9, 1), QDate(2026, 1, 1)})
+        records.push_back(sampleStation(u"ＪＡ１"_qs, u"関第1号"_qs, expiry));
+    records.back().ExpiryDate = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(renewal::outsideWindow(records, QDate(2027, 6, 1)), (std::vector<size_t>{1}));
+    EXPECT_EQ(renewal::outsideWindow(records, QDate(2027, 6, 2)), (std::vector<size_t>{0}));
+    EXPECT_TRUE(renewal::outsideWindow(records, QDate()).empty());
+}

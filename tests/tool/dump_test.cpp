@@ -53,3 +53,44 @@ TEST(CsvTool, ExportAndImportGiveTheSameRegister) {
     EXPECT_EQ(runTool(u"export %1 --encoding latin1 --out %2"_qs.arg(kSampleRegister, csv)).status,
               2);
 }
+
+// A corrected row updates its station, a new one is added; warnings go to stderr and --strict
+// refuses; --dry-run and a refusal leave the file as it was.
+TEST(CsvTool, ImportUpdatesMatchedStations) {
+    TempFolder dir;
+    const QString stn = dir.file(u"reg.stn"_qs);
+    ASSERT_TRUE(QFile::copy(kSampleRegister, stn));
+    const QByteArray before = dir.read(u"reg.stn"_qs);
+    const QString csv =
+        dir.write(u"in.csv"_qs, u"ｺｰﾙｻｲﾝ,免許番号,免許期限,申請書Tel\r\n"
+                                u"ja1abc,関第1234号,R9.3.17,3-1234-0000\r\n"
+                                u"ＪＡ９ＺＺＺ,近第9号,令和１０年１月１日,\r\n"_qs.toUtf8());
+    const QString summary =
+        u"追加 1件、更新 1件、変更なし 0件\nja1abc（関第1234号）：コールサイン、電話番号\n"_qs;
+    const QString warning = u"2 行目 4 列目「申請書Tel」：電話番号「3-1234-0000」が 0 で"_qs;
+    const struct {
+        QString options;
+        int status;
+        bool written;
+    } cases[] = {{u"--dry-run"_qs, 0, false}, {u"--strict"_qs, 1, false}, {QString(), 0, true}};
+    for (const auto& c : cases) {
+        const ToolRun run =
+            runTool(u"import %1 --into %2 %3"_qs.arg(csv, stn, c.options).trimmed());
+        EXPECT_EQ(run.status, c.status) << qPrintable(c.options);
+        EXPECT_TRUE(run.err.startsWith(warning)) << qPrintable(run.err);
+        EXPECT_EQ(QString::fromUtf8(run.out).startsWith(summary), c.status == 0);
+        EXPECT_EQ(dir.read(u"reg.stn"_qs) != before, c.written) << qPrintable(c.options);
+    }
+    const QByteArray dumped = runTool(u"dump "_qs + stn).out;
+    EXPECT_EQ(dumped.count('\n'), 10);
+    EXPECT_TRUE(dumped.contains("{\"CallSign\":\"ja1abc\",\"LicenceNo\":\"関第1234号\","
+                                "\"ExpiryDate\":\"2027-03-17\""));
+    EXPECT_TRUE(dumped.contains("\"ApplicantTel\":\"3-1234-0000\""));
+    // Importing the same file again finds every station.
+    EXPECT_TRUE(runTool(u"import %1 --into %2"_qs.arg(csv, stn))
+                    .out.startsWith(u"追加 0件、更新 0件、変更なし 2件\n"_qs.toUtf8()));
+    // A spreadsheet file is named as such.
+    const QString xlsx = dir.write(u"in.xlsx"_qs, "PK\x03\x04\x14\x00");
+    EXPECT_TRUE(runTool(u"import %1 --into %2"_qs.arg(xlsx, stn))
+                    .err.startsWith(u"Excel などの表計算の形式です。"_qs));
+}

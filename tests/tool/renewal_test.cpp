@@ -6,6 +6,7 @@
 #include "toolrun.h"
 
 #include <QProcess>
+#include <QSet>
 
 TEST(Due, TableAndJsonLines) {
     const QString table =
@@ -34,6 +35,15 @@ TEST(Batch, PrintsTheOpenWindowsOrTheListedStationsAsOnePdf) {
     // Stations 4 to 6 are open: three documents each.
     ASSERT_EQ(batch(u"--bureau "_qs + kBureauFile), 0);
     EXPECT_EQ(pdfPages(folder.read(u"b.pdf"_qs)), 9);
+    // Picked on one day, dated another: a note for each station whose window misses the date.
+    const ToolRun dated =
+        runTool(u"batch %1 --out %2 --on 2026-02-10 --date R8.3.1 --docs return"_qs.arg(
+            kSampleRegister, folder.file(u"b.pdf"_qs)));
+    EXPECT_EQ(dated.status, 0);
+    EXPECT_EQ(dated.err.count(u"注意"_qs), 1);
+    EXPECT_TRUE(dated.err.contains(
+        u"注意: ＪＡ５ＭＮＯ（4番） 申請期間外です（受付 令和7年9月23日～令和8年2月22日）"_qs))
+        << qPrintable(dated.err);
     // Listed stations, whatever their state, each once; one document.
     ASSERT_EQ(batch(u"--records 7,1,7 --docs return"_qs), 0);
     const QByteArray before = folder.read(u"b.pdf"_qs);
@@ -101,7 +111,7 @@ TEST(Calendar, ReadBackByPythonIcalendarWithStableUids) {
     ASSERT_TRUE(python.waitForFinished(60000));
     ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     const QString events = QString::fromUtf8(python.readAllStandardOutput());
-    EXPECT_EQ(events.count(u'\n'), 16); // two for each of the eight licences still valid
+    EXPECT_EQ(events.count(u'\n'), 24); // three for each of the eight licences still valid
     const QString station =
         u"ＪＡ５ＭＮＯ（四第6789号）\", \"description\": \"免許の有効期限 令和8年3月22日"
         u"\\n申請の受付 令和7年9月23日～令和8年2月22日\", "_qs;
@@ -112,18 +122,37 @@ TEST(Calendar, ReadBackByPythonIcalendarWithStableUids) {
     EXPECT_TRUE(events.contains(
         u"締切 "_qs + station +
         u"\"start\": \"2026-02-22\", \"end\": \"2026-02-23\", \"alarm\": -572400.0}"_qs));
+    EXPECT_TRUE(events.contains(
+        u"\"summary\": \"免許の有効期限 "_qs + station +
+        u"\"start\": \"2026-03-22\", \"end\": \"2026-03-23\", \"alarm\": null}"_qs));
 
-    // The same stations typed otherwise keep their UIDs; a renewed licence gets new ones.
+    // One station typed three ways, held with three expiries: one set of events, for the latest
+    // expiry, with UIDs unique in the file and kept through typing and renewal.
     const auto uidsOf = [](const std::vector<StationRecord>& records) {
         const QByteArray text =
             tool::renewalCalendar(records, QDate(2026, 2, 10), QDateTime::currentDateTimeUtc());
-        return QString::fromUtf8(text).split(u"\r\n"_qs).filter(u"UID:"_qs);
+        QStringList uids = QString::fromUtf8(text).split(u"\r\n"_qs).filter(u"UID:"_qs);
+        uids.sort();
+        return uids.join(u' ');
     };
     std::vector<StationRecord> records = datafile::readFile(kSampleRegister).records;
-    const QStringList before = uidsOf(records);
-    records[0].set(Field::CallSign, u"ja1abc"); // ＪＡ１ＡＢＣ 関第1234号, first in the file
-    records[0].set(Field::LicenceNo, u"関第１２３４号");
+    const QString before = uidsOf(records);
+    const QStringList uids = before.split(u' ');
+    ASSERT_EQ(uids.size(), 24);
+    EXPECT_EQ(QSet<QString>(uids.begin(), uids.end()).size(), 24);
+    // ＪＡ１ＡＢＣ 関第1234号 is first in the file.
+    const StationRecord original = records[0];
+    for (const auto& [callSign, expiry] :
+         {std::pair{u"JA1ABC", QDate(2027, 3, 17)}, std::pair{u"ja1abc", QDate(2026, 1, 1)},
+          std::pair{u"ＪＡ１ＡＢＣ", QDate(2032, 3, 17)}}) {
+        records.push_back(original);
+        records.back().set(Field::CallSign, callSign);
+        records.back().setExpiry(expiry);
+    }
+    const QString text = QString::fromUtf8(
+        tool::renewalCalendar(records, QDate(2026, 2, 10), QDateTime::currentDateTimeUtc()));
     EXPECT_EQ(uidsOf(records), before);
-    records[0].setExpiry(QDate(2031, 5, 31));
-    EXPECT_NE(uidsOf(records), before);
+    EXPECT_EQ(text.count(u"BEGIN:VEVENT"_qs), 24);
+    EXPECT_TRUE(text.contains(u"DTSTART;VALUE=DATE:20320317"_qs));
+    EXPECT_FALSE(text.contains(u"DTSTART;VALUE=DATE:20270317"_qs));
 }
