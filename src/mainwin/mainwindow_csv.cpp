@@ -3,6 +3,7 @@
 
 #include "record/csvexport.h"
 #include "record/csvimport.h"
+#include "record/importplan.h"
 #include "record/datafile.h"
 
 #include <QDir>
@@ -76,38 +77,43 @@ void MainWindow::csvImportCommand() {
         return;
     }
     RecordStore& store = state_.store;
-    const int before = store.Count();
-    const int count = int(imported.records.size());
     const auto tell = [this](const QString& text) {
         prompter_.message({text, title(), Prompter::Buttons::Ok, Prompter::Icon::None}, this);
     };
-    if (count == 0) {
+    if (imported.records.empty()) {
         tell(QStringLiteral("取り込むデータがありません。"));
         return;
     }
-    // Refused before anything changes, as the merge refuses a file that would not fit.
-    if (count > RecordStore::kMaxRecords - before) {
-        refuse(QStringLiteral("取り込むと %1 件になり、登録できる %2 件を超えます。\n"
-                              "何も取り込んでいません。")
-                   .arg(before + count)
-                   .arg(RecordStore::kMaxRecords));
+    // A row that names a station updates it: a corrected spreadsheet must not leave the old
+    // values in place. Everything is checked before anything changes.
+    const csvfile::PlannedImport planned = csvfile::planImport(store.records(), imported);
+    Result room = planned.result ? csvfile::checkRoom(store.Count(), planned.plan) : planned.result;
+    if (!room) {
+        refuse(room.error + QStringLiteral("\n\n何も取り込んでいません。"));
         return;
     }
-    if (Result extended = store.extend(std::move(imported.records)); !extended) {
-        refuse(extended.error);
+    const csvfile::ImportPlan& plan = planned.plan;
+    QString summary = csvfile::planSummary(plan);
+    if (!plan.warnings.isEmpty())
+        summary += QStringLiteral("\n\n") + plan.warnings.join(u'\n');
+    if (plan.changesNothing()) {
+        tell(summary);
+        return;
+    }
+    const Prompter::Answer answer = prompter_.message(
+        {summary + QStringLiteral("\n\n取り込みますか？"), title(), Prompter::Buttons::YesNo,
+         Prompter::Icon::Question},
+        this);
+    if (answer != Prompter::Answer::Yes)
+        return;
+    if (Result applied = csvfile::applyImportPlan(store, plan); !applied) {
+        refuse(applied.error);
         return;
     }
     // As the merge of a data file goes on.
     if (!store.DataFile.isEmpty())
         store.BackupPath = datafile::backupPathFor(store.DataFile, clock_.today());
-    removeDuplicates();
+    sortByExpiry();
     colourByExpiry();
     store.Modified = 1;
-    const int duplicates = before + count - store.Count();
-    QString text = QStringLiteral("%1 件を取り込みました。").arg(count);
-    if (duplicates > 0)
-        text += QStringLiteral("\n重複していた %1 件を除き、登録は %2 件になりました。")
-                    .arg(duplicates)
-                    .arg(store.Count());
-    tell(text);
 }
