@@ -67,6 +67,9 @@ public:
     // countdownTimer's handler, once a second while the countdown runs.
     void countdownTick();
 
+    // Keeps the recovery copy of unsaved changes (written a few seconds after a change).
+    RecoveryWriter& recoveryWriter() { return *recovery_; }
+
     // A window opened from here that does not block the main window; closing the main window
     // closes these, the most recently shown first.
     void trackWindow(QWidget* window) override;

@@ -1,0 +1,128 @@
+// The open data file guarded: another program's lock, another program's change before a save,
+// and the recovery copy of unsaved changes offered at the next start.
+#include "mainwindowfixture.h"
+
+#include "record/datafilelock.h"
+#include "record/recovery.h"
+
+namespace {
+
+std::vector<QString> callSigns(const RecordStore& store) {
+    std::vector<QString> signs;
+    for (int i = 1; i <= store.Count(); ++i)
+        signs.push_back(store.record(i).trimmed(Field::CallSign));
+    return signs;
+}
+
+} // namespace
+
+// A file that another program holds is neither opened nor merged, and the message names the
+// holder; the register stays as it was. After No to the save question an open leaves the new
+// register unmodified.
+TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
+    const QString list = writeRegister(u"list.stn"_qs, numbered(3));
+    const QString held = writeRegister(u"held.stn"_qs, numbered(2));
+    auto window = startWith(list);
+    EXPECT_TRUE(QFile::exists(DataFileLock::lockPathFor(list)));
+
+    DataFileLock other;
+    ASSERT_TRUE(other.tryLock(held));
+    for (QAction* command : {window->openAction, window->mergeAction}) {
+        prompter.nextFileName(held);
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        command->trigger();
+        EXPECT_TRUE(prompter.lastMessage()->text.contains(u"他のプログラム"_qs));
+        EXPECT_TRUE(prompter.lastMessage()->text.contains(QString::number(getpid())));
+        EXPECT_EQ(state.store.DataFile, list);
+        EXPECT_EQ(rows(*window), 3);
+    }
+    other.unlock();
+
+    window->deleteRecord(1);
+    state.store.Modified = 1;
+    prompter.nextFileName(held);
+    prompter.nextAnswer(Prompter::Answer::No);
+    window->openAction->trigger();
+    EXPECT_EQ(state.store.DataFile, held);
+    EXPECT_EQ(state.store.Modified, 0);
+    // The lock moved with the register.
+    EXPECT_TRUE(other.tryLock(list));
+    EXPECT_FALSE(other.tryLock(held));
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+// Changed on disk since it was opened: the save asks, No being the default. No writes nothing,
+// makes no backup and keeps the mark; Yes saves. A save after one's own save does not ask.
+TEST_F(MainWindowTest, ASaveOverAnotherProgramsChangeAsksFirst) {
+    const QString list = writeRegister(u"list.stn"_qs, numbered(3));
+    auto window = startWith(list);
+    window->deleteRecord(1);
+    state.store.Modified = 1;
+    datafile::writeFile(list, numbered(5));
+    const QByteArray theirs = data.read(u"list.stn"_qs);
+
+    auto save = [&](Prompter::Answer answer) {
+        prompter.nextFileName(list);
+        prompter.nextAnswer(answer);
+        window->saveAction->trigger();
+    };
+    save(Prompter::Answer::No);
+    const Prompter::Message* asked = prompter.lastMessage();
+    EXPECT_EQ(asked->text, list + u"は開いた後に他のプログラムで変更されています。上書きしますか？"_qs);
+    EXPECT_EQ(asked->defaultAnswer, Prompter::Answer::No);
+    EXPECT_EQ(data.read(u"list.stn"_qs), theirs);
+    EXPECT_TRUE(QDir(data.file(u"BackUp"_qs)).isEmpty());
+    EXPECT_EQ(state.store.Modified, 1);
+
+    save(Prompter::Answer::Yes);
+    EXPECT_EQ(data.read(u"list.stn"_qs).size(), 2 * datafile::kRecordSize);
+    EXPECT_EQ(state.store.Modified, 0);
+    prompter.nextFileName(list);
+    window->saveAction->trigger();
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+// Unsaved changes are kept in a recovery copy; the next start offers it. Yes restores them,
+// modified, with the data file untouched; No throws the copy away. A save removes it.
+TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
+    const QString list = writeRegister(u"list.stn"_qs, numbered(4));
+    const QByteArray original = data.read(u"list.stn"_qs);
+    auto window = startWith(list);
+    window->deleteRecord(2);
+    state.store.Modified = 1;
+    ASSERT_TRUE(window->recoveryWriter().pending());
+    ASSERT_TRUE(window->recoveryWriter().flush());
+    const std::vector<QString> changed = callSigns(state.store);
+    window.reset(); // as a crash: no closing sequence
+
+    for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
+        if (answer == Prompter::Answer::Yes) {
+            // The copy the No threw away is made again by a new change.
+            auto again = start();
+            again->deleteRecord(2);
+            state.store.Modified = 1;
+            ASSERT_TRUE(again->recoveryWriter().flush());
+        }
+        state.store.load({});
+        state.store.Modified = 0;
+        prompter.nextAnswer(answer);
+        window = start();
+        const Prompter::Message* asked = prompter.lastMessage();
+        ASSERT_NE(asked, nullptr);
+        EXPECT_TRUE(asked->text.startsWith(u"前回保存されなかった変更があります（"_qs));
+        EXPECT_TRUE(asked->text.endsWith(u"）。復元しますか？"_qs));
+        EXPECT_EQ(state.store.Modified, answer == Prompter::Answer::Yes ? 1 : 0);
+        EXPECT_EQ(state.store.Count(), answer == Prompter::Answer::Yes ? 3 : 4);
+        EXPECT_EQ(findRecovery(program.path(), list).has_value(), answer == Prompter::Answer::Yes);
+        window.reset();
+    }
+    EXPECT_EQ(callSigns(state.store), changed);
+    EXPECT_EQ(data.read(u"list.stn"_qs), original);
+
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window = start();
+    prompter.nextFileName(list);
+    window->saveAction->trigger();
+    EXPECT_FALSE(findRecovery(program.path(), list).has_value());
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
