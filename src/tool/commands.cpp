@@ -1,3 +1,4 @@
+// The dispatcher of velmora-tool: the command table, and the help that "--help" prints.
 #include "tool/commands.h"
 
 #include "tool/batch.h"
@@ -5,8 +6,10 @@
 #include "tool/csvcommands.h"
 #include "tool/due.h"
 #include "tool/dump.h"
+#include "tool/printanswers.h"
 #include "tool/render.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tool {
@@ -16,39 +19,96 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(const QStringList& args);
+    // What "velmora-tool NAME --help" prints: the usage line, the print answers' options where
+    // the command takes them, and what the command does with its options.
+    const char* usage;
+    const char* notes;
+    bool printAnswers = false;
 };
 
 const Command kCommands[] = {
-    {"dump", &dump},         {"render", &render},    {"due", &due},          {"batch", &batch},
-    {"calendar", &calendar}, {"export", &exportCsv}, {"import", &importCsv},
+    {"dump", &dump, "usage: velmora-tool dump FILE.stn [--sorted]\n",
+     "  The register as JSON Lines (UTF-8), one station per line, in file order.\n"
+     "  --sorted  in the order the program lists it (by expiry date)\n"},
+    {"render", &render,
+     "usage: velmora-tool render FILE.stn --record N --doc form|bureau|return --out "
+     "OUT.pdf|OUT.png\n"
+     "         [--dpi N]\n",
+     "  One printed page of station N as PDF or PNG.\n"
+     "  --record  the station's number in the program's order (as dump --sorted lists it)\n"
+     "  --doc     the application form, the bureau envelope or the return envelope\n"
+     "  --dpi     resolution of a PNG, 36 to 1200\n",
+     true},
+    {"due", &due, "usage: velmora-tool due FILE.stn [--on DATE] [--json]\n",
+     "  Every station's application window (opens, closes) and its state.\n"
+     "  --on    the day the states are for (default today), era or ISO\n"
+     "  --json  JSON Lines instead of a table\n"},
+    {"batch", &batch,
+     "usage: velmora-tool batch FILE.stn --out OUT.pdf [--on DATE] [--docs form,bureau,return]\n"
+     "         [--records N,M,...]\n",
+     "  The documents of the stations due on DATE as one PDF.\n"
+     "  --on       the day whose open application windows are printed (default today)\n"
+     "  --docs     the documents of each station (default all three)\n"
+     "  --records  these stations instead, by their numbers in the program's order\n",
+     true},
+    {"calendar", &calendar,
+     "usage: velmora-tool calendar FILE.stn --out renewals.ics [--on DATE]\n",
+     "  The application windows as an iCalendar file.\n"
+     "  --on  stations expired before this day are left out (default today), era or ISO\n"},
+    {"export", &exportCsv,
+     "usage: velmora-tool export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n",
+     "  The register as CSV, in the program's order.\n"
+     "  --encoding  UTF-8 with a byte order mark (default), or code page 932\n"},
+    {"import", &importCsv, "usage: velmora-tool import IN.csv --into FILE.stn\n",
+     "  Appends the stations of a CSV file to FILE.stn (created when missing) and makes the\n"
+     "  day's backup copy beside it.\n"},
 };
 
-void usage() {
-    std::fputs("usage: velmora-tool COMMAND ...\n"
-               "  dump FILE.stn [--sorted]   the register as JSON Lines, one station per line\n"
-               "                              (--sorted: in the program's order, by expiry)\n"
-               "  render FILE.stn  one printed page of a station as PDF or PNG\n"
-               "  due FILE.stn      every station's application window and its state\n"
-               "  batch FILE.stn    the documents of the stations due now as one PDF\n"
-               "  calendar FILE.stn the application windows as an iCalendar file\n"
-               "  export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n"
-               "                              the register as CSV, in the program's order\n"
-               "  import IN.csv --into FILE.stn  appends the stations of a CSV file\n",
-               stderr);
+const char* const kOverview =
+    "usage: velmora-tool COMMAND ...\n"
+    "  dump FILE.stn [--sorted]   the register as JSON Lines, one station per line\n"
+    "                              (--sorted: in the program's order, by expiry)\n"
+    "  render FILE.stn  one printed page of a station as PDF or PNG\n"
+    "  due FILE.stn      every station's application window and its state\n"
+    "  batch FILE.stn    the documents of the stations due now as one PDF\n"
+    "  calendar FILE.stn the application windows as an iCalendar file\n"
+    "  export FILE.stn --out OUT.csv [--encoding utf-8|cp932]\n"
+    "                              the register as CSV, in the program's order\n"
+    "  import IN.csv --into FILE.stn  appends the stations of a CSV file\n"
+    "velmora-tool COMMAND --help shows the options of a command.\n";
+
+bool asksForHelp(const QString& arg) {
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+// Help that was asked for goes to standard output and succeeds; usage after a mistake goes to
+// standard error.
+int help(const Command& command) {
+    std::fputs(command.usage, stdout);
+    if (command.printAnswers)
+        std::fputs(kPrintAnswersUsage, stdout);
+    std::fputs(command.notes, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int run(const QStringList& arguments) {
-    if (arguments.size() < 2) {
-        usage();
-        return 2;
+    if (arguments.size() == 2 && asksForHelp(arguments[1])) {
+        std::fputs(kOverview, stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    for (const Command& command : kCommands) {
-        if (arguments[1] == QLatin1String(command.name))
-            return command.run(arguments.mid(2));
+    if (arguments.size() >= 2) {
+        for (const Command& command : kCommands) {
+            if (arguments[1] != QLatin1String(command.name))
+                continue;
+            const QStringList args = arguments.mid(2);
+            if (std::any_of(args.begin(), args.end(), asksForHelp))
+                return help(command);
+            return command.run(args);
+        }
     }
-    usage();
+    std::fputs(kOverview, stderr);
     return 2;
 }
 
