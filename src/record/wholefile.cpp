@@ -11,7 +11,7 @@ Result failure(const QFileDevice& file, const QString& path) {
     return Result::failure(fileerror::describe(file.error(), errno, path));
 }
 
-constexpr qint64 kReadChunk = 1 << 16;
+constexpr qint64 kReadChunk = 1 << 20;
 } // namespace
 
 Result writeWholeFile(const QString& path, const QByteArray& bytes) {

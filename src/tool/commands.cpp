@@ -8,6 +8,7 @@
 #include "tool/dump.h"
 #include "tool/printanswers.h"
 #include "tool/render.h"
+#include "tool/standardoutput.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -84,20 +85,18 @@ bool asksForHelp(const QString& arg) {
 // Help that was asked for goes to standard output and succeeds; usage after a mistake goes to
 // standard error.
 int help(const Command& command) {
-    std::fputs(command.usage, stdout);
+    QByteArray text = command.usage;
     if (command.printAnswers)
-        std::fputs(kPrintAnswersUsage, stdout);
-    std::fputs(command.notes, stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+        text += kPrintAnswersUsage;
+    text += command.notes;
+    return finishStandardOutput(writeStandardOutput(text)) ? 0 : 1;
 }
 
 } // namespace
 
 int run(const QStringList& arguments) {
-    if (arguments.size() == 2 && asksForHelp(arguments[1])) {
-        std::fputs(kOverview, stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
-    }
+    if (arguments.size() == 2 && asksForHelp(arguments[1]))
+        return finishStandardOutput(writeStandardOutput(kOverview)) ? 0 : 1;
     if (arguments.size() >= 2) {
         for (const Command& command : kCommands) {
             if (arguments[1] != QLatin1String(command.name))

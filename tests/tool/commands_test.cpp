@@ -48,12 +48,27 @@ TEST(Commands, DrawingWithoutARuntimeFolderWarnsOfNothing) {
     environment.remove(u"XDG_RUNTIME_DIR"_qs);
     environment.remove(u"QT_QPA_PLATFORM"_qs);
     tool.setProcessEnvironment(environment);
-    for (const QString& line : {u"render %1 --record 1 --doc return --out %2/x.png"_qs,
-                                u"batch %1 --records 1 --docs return --out %2/x.pdf"_qs}) {
+    for (const QString& line :
+         {u"render %1 --record 1 --doc return --out %2/x.png"_qs,
+          u"batch %1 --records 1 --docs return --on 2025-10-01 --out %2/x.pdf"_qs}) {
         tool.start(QStringLiteral(VELMORA_TOOL_PATH),
                    line.arg(kSampleRegister, folder.path()).split(u' '));
         ASSERT_TRUE(tool.waitForFinished(-1));
         EXPECT_EQ(tool.exitCode(), 0) << qPrintable(line);
         EXPECT_EQ(tool.readAllStandardError(), QByteArray()) << qPrintable(line);
+    }
+}
+
+TEST(Commands, AFullDiskOnStandardOutputIsReportedInJapanese) {
+    for (const QStringList& args :
+         {QStringList{u"dump"_qs, kSampleRegister}, QStringList{u"due"_qs, kSampleRegister},
+          QStringList{u"--help"_qs}}) {
+        QProcess tool;
+        tool.setStandardOutputFile(u"/dev/full"_qs);
+        tool.start(QStringLiteral(VELMORA_TOOL_PATH), args);
+        ASSERT_TRUE(tool.waitForFinished(-1));
+        EXPECT_EQ(tool.exitCode(), 1) << qPrintable(args.first());
+        EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
+                  u"ディスクの空き容量が足りません。\n標準出力\n"_qs);
     }
 }
