@@ -89,11 +89,13 @@ Problem fromPath(QFileDevice::FileError error, const QString& path) {
 
 } // namespace
 
+Problem problemOf(QFileDevice::FileError error, int systemError, const QString& path) {
+    const Problem problem = fromErrno(systemError);
+    return problem == Problem::Other ? fromPath(error, path) : problem;
+}
+
 QString describe(QFileDevice::FileError error, int systemError, const QString& path) {
-    Problem problem = fromErrno(systemError);
-    if (problem == Problem::Other)
-        problem = fromPath(error, path);
-    return message(problem, path);
+    return message(problemOf(error, systemError, path), path);
 }
 
 } // namespace fileerror

@@ -28,10 +28,13 @@ QString text(Problem problem);
 // text(problem), a line break and path in the platform's separators.
 QString message(Problem problem, const QString& path);
 
-// The message for a file operation on path that has just failed with error (a QFile's or
+// The problem behind a file operation on path that has just failed with error (a QFile's or
 // QSaveFile's error()). systemError is errno read right after the failing call, set to 0
 // before it; where it says nothing, the state of path on disk tells (a folder, a missing
 // folder, an existing file that may not be written).
+Problem problemOf(QFileDevice::FileError error, int systemError, const QString& path);
+
+// message(problemOf(error, systemError, path), path).
 QString describe(QFileDevice::FileError error, int systemError, const QString& path);
 
 } // namespace fileerror

@@ -50,12 +50,13 @@ public:
     std::optional<QString> finish() override {
         if (buffer_.data().isEmpty())
             return QStringLiteral("ページを描けませんでした。");
+        // Only the reason: the windows name the file before it.
         QSaveFile file(path_);
         errno = 0;
         if (!file.open(QIODevice::WriteOnly))
-            return fileerror::describe(file.error(), errno, path_);
+            return fileerror::text(fileerror::problemOf(file.error(), errno, path_));
         if (file.write(buffer_.data()) != buffer_.data().size() || !file.commit())
-            return fileerror::describe(file.error(), errno, path_);
+            return fileerror::text(fileerror::problemOf(file.error(), errno, path_));
         return std::nullopt;
     }
 
