@@ -50,7 +50,7 @@ ReadBytes readAtMost(const QString& path, qint64 limit) {
         errno = 0;
         const qint64 n = file.read(read.bytes.data() + at, want);
         if (n < 0) {
-            read.bytes.clear();
+            read.bytes.resize(at);
             read.result = failure(file, path);
             return read;
         }

@@ -16,6 +16,6 @@ Result writeWholeFile(const QString& path, const QByteArray& bytes);
 // file is too large.
 struct ReadBytes {
     Result result;
-    QByteArray bytes;
+    QByteArray bytes; // after a failed read, what was read before it; nothing for a large file
 };
 ReadBytes readAtMost(const QString& path, qint64 limit);

@@ -2,9 +2,15 @@
 #include "toolrun.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 TEST(Commands, HelpGoesToStandardOutputAndSucceeds) {
     const QStringList commands = {"dump", "render", "due", "batch", "calendar", "export", "import"};
+    // The manual page documents every command and every option that the help lists.
+    QFile manual(QStringLiteral(VELMORA_SOURCE_DIR "/packaging/velmora-tool.1"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll()).replace(u"\\-"_qs, u"-"_qs);
+    static const QRegularExpression option(u"--[a-z-]+"_qs);
     const ToolRun overview = runTool(u"--help"_qs);
     EXPECT_EQ(overview.status, 0);
     EXPECT_TRUE(overview.err.isEmpty());
@@ -15,7 +21,10 @@ TEST(Commands, HelpGoesToStandardOutputAndSucceeds) {
             EXPECT_EQ(help.status, 0) << qPrintable(command);
             EXPECT_TRUE(help.out.startsWith("usage: velmora-tool " + command.toUtf8() + ' '));
             EXPECT_TRUE(help.err.isEmpty());
+            for (const QRegularExpressionMatch& m : option.globalMatch(QString::fromUtf8(help.out)))
+                EXPECT_TRUE(page.contains(m.captured())) << qPrintable(m.captured());
         }
+        EXPECT_TRUE(page.contains(u".B velmora-tool "_qs + command)) << qPrintable(command);
     }
     // The print answers are options of render and batch.
     EXPECT_TRUE(runTool(u"batch --help"_qs).out.contains("--registered-mail"));

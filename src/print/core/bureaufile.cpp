@@ -95,9 +95,9 @@ ReadOutcome readBureauFile(const QString& path, int areaIndex) {
     }
     const ReadBytes bytes = readAtMost(path, kMaxFileSize);
     if (!bytes.result) {
+        // The values read before a failure stay.
         outcome.status = ReadOutcome::Status::ReadError;
         outcome.error = bytes.result.error;
-        return outcome;
     }
     // Code page 932 never uses CR or LF as a trail byte, so the whole file decodes at once.
     outcome.values = parseBureauText(cp932::decode(bytes.bytes), areaIndex);
