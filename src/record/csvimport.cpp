@@ -8,9 +8,9 @@
 #include "record/serialdate.h"
 #include "record/stationkey.h"
 #include "record/typeddate.h"
+#include "record/wholefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -434,15 +434,10 @@ Imported importCsv(QByteArrayView bytes) {
 }
 
 Imported readCsv(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {Result::failure(withPath(file.errorString(), path)), {}};
-    if (file.size() > kMaxFileSize)
-        return {Result::failure(withPath(QStringLiteral("ファイルが大きすぎます。"), path)), {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {Result::failure(withPath(file.errorString(), path)), {}};
-    Imported imported = importCsv(bytes);
+    const ReadBytes read = readAtMost(path, kMaxFileSize);
+    if (!read.result)
+        return {read.result, {}};
+    Imported imported = importCsv(read.bytes);
     if (!imported.result)
         imported.result.error = withPath(imported.result.error, path);
     return imported;

@@ -1,6 +1,7 @@
 #include "record/datafile.h"
 
 #include "platform/cp932.h"
+#include "platform/fileerror.h"
 #include "record/captions.h"
 #include "record/serialdate.h"
 #include "record/wholefile.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstring>
 
 namespace datafile {
@@ -47,15 +49,25 @@ void writeDouble(char* out, double value) {
     }
 }
 
+// The platform's failure of a device just read, in Japanese.
+QString readError(const QIODevice& device, int systemError, const QString& path) {
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
+    if (!file)
+        return fileerror::message(fileerror::Problem::Other, path);
+    return fileerror::describe(file->error(), systemError, path);
+}
+
 // Reads exactly size bytes into out, reporting a read that fails or ends early (a file that
-// shrinks or becomes unreadable while it is read).
+// shrinks or becomes unreadable while it is read). Nothing past size is read, whatever the file
+// holds by then.
 Result readExactly(QIODevice& file, qint64 size, const QString& path, QByteArray& out) {
     out.resize(size);
     qint64 done = 0;
     while (done < size) {
+        errno = 0;
         const qint64 n = file.read(out.data() + done, qMin(kReadChunk, size - done));
         if (n < 0)
-            return Result::failure(withPath(file.errorString(), path));
+            return Result::failure(readError(file, errno, path));
         if (n == 0)
             return Result::failure(
                 withPath(QStringLiteral("ファイルを最後まで読み込めませんでした。"), path));
@@ -161,8 +173,9 @@ Opened openRecords(QFile& file, const QString& path) {
         return opened;
     }
     file.setFileName(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        opened.result = Result::failure(withPath(file.errorString(), path));
+        opened.result = Result::failure(fileerror::describe(file.error(), errno, path));
         return opened;
     }
     opened.size = file.size();
@@ -244,19 +257,16 @@ QString backupPathFor(const QString& dataFile, QDate today) {
 }
 
 Result copyBackup(const QString& dataFile, const QString& backupPath) {
-    QFile source(dataFile);
-    if (!source.open(QIODevice::ReadOnly))
-        return Result::failure(withPath(source.errorString(), dataFile));
-    QByteArray bytes;
-    if (Result read = readExactly(source, source.size(), dataFile, bytes); !read)
-        return read;
+    const ReadBytes source = readAtMost(dataFile, kMaxFileSize);
+    if (!source.result)
+        return source.result;
     // A data file kept outside the program folder has no backup folder until the first copy.
     // Only the backup folder itself is made: a missing data folder is an error.
     const QString folder = QFileInfo(backupPath).path();
     if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
         return Result::failure(
             withPath(QStringLiteral("バックアップ用のフォルダを作成できませんでした。"), folder));
-    return writeWholeFile(backupPath, bytes);
+    return writeWholeFile(backupPath, source.bytes);
 }
 
 OpResult OpenDataFile(RecordStore& store, const QString& path, QDate today) {

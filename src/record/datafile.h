@@ -17,6 +17,8 @@
 namespace datafile {
 
 constexpr int kRecordSize = 449;
+// The longest file whose record count is within RecordStore::kMaxRecords.
+constexpr qint64 kMaxFileSize = qint64(RecordStore::kMaxRecords) * kRecordSize + 224;
 
 // Number of records in a file of the given length: (length + 224) / 449.
 qint64 recordCount(qint64 fileLength);

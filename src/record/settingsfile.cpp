@@ -15,6 +15,9 @@ namespace settingsfile {
 
 namespace {
 
+// 38 short lines take about a kilobyte; a hand-edited file with comments stays far below this.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
 // A value as the settings file's numbers are read: surrounding blanks allowed, a decimal
 // number, rounded half to even for the integer keys. Anything else is no value.
 std::optional<double> readNumber(QStringView text) {
@@ -169,23 +172,14 @@ void parseSettings(const QByteArray& contents, SettingsValues& values) {
 
 ReadResult ReadSettings(const QString& path, SettingsValues& values) {
     ReadResult read;
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFile::exists(path)) {
         read.missing = true;
         return read;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.result = Result::failure(file.errorString() + QLatin1Char('\n') +
-                                      QDir::toNativeSeparators(path));
-        return read;
-    }
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        read.result = Result::failure(file.errorString() + QLatin1Char('\n') +
-                                      QDir::toNativeSeparators(path));
-        return read;
-    }
-    parseSettings(contents, values);
+    const ReadBytes contents = readAtMost(path, kMaxFileSize);
+    read.result = contents.result;
+    if (read.result)
+        parseSettings(contents.bytes, values);
     return read;
 }
 

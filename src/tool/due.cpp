@@ -5,6 +5,7 @@
 #include "record/renewalwindow.h"
 #include "tool/printanswers.h"
 #include "tool/sortedregister.h"
+#include "tool/standardoutput.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -115,12 +116,7 @@ int due(const QStringList& args) {
         return 1;
     }
     const QByteArray out = a.json ? dueJson(reg.records, a.day) : dueTable(reg.records, a.day);
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
-        std::fflush(stdout) != 0) {
-        std::perror("velmora-tool");
-        return 1;
-    }
-    return 0;
+    return finishStandardOutput(writeStandardOutput(out)) ? 0 : 1;
 }
 
 } // namespace tool

@@ -3,6 +3,7 @@
 #include "record/datafile.h"
 #include "record/eradate.h"
 #include "record/sortorder.h"
+#include "tool/standardoutput.h"
 
 #include <array>
 #include <cstdio>
@@ -97,8 +98,7 @@ const std::array<QByteArray, kFieldCount>& keyPrefixes() {
 }
 
 bool writeOut(QByteArray& out) {
-    const bool ok =
-        std::fwrite(out.constData(), 1, size_t(out.size()), stdout) == size_t(out.size());
+    const bool ok = writeStandardOutput(out);
     out.truncate(0);
     return ok;
 }
@@ -177,11 +177,7 @@ int dump(const QStringList& args) {
         }
         written = written && writeOut(out);
     }
-    if (!written || std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::perror("velmora-tool");
-        return 1;
-    }
-    return 0;
+    return finishStandardOutput(written) ? 0 : 1;
 }
 
 } // namespace tool

@@ -9,9 +9,10 @@
 #include "print/core/printfill.h"
 #include "record/datafile.h"
 #include "record/sortorder.h"
+#include "record/wholefile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPdfWriter>
@@ -158,6 +159,10 @@ Result writeRender(const RenderOptions& options, const RenderJob& job) {
     };
     const QString cannotWrite = QStringLiteral("書き込めません: %1").arg(options.out);
 
+    // The page is made in memory and the file written as a whole: a failure leaves no
+    // half-drawn page and keeps the old file, and reports why in Japanese.
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
     if (!options.pdf) {
         // The preview's page buffer: mode 3.
         QImage image = pagesize::pageImage(job.pageTwips, options.dpi);
@@ -167,11 +172,13 @@ Result writeRender(const RenderOptions& options, const RenderJob& job) {
             if (!drawn)
                 return drawn;
         }
-        return image.save(options.out, "PNG") ? Result::success() : Result::failure(cannotWrite);
+        if (!image.save(&page, "PNG"))
+            return Result::failure(cannotWrite);
+        return writeWholeFile(options.out, page.data());
     }
 
     // The printer: mode 1, one page.
-    QPdfWriter writer(options.out);
+    QPdfWriter writer(&page);
     const bool landscape = envelope && options.envelopePaper;
     writer.setPageLayout(QPageLayout(
         landscape ? pagesize::envelopeNaga3() : QPageSize(QPageSize::A4),
@@ -184,12 +191,11 @@ Result writeRender(const RenderOptions& options, const RenderJob& job) {
         return Result::failure(cannotWrite);
     const Result drawn = draw(surface, 1);
     const bool finished = surface.finish();
-    // Leave no half-drawn page behind.
-    if (!drawn || !finished)
-        QFile::remove(options.out);
     if (!drawn)
         return drawn;
-    return finished ? Result::success() : Result::failure(cannotWrite);
+    if (!finished)
+        return Result::failure(cannotWrite);
+    return writeWholeFile(options.out, page.data());
 }
 
 int render(const QStringList& args) {

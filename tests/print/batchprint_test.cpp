@@ -1,4 +1,5 @@
 // Batch printing: the page order and paper, and a stop part-way.
+#include "platform/fileerror.h"
 #include "platform/gui/fonts.h"
 #include "print/core/batchprint.h"
 #include "print/core/bureaufile.h"
@@ -64,6 +65,12 @@ TEST(BatchPrint, AStopLeavesTheOldFileAndNamesTheStation) {
         << qPrintable(failed.error);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.pdf"});
     EXPECT_EQ(folder.read(QStringLiteral("old.pdf")), "old contents");
+    // A file that cannot be written: the reason only, since the callers name the file.
+    batchprint::Request one = twoStations();
+    one.docs = {false, false, true};
+    const batchprint::Outcome unwritten =
+        batchprint::writePdf(folder.file(QStringLiteral("gone/x.pdf")), one, {}, {});
+    EXPECT_EQ(unwritten.error, fileerror::text(fileerror::Problem::NotFound));
 }
 
 } // namespace

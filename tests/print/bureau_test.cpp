@@ -1,4 +1,6 @@
+#include "platform/fileerror.h"
 #include "print/core/bureaufile.h"
+#include "support/tempfolder.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -29,4 +31,15 @@ TEST(BureauFile, ParsesKeysValuesAndDuplicates) {
               QStringList({"a=b", "second  ", u"無線通信部　御中"_qs, "last", ""}));
     EXPECT_EQ(parseBureauText(text, 2).AreaZip, QStringLiteral("other area"));
     EXPECT_EQ(parseBureauText(text, kOkinawaArea).AreaName, QStringLiteral("沖縄"));
+}
+
+TEST(BureauFile, AFileTooLargeOrNotOrdinaryIsNotRead) {
+    TempFolder dir;
+    QFile sparse(dir.file(fileName()));
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize((1 << 20) + 1));
+    const ReadOutcome large = readBureauFile(sparse.fileName(), 1);
+    EXPECT_EQ(large.status, ReadOutcome::Status::ReadError);
+    EXPECT_EQ(large.error, fileerror::message(fileerror::Problem::TooLarge, sparse.fileName()));
+    for (const QString& path : {QStringLiteral("/dev/zero"), dir.path()})
+        EXPECT_EQ(readBureauFile(path, 1).status, ReadOutcome::Status::Missing);
 }

@@ -1,9 +1,12 @@
+#include "platform/fileerror.h"
 #include "platform/gui/printers.h"
+#include "support/tempfolder.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -31,4 +34,13 @@ TEST(PrinterCatalogue, PdfPropertiesChoosePaperAndOrientation) {
     EXPECT_EQ(printers.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_FALSE(answer(0, 0, QDialogButtonBox::Cancel));
     EXPECT_EQ(printers.pageLayout().pageSize().id(), QPageSize::EnvelopeChou3);
+}
+
+TEST(PrinterCatalogue, APdfThatCannotBeWrittenGivesTheReasonInJapanese) {
+    TempFolder folder;
+    PrinterCatalogue printers({}, QString());
+    const std::unique_ptr<PrintJob> job =
+        printers.startJob(QStringLiteral("form"), folder.file(QStringLiteral("gone/form.pdf")));
+    QPainter(&job->device()).drawLine(0, 0, 100, 100);
+    EXPECT_EQ(job->finish(), fileerror::text(fileerror::Problem::NotFound));
 }

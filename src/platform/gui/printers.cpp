@@ -1,5 +1,7 @@
 #include "platform/gui/printers.h"
 
+#include "platform/fileerror.h"
+
 #include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -47,11 +50,13 @@ public:
     std::optional<QString> finish() override {
         if (buffer_.data().isEmpty())
             return QStringLiteral("ページを描けませんでした。");
+        // Only the reason: the windows name the file before it.
         QSaveFile file(path_);
+        errno = 0;
         if (!file.open(QIODevice::WriteOnly))
-            return file.errorString();
+            return fileerror::text(fileerror::problemOf(file.error(), errno, path_));
         if (file.write(buffer_.data()) != buffer_.data().size() || !file.commit())
-            return file.errorString();
+            return fileerror::text(fileerror::problemOf(file.error(), errno, path_));
         return std::nullopt;
     }
 

@@ -18,7 +18,7 @@ public:
     virtual ~PrintJob() = default;
     virtual QPaintDevice& device() = 0;
     // After the painter has ended: checks the job, or writes the PDF file. Nothing on success,
-    // else the reason (the platform's text where it has one).
+    // else the reason in Japanese (for "PDF" without the file's path, which the caller names).
     virtual std::optional<QString> finish() = 0;
 };
 

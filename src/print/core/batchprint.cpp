@@ -159,8 +159,9 @@ Outcome writePdf(const QString& path, const Request& request, const Paper& paper
     Outcome outcome = drawPages(writer, request, paper, progress, {});
     if (!outcome.done())
         return outcome;
+    // Only the reason, the message's first line: the callers name the file before it.
     if (const Result written = writeWholeFile(path, file.data()); !written)
-        return failure(outcome.pages, written.error);
+        return failure(outcome.pages, written.error.section(QLatin1Char('\n'), 0, 0));
     return outcome;
 }
 

@@ -81,7 +81,8 @@ Outcome drawPages(QPagedPaintDevice& device, const Request& request, const Paper
                   const Progress& progress, const DeviceHooks& hooks = {});
 
 // The batch as one PDF file at path, at 600 dpi, written as a whole once every page is drawn: a
-// cancelled or failed batch leaves the old file as it was and no temporary file.
+// cancelled or failed batch leaves the old file as it was and no temporary file. A file that
+// cannot be written fails with the reason only, in Japanese: the caller names the file.
 Outcome writePdf(const QString& path, const Request& request, const Paper& paper,
                  const Progress& progress);
 

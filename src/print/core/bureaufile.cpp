@@ -3,8 +3,8 @@
 #include "platform/cp932.h"
 #include "platform/width.h"
 #include "record/stationrecord.h"
+#include "record/wholefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace bureaufile {
@@ -38,6 +38,9 @@ std::optional<QChar> areaKey(int areaIndex) {
 }
 
 namespace {
+
+// Eleven areas of six short lines take a few kilobytes; comments and notes stay far below this.
+constexpr qint64 kMaxFileSize = 1 << 20;
 
 void storeLine(QStringView line, QChar key, BureauValues& values) {
     const qsizetype equals = line.indexOf(u'=');
@@ -90,19 +93,14 @@ ReadOutcome readBureauFile(const QString& path, int areaIndex) {
         outcome.status = ReadOutcome::Status::Missing;
         return outcome;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const ReadBytes bytes = readAtMost(path, kMaxFileSize);
+    if (!bytes.result) {
+        // The values read before a failure stay.
         outcome.status = ReadOutcome::Status::ReadError;
-        outcome.error = file.errorString();
-        return outcome;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        outcome.status = ReadOutcome::Status::ReadError;
-        outcome.error = file.errorString();
+        outcome.error = bytes.result.error;
     }
     // Code page 932 never uses CR or LF as a trail byte, so the whole file decodes at once.
-    outcome.values = parseBureauText(cp932::decode(bytes), areaIndex);
+    outcome.values = parseBureauText(cp932::decode(bytes.bytes), areaIndex);
     return outcome;
 }
 

@@ -40,7 +40,7 @@ struct ReadOutcome {
     };
     Status status = Status::Read;
     BureauValues values;
-    QString error; // the platform's text for ReadError
+    QString error; // for ReadError: what failed, in Japanese, with the path
 };
 
 // Reads the area's values from the file at path (code page 932).

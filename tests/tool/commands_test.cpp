@@ -1,0 +1,83 @@
+// velmora-tool as a whole: help, files it must not read to the end, and a quiet standard error.
+#include "toolrun.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+TEST(Commands, HelpGoesToStandardOutputAndSucceeds) {
+    const QStringList commands = {"dump", "render", "due", "batch", "calendar", "export", "import"};
+    // The manual page documents every command and every option that the help lists.
+    QFile manual(QStringLiteral(VELMORA_SOURCE_DIR "/packaging/velmora-tool.1"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll()).replace(u"\\-"_qs, u"-"_qs);
+    static const QRegularExpression option(u"--[a-z-]+"_qs);
+    const ToolRun overview = runTool(u"--help"_qs);
+    EXPECT_EQ(overview.status, 0);
+    EXPECT_TRUE(overview.err.isEmpty());
+    for (const QString& command : commands) {
+        EXPECT_TRUE(overview.out.contains("  " + command.toUtf8() + ' ')) << qPrintable(command);
+        for (const QString& asked : {u"%1 --help"_qs, u"%1 x.stn -h"_qs}) {
+            const ToolRun help = runTool(asked.arg(command));
+            EXPECT_EQ(help.status, 0) << qPrintable(command);
+            EXPECT_TRUE(help.out.startsWith("usage: velmora-tool " + command.toUtf8() + ' '));
+            EXPECT_TRUE(help.err.isEmpty());
+            for (const QRegularExpressionMatch& m : option.globalMatch(QString::fromUtf8(help.out)))
+                EXPECT_TRUE(page.contains(m.captured())) << qPrintable(m.captured());
+        }
+        EXPECT_TRUE(page.contains(u".B velmora-tool "_qs + command)) << qPrintable(command);
+    }
+    // The print answers are options of render and batch.
+    EXPECT_TRUE(runTool(u"batch --help"_qs).out.contains("--registered-mail"));
+    // A mistake still shows the usage on standard error.
+    const ToolRun wrong = runTool(u"frobnicate"_qs);
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.startsWith(u"usage: velmora-tool COMMAND"_qs));
+}
+
+TEST(Commands, ADeviceThatNeverEndsIsRefusedAsTooLarge) {
+    TempFolder folder;
+    const QString into = folder.file(u"list.stn"_qs);
+    for (const QString& line :
+         {u"import /dev/zero --into %1"_qs.arg(into),
+          u"render %1 --record 1 --doc return --out %2/x.png --settings /dev/zero"_qs.arg(
+              kSampleRegister, folder.path())}) {
+        const ToolRun run = runTool(line);
+        EXPECT_EQ(run.status, 1) << qPrintable(line);
+        EXPECT_TRUE(run.err.startsWith(u"ファイルが大きすぎます。\n/dev/zero"_qs))
+            << qPrintable(run.err);
+    }
+    EXPECT_FALSE(QFile::exists(into));
+}
+
+TEST(Commands, DrawingWithoutARuntimeFolderWarnsOfNothing) {
+    TempFolder folder;
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"XDG_RUNTIME_DIR"_qs);
+    environment.remove(u"QT_QPA_PLATFORM"_qs);
+    tool.setProcessEnvironment(environment);
+    for (const QString& line :
+         {u"render %1 --record 1 --doc return --out %2/x.png"_qs,
+          u"batch %1 --records 1 --docs return --on 2025-10-01 --out %2/x.pdf"_qs}) {
+        tool.start(QStringLiteral(VELMORA_TOOL_PATH),
+                   line.arg(kSampleRegister, folder.path()).split(u' '));
+        ASSERT_TRUE(tool.waitForFinished(-1));
+        EXPECT_EQ(tool.exitCode(), 0) << qPrintable(line);
+        EXPECT_EQ(tool.readAllStandardError(), QByteArray()) << qPrintable(line);
+    }
+}
+
+TEST(Commands, AFullDiskOnStandardOutputIsReportedInJapanese) {
+    for (const QStringList& args :
+         {QStringList{u"dump"_qs, kSampleRegister}, QStringList{u"due"_qs, kSampleRegister},
+          QStringList{u"--help"_qs}}) {
+        QProcess tool;
+        tool.setStandardOutputFile(u"/dev/full"_qs);
+        tool.start(QStringLiteral(VELMORA_TOOL_PATH), args);
+        ASSERT_TRUE(tool.waitForFinished(-1));
+        EXPECT_EQ(tool.exitCode(), 1) << qPrintable(args.first());
+        EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
+                  u"ディスクの空き容量が足りません。\n標準出力\n"_qs);
+    }
+}
