@@ -103,7 +103,11 @@ bool StationFilterModel::isFiltering() const {
 }
 
 void StationFilterModel::refilter() {
-    invalidateRowsFilter();
+    // Dropping the proxy's mapping and building it again in one pass is the cheaper way on a
+    // full register: the incremental update (invalidateRowsFilter) removes and inserts rows
+    // range by range and took 8 to 21 ms of processor time a keystroke (28 to 35 ms with a
+    // view), this 4 to 7 ms (bench_filter, BM_Keystroke).
+    invalidate();
 }
 
 int StationFilterModel::storeRow(int proxyRow) const {
