@@ -1,18 +1,6 @@
 #include "mainwin/stationfilter.h"
 
 #include "mainwin/recordgridmodel.h"
-#include "record/searchtext.h"
-
-namespace {
-
-QString joined(QStringView first, QStringView second) {
-    QString text;
-    text.reserve(first.size() + second.size());
-    text.append(first).append(second);
-    return text;
-}
-
-} // namespace
 
 StationFilterModel::StationFilterModel(RecordGridModel& grid, const RecordStore& store,
                                        QObject* parent)
@@ -55,7 +43,7 @@ void StationFilterModel::followSource(QAbstractItemModel* source) {
 }
 
 void StationFilterModel::forgetRows() {
-    keys_ = {};
+    // The keys' memory stays for the next keying.
     keysValid_ = false;
     states_ = {};
     statesValid_ = false;
@@ -63,9 +51,10 @@ void StationFilterModel::forgetRows() {
 
 void StationFilterModel::updateRows(int first, int last) {
     // Model row r shows record r + 1.
+    search::KeyBuilder builder;
     for (int row = first + 1; row <= last + 1 && row <= store_.Count(); ++row) {
         if (keysValid_ && size_t(row) <= keys_.size())
-            keys_[size_t(row - 1)] = keyOf(row);
+            buildKey(row, builder);
         if (statesValid_ && size_t(row) <= states_.size())
             states_[size_t(row - 1)] = stateOf(row);
     }
@@ -124,27 +113,17 @@ int StationFilterModel::proxyRow(int storeRow) const {
     return mapFromSource(sourceModel()->index(storeRow - 1, 0)).row();
 }
 
-QString StationFilterModel::keyOf(int storeRow) const {
+void StationFilterModel::buildKey(int storeRow, search::KeyBuilder& key) const {
     const StationRecord& r = store_.record(storeRow);
+    for (const Field field :
+         {Field::CallSign, Field::LicenceNo, Field::HolderName, Field::HolderKana, Field::ClubName,
+          Field::ClubKana, Field::ApplicantName, Field::ApplicantKana, Field::StationZip,
+          Field::ApplicantZip})
+        key.add(r.unpadded(field)).endText();
     // An address is searched across its two lines, which split it wherever the user chose.
-    const QString stationAddress =
-        joined(r.unpadded(Field::StationAddr1), r.trimmedView(Field::StationAddr2));
-    const QString applicantAddress =
-        joined(r.unpadded(Field::ApplicantAddr1), r.trimmedView(Field::ApplicantAddr2));
-    return search::foldedKey({
-        r.unpadded(Field::CallSign),
-        r.unpadded(Field::LicenceNo),
-        r.unpadded(Field::HolderName),
-        r.unpadded(Field::HolderKana),
-        r.unpadded(Field::ClubName),
-        r.unpadded(Field::ClubKana),
-        r.unpadded(Field::ApplicantName),
-        r.unpadded(Field::ApplicantKana),
-        r.unpadded(Field::StationZip),
-        stationAddress,
-        r.unpadded(Field::ApplicantZip),
-        applicantAddress,
-    });
+    key.add(r.unpadded(Field::StationAddr1)).add(r.trimmedView(Field::StationAddr2)).endText();
+    key.add(r.unpadded(Field::ApplicantAddr1)).add(r.trimmedView(Field::ApplicantAddr2));
+    key.takeInto(keys_[size_t(storeRow - 1)]);
 }
 
 renewal::State StationFilterModel::stateOf(int storeRow) const {
@@ -154,8 +133,9 @@ renewal::State StationFilterModel::stateOf(int storeRow) const {
 const std::vector<QString>& StationFilterModel::keys() const {
     if (!keysValid_ || keys_.size() != size_t(store_.Count())) {
         keys_.resize(size_t(store_.Count()));
+        search::KeyBuilder builder;
         for (int row = 1; row <= store_.Count(); ++row)
-            keys_[size_t(row - 1)] = keyOf(row);
+            buildKey(row, builder);
         keysValid_ = true;
     }
     return keys_;

@@ -2,6 +2,7 @@
 
 #include "record/recordstore.h"
 #include "record/renewalwindow.h"
+#include "record/searchtext.h"
 
 #include <QDate>
 #include <QSortFilterProxyModel>
@@ -63,7 +64,8 @@ private:
     void forgetRows();
     void updateRows(int first, int last);
     void refilter();
-    QString keyOf(int storeRow) const;
+    // Keys record storeRow into keys_.
+    void buildKey(int storeRow, search::KeyBuilder& key) const;
     renewal::State stateOf(int storeRow) const;
     bool stateMatches(renewal::State state) const;
     const std::vector<QString>& keys() const;
@@ -75,7 +77,7 @@ private:
     QStringMatcher matcher_;
     StateFilter stateFilter_ = StateFilter::All;
     QDate day_;
-    // By record number − 1; built when first needed, emptied when the register changes.
+    // By record number − 1; built when first needed, invalid once the register changes.
     mutable std::vector<QString> keys_;
     mutable bool keysValid_ = false;
     mutable std::vector<renewal::State> states_;

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <initializer_list>
 
 // Text folded for finding stations: what the user types and what the register holds are
 // compared in one form, so that the width of a character, its case and the kana it is written
@@ -15,13 +14,32 @@ namespace search {
 // the full-width space) and control characters are left out, since names and readings are
 // written with and without a space between family and given name.
 QString fold(QStringView text);
+// fold() by its definition alone. fold() takes a short cut for the characters a register
+// usually holds and must give the same; this is what it is checked against.
+QString foldByDefinition(QStringView text);
 
 // Separates the texts of a key; fold() never leaves it in a query, so that a query matches
 // within one text only.
 constexpr char16_t kKeySeparator = u'\x1F';
 
-// The texts folded as fold() does, joined by kKeySeparator: one string per station to search
-// with QString::contains, folded once per change of the register rather than per keystroke.
-QString foldedKey(std::initializer_list<QStringView> texts);
+// Builds the string a station is searched in: its texts folded as fold() does, one after
+// another, with kKeySeparator where one text ends. Folded once per change of the register, so
+// that a keystroke costs one QString::contains per station. One builder serves a whole
+// register: it works in a buffer of its own and hands out keys of their exact length.
+class KeyBuilder {
+public:
+    // Folds text onto the key; texts added without endText() between them are searched as one
+    // (the two lines of an address).
+    KeyBuilder& add(QStringView text);
+    KeyBuilder& endText();
+    // The key built so far; the builder starts the next one empty.
+    QString take();
+    // The same into key, reusing its memory where it is large enough: a register keyed again
+    // after a change then allocates (almost) nothing.
+    void takeInto(QString& key);
+
+private:
+    QString key_;
+};
 
 } // namespace search
