@@ -14,15 +14,17 @@ namespace datafile {
 
 namespace {
 
-// Dates before this are not licence expiries: the register began long after.
+// No licence a register keeps expires before this: the Radio Act that grants them dates from
+// 1950.
 const QDate kEarliestExpiry(1950, 1, 1);
 
 QString number(qint64 value) {
     return QLocale(QLocale::Japanese, QLocale::Japan).toString(value);
 }
 
-// A control character: anything below 0x20 but NUL, and DEL. NUL is left alone because the
-// program that wrote the first registers filled fields it never assigned with NULs.
+// A control character: anything below 0x20 but NUL, and DEL. NUL is left alone: a writer that
+// never assigned a fixed-width field may leave it filled with NULs, and the record is still a
+// station.
 bool hasControlCharacter(const char* text, int length) {
     for (int i = 0; i < length; ++i) {
         const auto byte = quint8(text[i]);
