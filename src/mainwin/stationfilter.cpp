@@ -1,3 +1,5 @@
+// The record grid's filter: search keys per station, the renewal states, and the proxy's
+// row filter.
 #include "mainwin/stationfilter.h"
 
 #include "mainwin/recordgridmodel.h"

@@ -1,3 +1,4 @@
+// Whether a data file's bytes look like a register: its length and its records.
 #include "record/datafilecheck.h"
 
 #include "platform/cp932.h"

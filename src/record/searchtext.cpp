@@ -1,3 +1,5 @@
+// Folding text for the station search: the definition by NFKC and a short cut for the
+// characters a register holds.
 #include "record/searchtext.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Text on the grid's row colours stays readable.
 #include "platform/gui/colours.h"
 #include "record/recordchecks.h"
 

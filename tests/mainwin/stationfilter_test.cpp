@@ -1,3 +1,5 @@
+// Finding stations in the grid: by text over each field, by renewal state, and the mapping
+// of rows back to the register.
 #include "mainwin/recordgridmodel.h"
 #include "mainwin/stationfilter.h"
 #include "support/samplestation.h"

@@ -1,3 +1,4 @@
+// The data file check: sound files, cut files, other files given the extension .stn, noise.
 #include "record/csvexport.h"
 #include "record/datafile.h"
 #include "record/datafilecheck.h"

@@ -1,3 +1,4 @@
+// Search folding: width, case and kana, and the short cut against the definition.
 #include "record/searchtext.h"
 
 #include <gtest/gtest.h>
