@@ -23,9 +23,9 @@ VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 VELMORA_PACKAGE_PACKAGES=(dpkg-dev file)
 # What the tests need besides: the code page 932 oracle (iconv, in libc-bin), the fuzzers,
 # Python's csv module as a second reader of the CSV export, the iCalendar reader that checks
-# velmora-tool calendar, and for the package test the packaging tools and the AppStream
-# validator.
+# velmora-tool calendar, and for the package test the packaging tools, the AppStream
+# validator and the MIME database tool.
 VELMORA_TEST_PACKAGES=(libc-bin clang libclang-rt-14-dev python3 python3-icalendar
-    "${VELMORA_PACKAGE_PACKAGES[@]}" appstream)
+    "${VELMORA_PACKAGE_PACKAGES[@]}" appstream shared-mime-info)
 
 velmora_jobs() { nproc 2>/dev/null || echo 2; }

@@ -25,4 +25,11 @@ if [ -f "$src/data/velmora.svg" ]; then
     if [ -f "$src/data/velmora.desktop" ]; then
         sed "s|@PROGRAM@|$home/velmora|g" "$src/data/velmora.desktop" > "$apps/velmora.desktop"
     fi
+    # The type of data files (*.stn) that the menu entry opens.
+    mime="${XDG_DATA_HOME:-$HOME/.local/share}/mime"
+    mkdir -p "$mime/packages"
+    cp "$src/packaging/velmora.xml" "$mime/packages/velmora.xml"
+    if command -v update-mime-database >/dev/null; then
+        update-mime-database "$mime" >/dev/null 2>&1 || true
+    fi
 fi

@@ -1,6 +1,7 @@
 #include "tool/dump.h"
 
 #include "record/datafile.h"
+#include "record/datafilecheck.h"
 #include "record/eradate.h"
 #include "record/sortorder.h"
 #include "tool/standardoutput.h"
@@ -145,6 +146,10 @@ int dump(const QStringList& args) {
         std::fprintf(stderr, "%s\n", error.toUtf8().constData());
         return 1;
     }
+    // A file that does not look like a register is dumped all the same, as the program opens
+    // it after asking; the warning goes to stderr, away from the JSON.
+    if (const datafile::FileCheck check = datafile::checkFile(path); check.looksDamaged())
+        std::fprintf(stderr, "%s\n", check.warningText().toUtf8().constData());
     // Records are written a block at a time as they are read: memory stays small and the file
     // is read only once, for any register.
     constexpr qsizetype kFlushAt = 1 << 20;

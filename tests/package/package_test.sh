@@ -8,7 +8,7 @@ build=$1
 source=$2
 version=$3
 
-for tool in dpkg-deb dpkg-shlibdeps file appstreamcli; do
+for tool in dpkg-deb dpkg-shlibdeps file appstreamcli update-mime-database; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -43,15 +43,28 @@ bureau="総務省.dat"
 metainfo=$(find "$root/usr/share/metainfo" -name '*.metainfo.xml' | head -n 1)
 for file in usr/bin/velmora usr/bin/velmora-tool "usr/share/velmora/$bureau" \
     usr/share/applications/velmora.desktop usr/share/icons/hicolor/scalable/apps/velmora.svg \
+    usr/share/mime/packages/velmora.xml \
     usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz \
     usr/share/man/man1/velmora.1.gz usr/share/man/man1/velmora-tool.1.gz; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/bin/velmora" ] && [ -x "$root/usr/bin/velmora-tool" ] || fail "programs not executable"
 cmp -s "$root/usr/share/velmora/$bureau" "$source/data/$bureau" || fail "bureau file differs"
-grep -qx 'Exec=velmora' "$root/usr/share/applications/velmora.desktop" || fail "desktop Exec"
+desktop="$root/usr/share/applications/velmora.desktop"
+grep -qx 'Exec=velmora %f' "$desktop" || fail "desktop Exec"
+# A data file opened from the desktop: its type comes from the package's MIME file, and the
+# menu entry names that type.
+mimetype=application/x-velmora-register
+grep -qx "MimeType=$mimetype;" "$desktop" || fail "desktop MimeType"
+cp -r "$root/usr/share/mime" "$work/mime"
+update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || {
+    cat "$work/mime.log"
+    fail "update-mime-database"
+}
+grep -qx "50:$mimetype:\*.stn" "$work/mime/globs2" || fail "*.stn is not $mimetype"
 [ -n "$metainfo" ] || fail "no AppStream metainfo"
 grep -q '<summary xml:lang="ja">' "$metainfo" || fail "no Japanese summary"
+grep -q "<mediatype>$mimetype</mediatype>" "$metainfo" || fail "metainfo mediatype"
 [ "$(grep -c '<caption xml:lang="ja">' "$metainfo")" -eq 5 ] || fail "screenshot captions"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 

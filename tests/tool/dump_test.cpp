@@ -38,7 +38,20 @@ TEST(Dump, FileOrderOrTheProgramsOrder) {
     EXPECT_EQ(runTool({u"dump"_qs, u"missing.stn"_qs}).status, 1);
     EXPECT_EQ(runTool({u"dump"_qs, QStringLiteral(VELMORA_TEST_DATA)}).status, 1); // a folder
     EXPECT_EQ(runTool({u"dump"_qs}).status, 2);
+    EXPECT_EQ(runTool(u"dump "_qs + kSampleRegister).err, QString());
     EXPECT_EQ(runTool({u"frobnicate"_qs}).status, 2);
+}
+
+// A CSV export given the extension .stn is dumped as the program would open it, with the
+// warning on stderr.
+TEST(Dump, WarnsAboutAFileThatIsNoRegister) {
+    TempFolder dir;
+    const QString csv = dir.file(u"register.stn"_qs);
+    ASSERT_EQ(runTool(u"export %1 --out %2"_qs.arg(kSampleRegister, csv)).status, 0);
+    const ToolRun run = runTool(u"dump "_qs + csv);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(u"無線局のデータに見えません"_qs)) << qPrintable(run.err);
 }
 
 TEST(CsvTool, ExportAndImportGiveTheSameRegister) {

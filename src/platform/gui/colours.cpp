@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <cmath>
 
 namespace colours {
 
@@ -22,6 +23,27 @@ void setBackground(QWidget* widget, QPalette::ColorRole role, quint32 stored) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(stored, widget->palette()));
     widget->setPalette(palette);
+}
+
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+double contrastRatio(const QColor& first, const QColor& second) {
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor readableTextColour(QColor background) {
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(white, background) > contrastRatio(black, background) ? white : black;
 }
 
 } // namespace colours
