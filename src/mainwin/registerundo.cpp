@@ -212,46 +212,6 @@ QString withStep(const QString& caption, const QString& text) {
 
 } // namespace
 
-QString actionText(RegisterAction action, QStringView callSign) {
-    const auto station = [callSign](const char16_t* name) {
-        return QString::fromUtf16(name) + u' ' + trimmedSpaces(callSign).toString();
-    };
-    switch (action) {
-    case RegisterAction::NewStation:
-        return station(u"新規登録");
-    case RegisterAction::Overwrite:
-        return station(u"上書");
-    case RegisterAction::Delete:
-        return station(u"削除");
-    case RegisterAction::Extend:
-        return station(u"5年延長");
-    case RegisterAction::DuplicateCheck:
-        return QStringLiteral("重複チェック");
-    case RegisterAction::Merge:
-        return QStringLiteral("データ連結");
-    case RegisterAction::CsvImport:
-        return QStringLiteral("CSV取り込み");
-    }
-    return {};
-}
-
-RegisterAction storeAction(const StationRecord& before, const StationRecord& after) {
-    for (const FieldInfo& info : fieldTable()) {
-        if (info.field != Field::ExpiryDate &&
-            before.trimmedView(info.field) != after.trimmedView(info.field))
-            return RegisterAction::Overwrite;
-    }
-    const QDate to = after.expiry();
-    QDate date = before.expiry();
-    // As the button moves it: each press five years on from the date shown.
-    while (date.isValid() && to.isValid() && date < to) {
-        date = date.addYears(5);
-        if (date == to)
-            return RegisterAction::Extend;
-    }
-    return RegisterAction::Overwrite;
-}
-
 QString undoCaption(const QUndoStack& stack) {
     return withStep(QStringLiteral("元に戻す"), stack.canUndo() ? stack.undoText() : QString());
 }
@@ -303,6 +263,9 @@ void RegisterUndo::redo() {
 }
 
 void RegisterUndo::opened() {
+    // A recording under way would compare the new register with the old one.
+    depth_ = 0;
+    before_.reset();
     stack_.clear();
     syncModified();
 }

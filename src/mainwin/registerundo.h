@@ -1,10 +1,10 @@
 #pragma once
 
 #include "record/recordstore.h"
+#include "record/registeraction.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringView>
 #include <QUndoStack>
 #include <memory>
 
@@ -28,25 +28,6 @@ class QAction;
 // The store's Modified follows the stack's clean state: call opened() when a file has been
 // opened (nothing to undo, and this is the state of the file) and saved() when the data file has
 // been written. Undoing back to either is no change.
-
-// The changes to the register that can be undone.
-enum class RegisterAction {
-    NewStation,
-    Overwrite,
-    Delete,
-    Extend,
-    DuplicateCheck,
-    Merge,
-    CsvImport
-};
-
-// The step's name as the Edit menu shows it: 「削除 ＪＡ１ＡＢＣ」, 「重複チェック」. The station
-// actions name the call sign, without spaces at either end; the others ignore it.
-QString actionText(RegisterAction action, QStringView callSign = {});
-
-// Storing an edited record: Extend when only its expiry moved on, by five years once or more (as
-// the edit dialog's 5年延長 moves it), Overwrite otherwise.
-RegisterAction storeAction(const StationRecord& before, const StationRecord& after);
 
 // The Edit menu's captions: 「元に戻す（削除 ＪＡ１ＡＢＣ）」, or 「元に戻す」 when there is
 // nothing to undo; the same with 「やり直し」.

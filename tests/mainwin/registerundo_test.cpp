@@ -219,18 +219,3 @@ TEST_F(RegisterUndoTest, MenuCaptionsNameTheStep) {
     EXPECT_TRUE(redoAction.isEnabled());
     EXPECT_EQ(store.Count(), 9);
 }
-
-// Only the expiry moved on by five years, once or more, is an extension.
-TEST(RegisterAction, StoringAnEditedRecord) {
-    const StationRecord old = station(1, QDate(2024, 2, 29));
-    const auto with = [&](QDate expiry, const QString& name = QStringLiteral("山田太郎")) {
-        StationRecord record = station(1, expiry, name);
-        return storeAction(old, record);
-    };
-    EXPECT_EQ(with(QDate(2029, 2, 28)), RegisterAction::Extend);
-    EXPECT_EQ(with(QDate(2034, 2, 28)), RegisterAction::Extend);
-    EXPECT_EQ(with(QDate(2029, 3, 1)), RegisterAction::Overwrite);
-    EXPECT_EQ(with(QDate(2019, 2, 28)), RegisterAction::Overwrite);
-    EXPECT_EQ(with(QDate(2024, 2, 29)), RegisterAction::Overwrite);
-    EXPECT_EQ(with(QDate(2029, 2, 28), QStringLiteral("別人")), RegisterAction::Overwrite);
-}
