@@ -2,6 +2,7 @@
 #include "mainwin/registerundo.h"
 #include "record/recordchecks.h"
 #include "support/samplestation.h"
+#include "support/shown.h"
 
 #include <QAction>
 #include <functional>
@@ -11,9 +12,9 @@ namespace {
 
 const QDate kToday(2024, 4, 1);
 
-StationRecord station(int n, QDate expiry, const QString& name = QStringLiteral("山田太郎")) {
+StationRecord station(int n, int days, const QString& name = QStringLiteral("山田太郎")) {
     return sampleStation(QStringLiteral("ＪＡ１ＡＡ%1").arg(n), QStringLiteral("関第%1号").arg(n),
-                         expiry, name);
+                         kToday.addDays(days), name);
 }
 
 // Everything the grid shows of the register, with the identities.
@@ -30,12 +31,12 @@ public:
     bool settleAfterSteps = true;
 
     // Expired to far off, ＪＡ１ＡＡ2 twice, and not yet sorted: the duplicate check (the first
-    // step) moves rows that do not change themselves.
+    // step below) moves rows that do not change themselves.
     void SetUp() override {
         std::vector<StationRecord> records;
         for (int n = 1; n <= 8; ++n)
-            records.push_back(station(n, kToday.addDays((n * 211) % 900 - 100)));
-        records.push_back(station(2, records[1].expiry(), QStringLiteral("別人")));
+            records.push_back(station(n, (n * 211) % 900 - 300));
+        records.push_back(station(2, 122, QStringLiteral("別人")));
         ASSERT_TRUE(store.load(records));
         checks::colourByExpiry(store, kToday);
         QObject::connect(&undo, &RegisterUndo::restored, [this] {
@@ -51,23 +52,15 @@ public:
     }
     Register now() const { return {store.records(), store.rows()}; }
     int rowOf(int n) const {
-        for (int row = 1; row <= store.Count(); ++row) {
-            if (store.record(row).trimmed(Field::CallSign) == QStringLiteral("ＪＡ１ＡＡ%1").arg(n))
-                return row;
-        }
-        return 0;
+        const std::vector<QString> callSigns = shownColumn(store, 1);
+        return int(std::ranges::find(callSigns, QStringLiteral("ＪＡ１ＡＡ%1").arg(n)) -
+                   callSigns.begin()) +
+               1;
     }
-    void storeEdited(int n, const StationRecord& record) {
-        const StationRecord& old = store.record(rowOf(n));
-        const RegisterUndo::Change change(
-            undo, actionText(storeAction(old, record), old.trimmed(Field::CallSign)));
-        store.replace(rowOf(n), record);
+    void recorded(const QString& text, const std::function<void()>& change) {
+        const RegisterUndo::Change recording(undo, text);
+        change();
     }
-};
-
-struct Step {
-    QString text;
-    std::function<void(RegisterUndoTest&)> change;
 };
 
 } // namespace
@@ -76,81 +69,38 @@ struct Step {
 // them one by one gives back each register before, to the byte, order, numbers, colours and
 // identities included; redoing (then sorting and colouring) gives back each register after.
 TEST_F(RegisterUndoTest, EveryChangeUndoneAndRedoneGivesBackTheExactRegister) {
-    using R = RegisterUndoTest;
-    const std::vector<Step> steps = {
-        {u"重複チェック"_qs,
-         [](R& t) {
-             const RegisterUndo::Change change(t.undo, actionText(RegisterAction::DuplicateCheck));
-             checks::removeDuplicates(t.store);
-         }},
-        {u"新規登録 ＪＡ１ＡＡ20"_qs,
-         [](R& t) {
-             const StationRecord added = station(20, kToday.addDays(40));
-             {
-                 const RegisterUndo::Change change(
-                     t.undo, actionText(RegisterAction::NewStation, added.text(Field::CallSign)));
-                 ASSERT_TRUE(t.store.append(added));
-             }
-             t.settle(); // the dialog closes
-         }},
-        {u"上書 ＪＡ１ＡＡ3"_qs,
-         [](R& t) {
-             t.storeEdited(3, station(3, kToday.addDays(-50), QStringLiteral("鈴木花子")));
-             t.settle();
-         }},
-        {u"5年延長 ＪＡ１ＡＡ4"_qs,
-         [](R& t) {
-             StationRecord extended = t.store.record(t.rowOf(4));
-             extended.setExpiry(extended.expiry().addYears(5));
-             t.storeEdited(4, extended);
-             t.settle();
-         }},
-        {u"削除 ＪＡ１ＡＡ5"_qs,
-         [](R& t) {
-             {
-                 const RegisterUndo::Change change(t.undo, u"削除 ＪＡ１ＡＡ5"_qs);
-                 checks::deleteRecord(t.store, t.rowOf(5));
-             }
-             t.settle();
-         }},
+    const std::vector<std::pair<QString, std::function<void()>>> steps = {
+        {u"重複チェック"_qs, [&] { checks::removeDuplicates(store); }},
+        {u"新規登録 ＪＡ１ＡＡ20"_qs, [&] { ASSERT_TRUE(store.append(station(20, 40))); }},
+        {u"上書 ＪＡ１ＡＡ3"_qs, [&] { store.replace(rowOf(3), station(3, -50, u"鈴木"_qs)); }},
+        {u"5年延長 ＪＡ１ＡＡ4"_qs, [&] { store.replace(rowOf(4), station(4, 544 + 1826)); }},
+        {u"削除 ＪＡ１ＡＡ5"_qs, [&] { checks::deleteRecord(store, rowOf(5)); }},
         {u"データ連結"_qs,
-         [](R& t) {
-             const RegisterUndo::Change change(t.undo, actionText(RegisterAction::Merge));
-             ASSERT_TRUE(t.store.extend({station(6, t.store.record(t.rowOf(6)).expiry()),
-                                         station(30, kToday.addDays(100))}));
-             {
-                 const RegisterUndo::Change inner(t.undo,
-                                                  actionText(RegisterAction::DuplicateCheck));
-                 checks::removeDuplicates(t.store);
-             }
-             checks::colourByExpiry(t.store, kToday);
+         [&] {
+             ASSERT_TRUE(store.extend({station(6, 66), station(30, 100)}));
+             recorded(u"重複チェック"_qs, [&] { checks::removeDuplicates(store); });
          }},
         {u"CSV取り込み"_qs,
-         [](R& t) {
-             const RegisterUndo::Change change(t.undo, actionText(RegisterAction::CsvImport));
-             t.store.replace(t.rowOf(7), station(7, kToday.addDays(3), QStringLiteral("更新")));
-             ASSERT_TRUE(t.store.extend({station(31, kToday.addDays(-9))}));
-             checks::removeDuplicates(t.store);
-             checks::colourByExpiry(t.store, kToday);
+         [&] {
+             store.replace(rowOf(7), station(7, 3, u"更新"_qs));
+             ASSERT_TRUE(store.extend({station(31, -9)}));
+             checks::removeDuplicates(store);
          }},
     };
     std::vector<Register> states = {now()};
-    for (const Step& step : steps) {
-        step.change(*this);
+    for (const auto& [text, change] : steps) {
+        recorded(text, change);
+        settle(); // after the change, or as the dialog closes
         states.push_back(now());
-        ASSERT_NE(states.back(), states[states.size() - 2]) << step.text.toStdString();
-        EXPECT_EQ(undo.stack().undoText(), step.text);
+        ASSERT_NE(states.back(), states[states.size() - 2]) << text.toStdString();
     }
-    EXPECT_EQ(undo.stack().count(), int(steps.size()));
-    // Undoing needs nothing after it; redoing a step recorded before a dialog's closing sort
-    // needs the sort.
-    settleAfterSteps = false;
+    settleAfterSteps = false; // undoing needs nothing after it
     for (size_t k = steps.size(); k > 0; --k) {
         undo.undo();
         EXPECT_EQ(now(), states[k - 1]) << "undo " << k;
     }
     EXPECT_EQ(store.Modified, 0);
-    settleAfterSteps = true;
+    settleAfterSteps = true; // a step recorded before a dialog's closing sort needs the sort
     for (size_t k = 1; k <= steps.size(); ++k) {
         undo.redo();
         EXPECT_EQ(now(), states[k]) << "redo " << k;
@@ -158,43 +108,36 @@ TEST_F(RegisterUndoTest, EveryChangeUndoneAndRedoneGivesBackTheExactRegister) {
     EXPECT_EQ(store.Modified, 1);
 }
 
-// Modified follows the clean state, saving moves it, a new change drops what could be redone,
-// and opening another file leaves nothing to undo. A deleted record comes back as itself.
+// Modified follows the clean state, saving moves it, a new change drops what could be redone, a
+// change that changes nothing is no step, and opening another file leaves nothing to undo. A
+// deleted record comes back as itself, and a gap in the numbers as it was.
 TEST_F(RegisterUndoTest, ModifiedFollowsTheSavedStateAndOpeningClears) {
     const auto remove = [this](int row) {
-        const RegisterUndo::Change change(undo, actionText(RegisterAction::Delete, u"x"));
-        checks::deleteRecord(store, row);
+        recorded(u"削除"_qs, [&] { checks::deleteRecord(store, row); });
     };
-    settleAfterSteps = false; // the numbers keep their gaps
-    EXPECT_EQ(store.Modified, 0);
+    settleAfterSteps = false;
     const quint64 first = store.rowId(1);
     remove(1);
-    EXPECT_EQ(store.Modified, 1);
     undo.saved();
-    EXPECT_EQ(store.Modified, 0);
     const Register saved = now();
     remove(4);
-    const std::vector<int> expected = {0, 1, 0, 1};
-    for (size_t k = 0; k < expected.size(); ++k) {
-        k < 2 ? undo.undo() : undo.redo();
-        EXPECT_EQ(store.Modified, expected[k]) << k;
-        if (k == 0) {
-            EXPECT_EQ(now(), saved);
-        }
+    for (const int modified : {0, 1}) {
+        undo.undo();
+        EXPECT_EQ(store.Modified, modified);
     }
-    undo.undo();
-    undo.undo();
     EXPECT_EQ(store.rowOfId(first), 1);
+    undo.redo();
+    EXPECT_EQ(now(), saved);
+    EXPECT_EQ(store.Modified, 0);
     remove(2);
     EXPECT_FALSE(undo.stack().canRedo());
-    EXPECT_EQ(undo.stack().count(), 1);
     EXPECT_EQ(store.Modified, 1);
 
-    // Checking a register without duplicates changes nothing, so there is nothing to undo.
     checks::removeDuplicates(store);
     undo.opened();
+    EXPECT_EQ(undo.stack().count(), 0);
     EXPECT_EQ(store.Modified, 0);
-    undo.begin(actionText(RegisterAction::DuplicateCheck));
+    undo.begin(u"重複チェック"_qs);
     checks::removeDuplicates(store);
     EXPECT_FALSE(undo.commit());
     EXPECT_EQ(undo.stack().count(), 0);
@@ -208,11 +151,8 @@ TEST_F(RegisterUndoTest, MenuCaptionsNameTheStep) {
     const auto captions = [&] { return std::pair(undoAction.text(), redoAction.text()); };
     EXPECT_EQ(captions(), std::pair(u"元に戻す"_qs, u"やり直し"_qs));
     EXPECT_FALSE(undoAction.isEnabled());
-    {
-        const RegisterUndo::Change change(undo,
-                                          actionText(RegisterAction::Delete, u" ＪＡ１ＡＢＣ  "));
-        checks::deleteRecord(store, 1);
-    }
+    recorded(actionText(RegisterAction::Delete, u" ＪＡ１ＡＢＣ  "),
+             [&] { checks::deleteRecord(store, 1); });
     EXPECT_EQ(captions(), std::pair(u"元に戻す（削除 ＪＡ１ＡＢＣ）"_qs, u"やり直し"_qs));
     undoAction.trigger();
     EXPECT_EQ(captions(), std::pair(u"元に戻す"_qs, u"やり直し（削除 ＪＡ１ＡＢＣ）"_qs));
