@@ -18,8 +18,10 @@ class QAction;
 //     colour as usual...;  commit();
 // or the same through a Change guard. begin() notes the register as it stands; commit() pushes
 // one step that keeps only the rows that differ (with their places, numbers, colours and
-// identities), and pushes nothing when nothing differs. Recordings nest: an inner one (the
-// duplicate check inside a merge) becomes part of the outer step and its text is not used.
+// identities), and pushes nothing when nothing differs. The change being made already, pushing
+// does not redo it. Recordings nest: an inner one (the duplicate check inside a merge) becomes
+// part of the outer step and its text is not used. Nothing else may change the register between
+// begin() and commit().
 //
 // Undo and redo put those rows back by identity; every other row stays as it is, in its order.
 // Afterwards restored() is emitted: the window sorts and colours then, as after any change
