@@ -66,7 +66,9 @@ public:
     void undo();
     void redo();
 
+    // A file was opened: nothing left to undo, and not modified. Drops a recording under way.
     void opened();
+    // The data file was written: not modified, until the next change, undo or redo.
     void saved();
 
     // Menu items that undo and redo, their captions and enabled state kept up to date.
