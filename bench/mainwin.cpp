@@ -23,7 +23,6 @@
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <memory>
-#include <random>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -32,26 +31,6 @@ namespace {
 
 constexpr int kFullRegister = RecordStore::kMaxRecords;
 const QDate kToday(2026, 6, 1);
-
-// A register in which a tenth of the rows repeat the call sign, licence number and expiry of
-// another row (the other fields differ), in random places.
-std::vector<StationRecord> registerWithDuplicates(int count) {
-    const int copies = count / 10;
-    std::vector<StationRecord> records = bench::sampleRegister(count - copies, 3);
-    std::mt19937 rng(5);
-    std::vector<StationRecord> extra;
-    for (int i = 0; i < copies; ++i) {
-        StationRecord copy = bench::sampleRegister(1, 100 + unsigned(i)).front();
-        const StationRecord& original = records[rng() % records.size()];
-        copy.set(Field::CallSign, original.unpadded(Field::CallSign));
-        copy.set(Field::LicenceNo, original.unpadded(Field::LicenceNo));
-        copy.ExpiryDate = original.ExpiryDate;
-        extra.push_back(copy);
-    }
-    records.insert(records.end(), extra.begin(), extra.end());
-    std::shuffle(records.begin(), records.end(), rng);
-    return records;
-}
 
 const QString& fullRegisterFile() {
     static const QString path =
@@ -146,7 +125,7 @@ void BM_Step(benchmark::State& state) {
 BENCHMARK(BM_Step)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_RemoveDuplicates(benchmark::State& state) {
-    const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
+    const std::vector<StationRecord> records = bench::registerWithDuplicates(int(state.range(0)));
     int left = 0;
     std::unique_ptr<RecordStore> store;
     for (auto _ : state) {
@@ -167,7 +146,7 @@ BENCHMARK(BM_RemoveDuplicates)->Arg(4096)->Arg(kFullRegister)->Unit(benchmark::k
 // row for every comparison and removing a row as soon as it is found equal (without letting
 // window events run in between, which would only make it slower).
 void BM_PairwiseScanReference(benchmark::State& state) {
-    const std::vector<StationRecord> records = registerWithDuplicates(int(state.range(0)));
+    const std::vector<StationRecord> records = bench::registerWithDuplicates(int(state.range(0)));
     int left = 0;
     std::vector<std::array<QString, 3>> rows;
     for (auto _ : state) {

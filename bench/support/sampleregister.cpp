@@ -4,6 +4,7 @@
 #include "record/datafile.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -93,6 +94,24 @@ std::vector<StationRecord> fullWidthRegister(int count) {
                 r.set(info.field, kanji.left(info.width / 2));
         }
     }
+    return records;
+}
+
+std::vector<StationRecord> registerWithDuplicates(int count) {
+    const int copies = count / 10;
+    std::vector<StationRecord> records = sampleRegister(count - copies, 3);
+    std::mt19937 rng(5);
+    std::vector<StationRecord> extra;
+    for (int i = 0; i < copies; ++i) {
+        StationRecord copy = sampleRegister(1, 100 + unsigned(i)).front();
+        const StationRecord& original = records[rng() % records.size()];
+        copy.set(Field::CallSign, original.unpadded(Field::CallSign));
+        copy.set(Field::LicenceNo, original.unpadded(Field::LicenceNo));
+        copy.ExpiryDate = original.ExpiryDate;
+        extra.push_back(copy);
+    }
+    records.insert(records.end(), extra.begin(), extra.end());
+    std::shuffle(records.begin(), records.end(), rng);
     return records;
 }
 

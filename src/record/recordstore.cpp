@@ -136,3 +136,11 @@ void RecordStore::renumber() {
     for (size_t k = 0; k < rows_.size(); ++k)
         rows_[k].number = int(k) + 1;
 }
+
+void RecordStore::restore(std::vector<StationRecord> records, std::vector<Row> rows) {
+    if (records.size() != rows.size() || records.size() > size_t(kMaxRecords))
+        return;
+    Batch batch(*this);
+    records_ = std::move(records);
+    rows_ = std::move(rows);
+}

@@ -45,6 +45,14 @@ public:
         RecordStore& store_;
     };
 
+    // What a row keeps beside its record.
+    struct Row {
+        int number = 0;
+        quint32 colour = colours::kWindowBackground;
+        quint64 id = 0;
+        bool operator==(const Row&) const = default;
+    };
+
     void setListener(Listener* listener) { listener_ = listener; }
 
     int Count() const { return int(records_.size()); }
@@ -59,6 +67,7 @@ public:
     quint32 colour(int i) const { return rows_[size_t(i - 1)].colour; }
     void setColour(int i, quint32 colour);
     quint64 rowId(int i) const;
+    const std::vector<Row>& rows() const { return rows_; }
     // The row that holds the record with this identity now, or 0.
     int rowOfId(quint64 id) const;
 
@@ -82,6 +91,10 @@ public:
     void reorder(const std::vector<int>& order);
     // Numbers the rows 1..Count().
     void renumber();
+    // Puts back an earlier state of the register (undo and redo): records[k] with rows[k]. The
+    // identities must be ones this register gave out. Refused (nothing changes) when the two
+    // differ in length or pass kMaxRecords.
+    void restore(std::vector<StationRecord> records, std::vector<Row> rows);
 
     // The message shown when the register is full.
     static QString fullMessage();
@@ -93,12 +106,6 @@ public:
     StationRecord WorkRecord;
 
 private:
-    struct Row {
-        int number = 0;
-        quint32 colour = colours::kWindowBackground;
-        quint64 id = 0;
-    };
-
     void appendRows(size_t count);
     void beginChange();
     void endChange();
