@@ -78,7 +78,7 @@ bool EditStationDialog::overwrite() {
         return false;
     }
     const QString stationType = trimSpaces(stationTypeBox->currentText());
-    if (refuseUnsaveable(texts, stationType))
+    if (refuseUnsavable(texts, stationType))
         return false;
 
     RecordStore& store = state_.store;

@@ -218,13 +218,14 @@ void EntryWindow::buildControls() {
         addBox(i);
     fitCaptions(captions);
 
-    // On the frame's title row, its right edge in line with the address boxes below.
+    // A row of its own under the applicant's boxes, its right edge in line with theirs: on the
+    // title row it would cross the frame's line, which most styles draw through the title.
     sameAsHolderButton = new QPushButton(u"申請者に同じ"_s, applicantFrame);
     sameAsHolderButton->setObjectName(u"sameAsHolderButton"_s);
     sameAsHolderButton->setAutoDefault(false);
-    const EntryDesign::Box& address = d.boxes[size_t(entryform::kHolderToApplicant[3].second)];
-    place(sameAsHolderButton, address.left + address.width - kSameAsHolderWidth, 90,
-          kSameAsHolderWidth, 330);
+    const EntryDesign::Box& last = d.boxes.back();
+    place(sameAsHolderButton, last.left + last.width - kSameAsHolderWidth,
+          last.top + EntryDesign::kBoxHeight + 156, kSameAsHolderWidth, 372);
     connect(sameAsHolderButton, &QPushButton::clicked, this, &EntryWindow::copyHolderToApplicant);
 }
 
@@ -233,7 +234,7 @@ void EntryWindow::copyHolderToApplicant() {
         fieldBoxes[size_t(applicant)]->setText(fieldBoxes[size_t(holder)]->text());
 }
 
-bool EntryWindow::refuseUnsaveable(const entryform::Texts& texts, QStringView stationType) {
+bool EntryWindow::refuseUnsavable(const entryform::Texts& texts, QStringView stationType) {
     // Saving would turn such characters into '?', and cut longer texts at the field's bytes.
     QString refused = entryform::unstorableMessage(texts, stationType);
     if (refused.isEmpty())

@@ -47,7 +47,7 @@ public:
     QLabel* expiryDateDisplay = nullptr;
     std::array<SpinButton*, 3> expirySpinButtons{}; // year, month, day
     QComboBox* stationTypeBox = nullptr;
-    QPushButton* sameAsHolderButton = nullptr; // "申請者に同じ", on the applicant frame's title row
+    QPushButton* sameAsHolderButton = nullptr; // "申請者に同じ", under the applicant's boxes
 
 protected:
     EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
@@ -67,7 +67,7 @@ protected:
     void showExpiry(const QString& text);
     // Tells why the texts cannot be saved as they are: a character the data file cannot hold,
     // or a text longer than its field keeps. True when it told, and nothing is to be stored.
-    bool refuseUnsaveable(const entryform::Texts& texts, QStringView stationType);
+    bool refuseUnsavable(const entryform::Texts& texts, QStringView stationType);
     // Selects text in the station type box; a text that is not one of its items is added, so
     // that what is shown is what is stored.
     void showStationType(const QString& text);

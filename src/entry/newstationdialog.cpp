@@ -44,7 +44,7 @@ bool NewStationDialog::registerStation() {
         return false;
     }
     const QString stationType = stationTypeBox->currentText();
-    if (refuseUnsaveable(texts, stationType))
+    if (refuseUnsavable(texts, stationType))
         return false;
     const QString dateText = expiryDateDisplay->text();
     QDate expiry = ParseEraDate(dateText);
