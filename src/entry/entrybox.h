@@ -6,14 +6,14 @@
 // A text box of the entry dialogs.
 //
 // - Its input limit counts characters as the user sees them: a double-byte (full-width)
-//   character counts one, as a half-width one does (the data file cuts a field to its width in
-//   bytes when it is saved). The limit holds for everything the user puts in (keys, the input
-//   method, pasting, dropping); text set by the program is shown whole, and a box that already
-//   holds more than its limit still takes edits that do not lengthen it. What does not fit is
-//   cut at the end of the inserted part.
+//   character counts one, as a half-width one does. The limit holds for everything the user puts in
+//   (keys, the input method, pasting, dropping); text set by the program is shown whole, and a box
+//   that already holds more than its limit still takes edits that do not lengthen it. What does not
+//   fit is cut at the end of the inserted part.
 // - A byte limit may stand beside it: the most bytes the text takes in code page 932 as it will
-//   be stored (after a conversion the box is given, such as widening), since that is what the
-//   data file keeps. An edit that passes either limit is cut the same way.
+//   be stored (after a conversion the box is given, such as widening), since the data file
+//   keeps a field's bytes, not its characters. It holds as the character limit does, and an
+//   edit that passes either limit is cut the same way.
 // - With upper-casing on, typed characters (keys and input-method commits) become capitals
 //   before they reach the box; pasted or dropped text stays as it is.
 class EntryBox final : public QLineEdit {
