@@ -1,3 +1,4 @@
+// "登録データの編集": overwriting, extending or deleting one station.
 #include "entry/editstationdialog.h"
 
 #include "entry/datestep.h"
@@ -77,11 +78,8 @@ bool EditStationDialog::overwrite() {
         return false;
     }
     const QString stationType = trimSpaces(stationTypeBox->currentText());
-    // Saving would silently turn such characters into '?'.
-    if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
-        tell(bad);
+    if (refuseUnsavable(texts, stationType))
         return false;
-    }
 
     RecordStore& store = state_.store;
     const QDate shown = ParseEraDate(expiryDateDisplay->text());

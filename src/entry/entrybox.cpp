@@ -1,4 +1,7 @@
+// The text box of the entry dialogs: its limits, upper-casing and input-method hints.
 #include "entry/entrybox.h"
+
+#include "platform/cp932.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -27,6 +30,23 @@ QString fittingStart(const QString& text, qsizetype budget) {
     return text.left(end);
 }
 
+// The longest start of part that, between head and tail, keeps bytes(...) within budget. Stops
+// at the first character that does not fit, so spaces that storing trims are not counted before
+// what follows them.
+qsizetype fittingBytes(const QString& head, const QString& part, const QString& tail,
+                       qsizetype budget, const std::function<qsizetype(const QString&)>& bytes) {
+    qsizetype fit = 0;
+    for (qsizetype end = 0; end < part.size();) {
+        const bool pair =
+            part[end].isHighSurrogate() && end + 1 < part.size() && part[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+        if (bytes(head + part.left(end) + tail) > budget)
+            break;
+        fit = end;
+    }
+    return fit;
+}
+
 } // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
@@ -36,6 +56,15 @@ EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &EntryBox::limitEdit);
     connect(this, &QLineEdit::textChanged, this, [this] { before_ = text(); });
     applyHints();
+}
+
+void EntryBox::setStoredByteLimit(int bytes, std::function<QString(const QString&)> asStored) {
+    byteLimit_ = bytes;
+    asStored_ = std::move(asStored);
+}
+
+qsizetype EntryBox::storedBytes(const QString& text) const {
+    return cp932::encodedLength(asStored_ ? asStored_(text) : text);
 }
 
 void EntryBox::setUpperCasing(bool on) {
@@ -103,11 +132,17 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void EntryBox::limitEdit() {
+    if (undoing_)
+        return;
     const QString before = before_;
     const QString now = text();
-    const qsizetype nowLength = characterCount(now);
     const qsizetype beforeLength = characterCount(before);
-    if (undoing_ || limit_ <= 0 || nowLength <= limit_ || nowLength <= beforeLength)
+    const bool overCharacters =
+        limit_ > 0 && characterCount(now) > std::max<qsizetype>(limit_, beforeLength);
+    const qsizetype beforeBytes = byteLimit_ > 0 ? storedBytes(before) : 0;
+    const bool overBytes =
+        byteLimit_ > 0 && storedBytes(now) > std::max<qsizetype>(byteLimit_, beforeBytes);
+    if (!overCharacters && !overBytes)
         return;
     // The inserted part lies between what the texts share at the start and at the end.
     qsizetype prefix = 0;
@@ -123,12 +158,20 @@ void EntryBox::limitEdit() {
     if (suffix > 0 && now[now.size() - suffix].isLowSurrogate())
         --suffix;
 
-    const QStringView head = QStringView(now).left(prefix);
-    const QStringView tail = QStringView(now).right(suffix);
+    const QString head = now.left(prefix);
+    const QString tail = now.right(suffix);
     const QString inserted = now.mid(prefix, now.size() - prefix - suffix);
-    const qsizetype budget =
-        std::max<qsizetype>(limit_, beforeLength) - characterCount(head) - characterCount(tail);
-    const qsizetype kept = fittingStart(inserted, std::max<qsizetype>(budget, 0)).size();
+    qsizetype kept = inserted.size();
+    if (limit_ > 0) {
+        const qsizetype budget =
+            std::max<qsizetype>(limit_, beforeLength) - characterCount(head) - characterCount(tail);
+        kept = fittingStart(inserted, std::max<qsizetype>(budget, 0)).size();
+    }
+    // Cut to the characters first, the bytes are counted over a short text.
+    if (byteLimit_ > 0)
+        kept = fittingBytes(head, inserted.left(kept), tail,
+                            std::max<qsizetype>(byteLimit_, beforeBytes),
+                            [this](const QString& t) { return storedBytes(t); });
 
     // Deleting the excess as an edit keeps the undo history.
     setSelection(int(prefix + kept), int(inserted.size() - kept));

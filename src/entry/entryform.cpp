@@ -1,3 +1,4 @@
+// The entry dialogs' texts apart from any widget: checks, stored forms and the record.
 #include "entry/entryform.h"
 
 #include "platform/cp932.h"
@@ -52,8 +53,33 @@ QString missingFieldsMessage(const Texts& texts, QStringView addressPiece) {
 }
 
 QString storedText(const Texts& texts, int box) {
-    const QString& text = texts[size_t(box)];
+    return asStored(box, texts[size_t(box)]);
+}
+
+QString asStored(int box, const QString& text) {
     return widened(box) ? trimSpaces(width::toFullWidth(text)) : trimSpaces(text);
+}
+
+int storedByteLimit(int box) {
+    return fieldInfo(fieldOfBox(box)).width;
+}
+
+QString overlongMessage(const Texts& texts, QStringView stationType, const BoxNames& names) {
+    const auto message = [](const QString& name, int bytes) {
+        return QStringLiteral(u"「%1」は全角%2文字（%3バイト）までです。")
+            .arg(name)
+            .arg(bytes / 2)
+            .arg(bytes);
+    };
+    for (int box = 0; box < kBoxCount; ++box) {
+        const int bytes = storedByteLimit(box);
+        if (cp932::encodedLength(storedText(texts, box)) > bytes)
+            return message(names[size_t(box)], bytes);
+    }
+    const int typeBytes = fieldInfo(Field::StationType).width;
+    if (cp932::encodedLength(stationType) > typeBytes)
+        return message(fieldCaption(Field::StationType), typeBytes);
+    return {};
 }
 
 QString unstorableMessage(const Texts& texts, QStringView stationType) {

@@ -1,3 +1,4 @@
+// The frames, boxes, date and station type the two entry dialogs share, and their checks.
 #include "entry/entrywindow.h"
 
 #include "entry/datestep.h"
@@ -37,6 +38,7 @@ constexpr std::array<const char16_t*, 2> kFrameOwners{u"免許人", u"申請者"
 // Room kept between a caption and the box beside it, in twips.
 constexpr int kCaptionGap = 90;
 constexpr double kSmallestCaption = 6.0;
+constexpr int kSameAsHolderWidth = 1455;
 
 // The captions were designed for a narrower face than most systems have. All captions of a
 // dialog share one size: the largest, up to the window's own, at which every one fits its place.
@@ -122,6 +124,9 @@ void EntryWindow::buildControls() {
         }
     }
 
+    for (size_t i = 0; i < names.size(); ++i)
+        boxNames_[i] = withoutSpaces(names[i]);
+
     QFont boxFont(fonts::gothic());
     boxFont.setPointSizeF(10.5);
     std::vector<QLabel*> captions;
@@ -147,6 +152,9 @@ void EntryWindow::buildControls() {
         box->setObjectName(field + u"Box"_s);
         box->setFont(boxFont);
         box->setInputLimit(b.limit);
+        // The data file keeps bytes, counted in the text as it will be stored.
+        box->setStoredByteLimit(entryform::storedByteLimit(i),
+                                [i](const QString& text) { return entryform::asStored(i, text); });
         box->setInputMode(b.mode);
         box->setUpperCasing(i == 0 || i == 1);
         box->setAccessibleName(names[size_t(i)]);
@@ -209,6 +217,32 @@ void EntryWindow::buildControls() {
     for (int i = 2; i < entryform::kBoxCount; ++i)
         addBox(i);
     fitCaptions(captions);
+
+    // A row of its own under the applicant's boxes, its right edge in line with theirs: on the
+    // title row it would cross the frame's line, which most styles draw through the title.
+    sameAsHolderButton = new QPushButton(u"申請者に同じ"_s, applicantFrame);
+    sameAsHolderButton->setObjectName(u"sameAsHolderButton"_s);
+    sameAsHolderButton->setAutoDefault(false);
+    const EntryDesign::Box& last = d.boxes.back();
+    place(sameAsHolderButton, last.left + last.width - kSameAsHolderWidth,
+          last.top + EntryDesign::kBoxHeight + 156, kSameAsHolderWidth, 372);
+    connect(sameAsHolderButton, &QPushButton::clicked, this, &EntryWindow::copyHolderToApplicant);
+}
+
+void EntryWindow::copyHolderToApplicant() {
+    for (const auto& [holder, applicant] : entryform::kHolderToApplicant)
+        fieldBoxes[size_t(applicant)]->setText(fieldBoxes[size_t(holder)]->text());
+}
+
+bool EntryWindow::refuseUnsavable(const entryform::Texts& texts, QStringView stationType) {
+    // Saving would turn such characters into '?', and cut longer texts at the field's bytes.
+    QString refused = entryform::unstorableMessage(texts, stationType);
+    if (refused.isEmpty())
+        refused = entryform::overlongMessage(texts, stationType, boxNames_);
+    if (refused.isEmpty())
+        return false;
+    tell(refused);
+    return true;
 }
 
 QPushButton* EntryWindow::addButton(const char* name, const char16_t* caption, double left,

@@ -16,8 +16,9 @@ class QPushButton;
 class SpinButton;
 
 // What the new-registration and edit dialogs share: the two frames with the fifteen text boxes,
-// the expiry date with its spin buttons, the station type box, the window's place in the
-// settings, and closing, which hands over to the main window's sort and colouring.
+// the expiry date with its spin buttons, the station type box, "申請者に同じ", the checks that
+// the data file can keep what is entered, the window's place in the settings, and closing,
+// which hands over to the main window's sort and colouring.
 class EntryWindow : public QWidget {
     Q_OBJECT
 public:
@@ -27,8 +28,15 @@ public:
     // steps +1 (up) or -1 (down) of that unit.
     void stepExpiry(int index, int step);
 
+    // "申請者に同じ": the holder's name, reading, postal code and address into the applicant's
+    // boxes.
+    void copyHolderToApplicant();
+
     // The texts of the fifteen boxes as they stand.
     entryform::Texts texts() const;
+    // How messages name box i: its caption without the spaces that spread it out, with whose
+    // it is where both frames show the same caption ("申請者氏名").
+    const QString& boxName(int box) const { return boxNames_[size_t(box)]; }
     const EntryDesign& design() const { return design_; }
 
     QGroupBox* licenceFrame = nullptr;   // the licence as registered (left)
@@ -39,6 +47,7 @@ public:
     QLabel* expiryDateDisplay = nullptr;
     std::array<SpinButton*, 3> expirySpinButtons{}; // year, month, day
     QComboBox* stationTypeBox = nullptr;
+    QPushButton* sameAsHolderButton = nullptr; // "申請者に同じ", under the applicant's boxes
 
 protected:
     EntryWindow(const EntryDesign& design, AppState& state, Prompter& prompter,
@@ -56,6 +65,9 @@ protected:
     Prompter::Answer tell(const QString& text, Prompter::Buttons buttons = Prompter::Buttons::Ok);
     // Shows the expiry date text (an era date, or nothing) in the date display.
     void showExpiry(const QString& text);
+    // Tells why the texts cannot be saved as they are: a character the data file cannot hold,
+    // or a text longer than its field keeps. True when it told, and nothing is to be stored.
+    bool refuseUnsavable(const entryform::Texts& texts, QStringView stationType);
     // Selects text in the station type box; a text that is not one of its items is added, so
     // that what is shown is what is stored.
     void showStationType(const QString& text);
@@ -68,4 +80,6 @@ protected:
 private:
     void buildControls();
     void placeWindow();
+
+    entryform::BoxNames boxNames_;
 };

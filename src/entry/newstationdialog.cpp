@@ -1,3 +1,4 @@
+// "新規登録": entering new stations one after another.
 #include "entry/newstationdialog.h"
 
 #include "platform/clock.h"
@@ -43,11 +44,8 @@ bool NewStationDialog::registerStation() {
         return false;
     }
     const QString stationType = stationTypeBox->currentText();
-    // Saving would silently turn such characters into '?'.
-    if (const QString bad = entryform::unstorableMessage(texts, stationType); !bad.isEmpty()) {
-        tell(bad);
+    if (refuseUnsavable(texts, stationType))
         return false;
-    }
     const QString dateText = expiryDateDisplay->text();
     QDate expiry = ParseEraDate(dateText);
     if (!expiry.isValid())

@@ -10,6 +10,7 @@
 #include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
 #include "platform/prompter.h"
+#include "platform/width.h"
 #include "print/core/bureaufile.h"
 #include "print/feeframe.h"
 #include "record/eradate.h"
@@ -25,6 +26,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStringList>
 #include <QTreeWidget>
 
 namespace {
@@ -347,6 +349,34 @@ batchprint::Outcome BatchPrintDialog::print(const batchprint::Request& r, const 
     return outcome;
 }
 
+bool BatchPrintDialog::confirmApplicantBlank(const batchprint::Request& r) {
+    // As the print settings dialog judges one station: spaces print as nothing, and either
+    // address line is an address.
+    const auto blank = [](const StationRecord& record, Field field) {
+        return record.trimmedView(field).trimmed().isEmpty();
+    };
+    QStringList callSigns;
+    for (const batchprint::Station& station : r.stations) {
+        const StationRecord& record = station.record;
+        if (blank(record, Field::ApplicantName) ||
+            (blank(record, Field::ApplicantAddr1) && blank(record, Field::ApplicantAddr2)))
+            callSigns << width::narrowAlphanumerics(record.trimmedView(Field::CallSign));
+    }
+    if (callSigns.isEmpty())
+        return true;
+    // A long list would not fit on the screen; the first ones tell what is meant.
+    constexpr qsizetype kListed = 20;
+    QString listed = callSigns.mid(0, kListed).join(QStringLiteral(", "));
+    if (callSigns.size() > kListed)
+        listed += QStringLiteral(" ほか%1局").arg(callSigns.size() - kListed);
+    return prompter_.message(
+               {QStringLiteral(
+                    "申請者の氏名または住所が空欄の局があります: %1。このまま印刷しますか？")
+                    .arg(listed),
+                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning},
+               this) == Prompter::Answer::Yes;
+}
+
 bool BatchPrintDialog::onPrintClicked() {
     // The shared answers are remembered as the print settings dialog remembers them.
     const printfill::FormState form = readAnswers();
@@ -354,6 +384,8 @@ bool BatchPrintDialog::onPrintClicked() {
     state_.print.RegisteredMail = form.registeredMail ? 1 : 0;
     const batchprint::Request r = request();
     if (batchprint::pageCount(r) == 0)
+        return false;
+    if (r.docs[printfill::ApplicationForm] && !confirmApplicantBlank(r))
         return false;
 
     QString pdfPath;

@@ -79,6 +79,9 @@ private:
     // Runs the job with the progress dialog; the outcome.
     batchprint::Outcome print(const batchprint::Request& request, const QString& pdfPath);
     std::optional<QString> askPdfPath();
+    // With a form to print, lists the stations whose applicant's name or address is blank and
+    // asks whether to print all the same (いいえ stays in the dialog); true to print.
+    bool confirmApplicantBlank(const batchprint::Request& r);
 
     AppState& state_;
     Prompter& prompter_;

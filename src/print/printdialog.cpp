@@ -339,9 +339,26 @@ bool PrintDialog::onPrintClicked() {
         blinkTimer->start();
         return false;
     }
+    if (state_.print.PrintDocs[printfill::ApplicationForm] && !confirmApplicantBlank())
+        return false;
     storePrintData();
     accept();
     return true;
+}
+
+bool PrintDialog::confirmApplicantBlank() {
+    // Spaces alone, half- or full-width, print as nothing.
+    const auto blank = [this](printfill::Box box) {
+        return dataBoxes[size_t(box)]->text().trimmed().isEmpty();
+    };
+    // The address is blank only when both its lines are: either one prints where it belongs.
+    if (!blank(printfill::ApplicantNameBox) &&
+        !(blank(printfill::ApplicantAddr1Box) && blank(printfill::ApplicantAddr2Box)))
+        return true;
+    return prompter_.message(
+               {QStringLiteral("申請者の氏名または住所が空欄です。このまま印刷しますか？"),
+                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning},
+               this) == Prompter::Answer::Yes;
 }
 
 void PrintDialog::onCancelClicked() {

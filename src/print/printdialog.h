@@ -47,7 +47,8 @@ public:
     void prepayPeriodReleased(int index);
     void printerChosen();
     void onPrinterPropertiesClicked();
-    // "印　刷": true when the dialog closed to print, false when nothing was ticked.
+    // "印　刷": true when the dialog closed to print, false when nothing was ticked or the user
+    // chose not to print a form without the applicant's name or address.
     bool onPrintClicked();
     void onCancelClicked();
     // One tick of the 250 ms blink timer.
@@ -91,6 +92,9 @@ private:
     void retitleForPrinter();
     void showWindowWarning();
     void showApplicationDate(const QString& date);
+    // With the applicant's name or address blank, asks whether to print all the same (いいえ
+    // stays in the dialog); true to print.
+    bool confirmApplicantBlank();
 
     AppState& state_;
     Prompter& prompter_;

@@ -27,14 +27,14 @@ TEST_F(EditTest, OverwritingAsShownKeepsTheStationButWidensTheCallSignAndLicence
     r.set(Field::CallSign, u"ja2bbb"_qs);
     r.set(Field::LicenceNo, u"TKY-2"_qs);
     r.set(Field::HolderName, u"\u3000馬場 "_qs);
-    r.set(Field::StationType, u"移動する局"_qs);
+    r.set(Field::StationType, u"社団局"_qs);
     r.ExpiryDate = 3.0e7; // beyond the year 9999
     state.store.replace(2, r);
     auto dialog = open(2);
     EXPECT_EQ(dialog->fieldBoxes[0]->text(), u"ja2bbb"_qs);
     EXPECT_EQ(dialog->fieldBoxes[2]->text(), u"\u3000馬場"_qs);
     EXPECT_EQ(dialog->expiryDateDisplay->text(), QString());
-    EXPECT_EQ(dialog->stationTypeBox->currentText(), u"移動する局"_qs);
+    EXPECT_EQ(dialog->stationTypeBox->currentText(), u"社団局"_qs);
 
     dialog->overwriteButton->click();
     StationRecord expected = r;

@@ -1,5 +1,6 @@
 #include "entry/entrybox.h"
 #include "entryfixture.h"
+#include "platform/width.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -83,4 +84,46 @@ TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     QGuiApplication::clipboard()->setText(u"一二三四五六七八"_qs);
     box.paste();
     EXPECT_EQ(box.text(), u"一二三四五六"_qs);
+}
+
+// Beside the characters, the box counts the code page 932 bytes of its text as it will be
+// stored: what the data file keeps.
+TEST(EntryBox, TheByteLimitCountsTheTextAsStored) {
+    const auto widen = [](const QString& text) { return width::toFullWidth(text); };
+    struct Case {
+        int characters, bytes;
+        bool widened;
+        QString typed, shown;
+    };
+    const std::vector<Case> cases{
+        {13, 12, true, u"ja1abcd"_qs, u"ja1abc"_qs}, // a call sign takes 6 once widened
+        {13, 12, true, u"ｱｲｳｴｵｶｷ"_qs, u"ｱｲｳｴｵｶ"_qs},
+        {13, 12, true, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞ"_qs, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞ"_qs}, // ｶﾞ widens to one ガ
+        {17, 16, false, u"一二三四五六七八九"_qs, u"一二三四五六七八"_qs},
+        {17, 16, false, u"12345678901234567"_qs, u"1234567890123456"_qs},
+        {17, 16, false, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ"_qs, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ"_qs},
+        {17, 16, false, u"一二三四五六七8"_qs, u"一二三四五六七8"_qs}, // 15 bytes
+        {7, 16, false, u"12345678"_qs, u"1234567"_qs}, // the fewer characters still hold
+    };
+    for (const Case& c : cases) {
+        EntryBox box;
+        box.setInputLimit(c.characters);
+        box.setStoredByteLimit(c.bytes,
+                               c.widened ? widen : std::function<QString(const QString&)>());
+        typeText(&box, c.typed);
+        EXPECT_EQ(box.text(), c.shown) << qPrintable(c.typed);
+    }
+    // A paste keeps what fits where it went in; text set longer by the program takes edits
+    // that do not add bytes.
+    EntryBox box;
+    box.setStoredByteLimit(8);
+    box.setText(u"ab"_qs);
+    box.setCursorPosition(1);
+    pasteByKeyboard(&box, u"一二三四"_qs);
+    EXPECT_EQ(box.text(), u"a一二三b"_qs);
+    box.setText(u"一二三四五"_qs);
+    box.setSelection(4, 1);
+    typeText(&box, u"六"_qs);
+    typeText(&box, u"x"_qs);
+    EXPECT_EQ(box.text(), u"一二三四六"_qs);
 }

@@ -37,3 +37,16 @@ TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsCode) {
     EXPECT_TRUE(entryform::unstorableMessage(EntryHarness::validTexts(), u"移動\U0001F697")
                     .startsWith(u"「免許種別」"));
 }
+
+TEST(EntryForm, TextLongerThanItsFieldIsNamedWithItsRoom) {
+    entryform::BoxNames names;
+    names[2] = u"氏名"_qs;
+    Texts t = EntryHarness::validTexts();
+    t[0] = u"JA1ABC"_qs; // 12 bytes once widened: fits
+    EXPECT_EQ(entryform::overlongMessage(t, u"固定局", names), QString());
+    EXPECT_EQ(entryform::overlongMessage(t, u"固定局A", names),
+              u"「免許種別」は全角3文字（6バイト）までです。"_qs);
+    t[2] = u"一二三四五六七八九"_qs;
+    EXPECT_EQ(entryform::overlongMessage(t, u"固定局", names),
+              u"「氏名」は全角8文字（16バイト）までです。"_qs);
+}

@@ -3,9 +3,12 @@
 #include "entryfixture.h"
 #include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
+#include "record/datafile.h"
+#include "support/tempfolder.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
@@ -14,7 +17,8 @@ namespace {
 
 // What differs between the two dialogs for the behaviour they share: the name, the button that
 // stores, how the required-field message names the station address, where the window's place
-// is kept, the box limits and what a screen reader calls the club's kana box.
+// is kept, the box limits, what a screen reader calls the club's kana box, and how many
+// half-width characters (or half-width katakana) each box takes.
 struct Dialog {
     const char* name;
     const char16_t* submitButton;
@@ -23,16 +27,24 @@ struct Dialog {
     qint32 SettingsValues::*top;
     std::vector<int> limits;
     const char16_t* clubKanaName;
+    std::vector<int> halfWidthRoom;
 };
 
 const std::vector<int> kNewLimits{13, 21, 17, 21, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
 const std::vector<int> kEditLimits{7, 12, 13, 20, 9, 26, 26, 26, 50, 17, 21, 9, 26, 26, 17};
+// What the data file keeps, where the dialog's own limit is not lower: the call sign and the
+// licence number are stored widened.
+const std::vector<int> kFullWidthRoom{6, 10, 8, 10, 4, 25, 25, 25, 25, 8, 10, 4, 25, 25, 7};
 const Dialog kNew{
-    "NewStationDialog",      u"registerButton", u"設置(常置)場所1", &SettingsValues::NewLeft,
-    &SettingsValues::NewTop, kNewLimits,        u"社団名カナ"};
-const Dialog kEdit{"EditStationDialog",       u"overwriteButton",       u"設置(常置)場所\u3000",
-                   &SettingsValues::EditLeft, &SettingsValues::EditTop, kEditLimits,
-                   u"社団名フリガナ"};
+    "NewStationDialog",      u"registerButton",
+    u"設置(常置)場所1",      &SettingsValues::NewLeft,
+    &SettingsValues::NewTop, kNewLimits,
+    u"社団名カナ",           {6, 10, 16, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15}};
+const Dialog kEdit{
+    "EditStationDialog",      u"overwriteButton",
+    u"設置(常置)場所\u3000",  &SettingsValues::EditLeft,
+    &SettingsValues::EditTop, kEditLimits,
+    u"社団名フリガナ",        {6, 10, 13, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15}};
 
 void PrintTo(const Dialog& dialog, std::ostream* out) {
     *out << dialog.name;
@@ -213,6 +225,88 @@ TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
     EXPECT_EQ(s.*GetParam().top, qRound(75 * 1440.0 / dialog->logicalDpiY()));
     dialog->close(); // already closed: nothing runs again
     EXPECT_EQ(calls.size(), 2u);
+}
+
+// Every box at its room and one past it, in full width, half width and half-width katakana:
+// typing stops at the room, the dialog stores it, and a save and a reopen give back what the
+// dialog stored, nothing cut.
+TEST_P(BothDialogs, EveryBoxTakesWhatItsFieldKeepsAndTheFileGivesItBack) {
+    loadThree();
+    const std::vector<std::pair<QChar, const std::vector<int>*>> kinds{
+        {u'あ', &kFullWidthRoom},
+        {u'1', &GetParam().halfWidthRoom},
+        {u'ｱ', &GetParam().halfWidthRoom}};
+    TempFolder folder;
+    for (const auto& [character, room] : kinds) {
+        auto dialog = open();
+        for (size_t i = 0; i < entryform::kBoxCount; ++i) {
+            EntryBox* box = dialog->fieldBoxes[i];
+            box->clear();
+            typeText(box, QString((*room)[i] + 1, character));
+            EXPECT_EQ(box->text(), QString((*room)[i], character))
+                << i << " " << qPrintable(QString(character));
+        }
+        const entryform::Texts entered = dialog->texts();
+        submit(*dialog);
+        ASSERT_TRUE(prompter.seen().empty()) << qPrintable(prompter.lastMessage()->text);
+
+        const QString path = folder.file(u"entry.stn"_qs);
+        ASSERT_TRUE(datafile::writeFile(path, state.store.records()));
+        const std::vector<StationRecord> reread = datafile::readFile(path).records;
+        EXPECT_EQ(reread, state.store.records());
+        const StationRecord& stored = state.store.WorkRecord;
+        EXPECT_NE(std::find(reread.begin(), reread.end(), stored), reread.end());
+        for (int i = 0; i < entryform::kBoxCount; ++i)
+            EXPECT_EQ(stored.trimmed(entryform::fieldOfBox(i)),
+                      entryform::asStored(i, entered[size_t(i)]))
+                << i;
+    }
+}
+
+// Text set longer than its field keeps (as a record from elsewhere may hold it) is refused on
+// storing, naming the field and its room; nothing is stored.
+TEST_P(BothDialogs, TextLongerThanItsFieldKeepsIsRefusedNamingTheFieldAndItsRoom) {
+    loadThree();
+    const std::vector<StationRecord> before = state.store.records();
+    auto dialog = open();
+    const std::vector<std::tuple<size_t, QString, QString>> cases{
+        {1, u"東海ア第1234567号"_qs, u"「免許番号」は全角10文字（20バイト）までです。"_qs},
+        {0, u"JA1ABCD"_qs, u"「コールサイン」は全角6文字（12バイト）までです。"_qs},
+        {5, QString(26, u'あ'), u"「設置(常置)場所1」は全角25文字（50バイト）までです。"_qs},
+        {9, u"山田山田山田山田山"_qs, u"「申請者氏名」は全角8文字（16バイト）までです。"_qs},
+        {14, u"03-1234-5678-901"_qs, u"「電話番号」は全角7文字（15バイト）までです。"_qs},
+    };
+    for (const auto& [box, text, message] : cases) {
+        fillValid(*dialog);
+        dialog->fieldBoxes[box]->setText(text);
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        submit(*dialog);
+        EXPECT_EQ(prompter.lastMessage()->text, message);
+        EXPECT_EQ(dialog->fieldBoxes[box]->text(), text);
+    }
+    EXPECT_EQ(state.store.records(), before);
+    EXPECT_EQ(state.store.Modified, 0);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+// "申請者に同じ" copies the holder's name, reading, postal code and address; it stands clear of
+// every other control of the applicant's frame.
+TEST_P(BothDialogs, SameAsHolderCopiesTheHoldersNameAndAddress) {
+    auto dialog = open();
+    fillValid(*dialog);
+    dialog->sameAsHolderButton->click();
+    entryform::Texts expected = EntryHarness::validTexts();
+    for (const auto& [holder, applicant] : entryform::kHolderToApplicant)
+        expected[size_t(applicant)] = expected[size_t(holder)];
+    EXPECT_EQ(dialog->texts(), expected);
+    const QRect button = dialog->sameAsHolderButton->geometry();
+    EXPECT_TRUE(dialog->applicantFrame->rect().contains(button));
+    for (QWidget* other :
+         dialog->applicantFrame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != dialog->sameAsHolderButton) {
+            EXPECT_FALSE(button.intersects(other->geometry())) << qPrintable(other->objectName());
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Entry, BothDialogs, ::testing::Values(kNew, kEdit),

@@ -14,6 +14,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(BatchPrintDialog, ListsTheOpenWindowsAndPrintsTheTickedOnesAsOnePdf) {
     PrintFixture f;
     // Today 2025-04-03 no window of the register is open. Added: rows 10 missed, 11 closing
@@ -55,6 +57,42 @@ TEST(BatchPrintDialog, ListsTheOpenWindowsAndPrintsTheTickedOnesAsOnePdf) {
               QStringLiteral("PDFファイルを作成しました（1局 2ページ）。\n") +
                   QDir::toNativeSeparators(pdf));
     EXPECT_EQ(f.state.print.PrintDateFlag, 1); // the shared answers are remembered
+}
+
+// With the form ticked, the stations whose applicant's name or address is blank are listed
+// before printing; いいえ stays in the dialog, and envelopes alone go out without a question.
+TEST(BatchPrintDialog, AsksBeforePrintingFormsWithoutTheApplicantsNameOrAddress) {
+    PrintFixture f;
+    const StationRecord first = f.state.store.record(1);
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*> stations[] = {
+        {u"ＪＡ１ＡＡＡ", u"", u"東京都"},
+        {u"JA2BBB", u"山田太郎", u""},
+        {u"ＪＡ３ＣＣＣ", u"山田太郎", u"東京都"}};
+    for (const auto& [callSign, name, address] : stations) {
+        StationRecord r = first;
+        r.setExpiry(QDate(2025, 6, 30));
+        r.set(Field::CallSign, callSign);
+        r.set(Field::ApplicantName, name);
+        r.set(Field::ApplicantAddr1, address);
+        r.set(Field::ApplicantAddr2, u"");
+        (void)f.state.store.append(r);
+    }
+    f.printers.select(PrinterCatalogue::pdfName());
+    BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    ASSERT_EQ(dialog.stationCount(), 3);
+    f.prompter.nextAnswer(Prompter::Answer::No);
+    EXPECT_FALSE(dialog.onPrintClicked());
+    EXPECT_EQ(f.prompter.messages(),
+              std::vector<QString>{u"申請者の氏名または住所が空欄の局があります: JA1AAA, "
+                                   u"JA2BBB。このまま印刷しますか？"_s});
+    EXPECT_EQ(f.prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+    dialog.documentBoxes[0]->setChecked(false);
+    f.prompter.nextFileName(f.folder.file(QStringLiteral("envelopes.pdf")));
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    EXPECT_TRUE(dialog.onPrintClicked());
+    EXPECT_EQ(f.prompter.messages().size(), 2u);
 }
 
 // Each box is named by its caption; the date display tells its date as the description.

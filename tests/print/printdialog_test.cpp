@@ -185,3 +185,43 @@ TEST(PrintDialog, EveryBoxIsNamedByItsCaption) {
     dialog.stepApplicationDate(2, +1);
     EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和7年4月4日"_s);
 }
+
+// "印　刷" with the application form ticked asks before a form goes out without the applicant's
+// name or address; いいえ stays in the dialog. Either address line is an address, and spaces
+// print as nothing.
+TEST(PrintDialog, AsksBeforePrintingAFormWithoutTheApplicantsNameOrAddress) {
+    struct Case {
+        const char16_t *name, *addr1, *addr2;
+        bool form, asked;
+    };
+    const Case cases[] = {
+        {u"山田太郎", u"東京都", u"", true, false}, {u"", u"東京都", u"", true, true},
+        {u"山田太郎", u"", u"", true, true},        {u"山田太郎", u"", u"九段", true, false},
+        {u"\u3000", u"東京都", u"", true, true},    {u"", u"", u"", false, false},
+    };
+    for (const Case& c : cases) {
+        for (const Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
+            PrintFixture f;
+            StationRecord r = f.state.store.record(1);
+            r.set(Field::ApplicantName, c.name);
+            r.set(Field::ApplicantAddr1, c.addr1);
+            r.set(Field::ApplicantAddr2, c.addr2);
+            f.state.store.replace(1, r);
+            PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+            dialog.documentChecks[0]->setChecked(c.form);
+            dialog.documentChecks[1]->setChecked(true);
+            if (c.asked)
+                f.prompter.nextAnswer(answer);
+            const bool printed = !c.asked || answer == Prompter::Answer::Yes;
+            EXPECT_EQ(dialog.onPrintClicked(), printed) << qPrintable(QString::fromUtf16(c.name));
+            EXPECT_EQ(dialog.result(), printed ? QDialog::Accepted : QDialog::Rejected);
+            EXPECT_EQ(f.prompter.messages(),
+                      c.asked ? std::vector<QString>{u"申請者の氏名または住所が空欄です。"
+                                                     u"このまま印刷しますか？"_s}
+                              : std::vector<QString>{});
+            if (c.asked) {
+                EXPECT_EQ(f.prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+            }
+        }
+    }
+}
