@@ -6,6 +6,7 @@
 #include "platform/gui/mainwindowlink.h"
 #include "platform/prompter.h"
 #include "record/appstate.h"
+#include "record/datafilecheck.h"
 #include "record/datafilelock.h"
 #include "record/fingerprint.h"
 
@@ -176,6 +177,12 @@ private:
     // the file of the run before, when that run crashed).
     void offerOtherRecovery();
     void watchForChanges();
+    // A file that does not look like a whole register (cut short, another kind of file): the
+    // user is told what is wrong and decides whether to read it. True to go on.
+    bool acceptDamaged(const QString& path, const datafile::FileCheck& check);
+    // Before the first save over a file that opened with that warning, the file as it was is
+    // kept beside the backups. False (and said) when that copy could not be made.
+    bool keepDamagedOriginal(const QString& path);
 
     // The closing sequence: the save question, whose answer decides whether the window may
     // close (or another file replace the register), then what happens when it closes.
@@ -214,4 +221,6 @@ private:
     FileFingerprint onDisk_;
     RecoveryWriter* recovery_ = nullptr;
     bool recoveryFailureTold_ = false;
+    // The open file, when it opened with the damage warning and its original is not kept yet.
+    QString damagedOriginal_;
 };

@@ -4,6 +4,7 @@
 #include "platform/gui/framewatch.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
+#include "record/datafilecheck.h"
 #include "record/recovery.h"
 #include "record/settingsfile.h"
 
@@ -123,9 +124,13 @@ bool MainWindow::openDataFile(const QString& path, bool atStartUp, bool offerIts
     const QDate today = clock_.today();
     const bool ownFile = holdsLockOf(path);
     std::optional<DataFileLock> lock = takeLock(path);
-    if (!lock) {
+    const datafile::FileCheck check = lock ? datafile::checkFile(path) : datafile::FileCheck{};
+    const bool damaged = check.looksDamaged();
+    if (!lock || !acceptDamaged(path, check)) {
         if (atStartUp)
             store.DataFile.clear();
+        if (lock && ownFile)
+            dataLock_ = std::move(*lock);
         return false;
     }
     const datafile::OpResult opened = datafile::OpenDataFile(store, path, today);
@@ -148,6 +153,7 @@ bool MainWindow::openDataFile(const QString& path, bool atStartUp, bool offerIts
     store.Modified = 0;
     dataLock_ = std::move(*lock);
     onDisk_ = FileFingerprint::of(path);
+    damagedOriginal_ = damaged ? path : QString();
     sortByExpiry();
     colourByExpiry();
     if (offerItsRecovery)
@@ -165,6 +171,8 @@ void MainWindow::appendDataFile(const QString& path) {
             return;
         }
     }
+    if (!acceptDamaged(path, datafile::checkFile(path)))
+        return;
     const datafile::OpResult merged = datafile::AppendDataFile(store, path, clock_.today());
     if (merged.outcome == datafile::Outcome::Failed) {
         showFileError(merged.result.error);
@@ -179,7 +187,7 @@ void MainWindow::appendDataFile(const QString& path) {
 
 bool MainWindow::saveDataFile(const QString& path) {
     RecordStore& store = state_.store;
-    if (!mayOverwrite(path))
+    if (!mayOverwrite(path) || !keepDamagedOriginal(path))
         return false;
     const bool ownFile = holdsLockOf(path);
     std::optional<DataFileLock> lock = takeLock(path);

@@ -4,6 +4,7 @@
 
 #include "mainwin/recordgridmodel.h"
 #include "record/datafile.h"
+#include "record/datafilecheck.h"
 #include "record/recordchecks.h"
 #include "record/recovery.h"
 
@@ -116,4 +117,29 @@ void MainWindow::watchForChanges() {
     connect(model_, &QAbstractItemModel::rowsInserted, recovery_, changed);
     connect(model_, &QAbstractItemModel::rowsRemoved, recovery_, changed);
     connect(model_, &QAbstractItemModel::layoutChanged, recovery_, changed);
+}
+
+bool MainWindow::acceptDamaged(const QString& path, const datafile::FileCheck& check) {
+    if (!check.looksDamaged())
+        return true;
+    Prompter::Message question{QDir::toNativeSeparators(path) + QLatin1Char('\n') +
+                                   check.warningText() +
+                                   QStringLiteral("\n\nこのまま読み込みますか？"),
+                               title(), Prompter::Buttons::YesNo, Prompter::Icon::Warning};
+    question.defaultAnswer = Prompter::Answer::No;
+    return prompter_.message(question, this) == Prompter::Answer::Yes;
+}
+
+bool MainWindow::keepDamagedOriginal(const QString& path) {
+    if (damagedOriginal_.isEmpty() || !holdsLockOf(path))
+        return true;
+    const QString original = datafile::backupPathFor(path, clock_.today()) +
+                             QStringLiteral(".開いたときの元のファイル");
+    if (const Result copied = datafile::copyBackup(path, original); !copied) {
+        showFileError(copied.error +
+                      QStringLiteral("\n読み込みで警告が出た元のファイルを残せないため、保存していません。"));
+        return false;
+    }
+    damagedOriginal_.clear();
+    return true;
 }

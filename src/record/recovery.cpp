@@ -116,7 +116,7 @@ RecoveryWriter::RecoveryWriter(QString programFolder, const RecordStore& store, 
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (Result written = flush(); !written)
+        if (Result written = write(); !written)
             emit failed(written.error);
     });
 }
@@ -141,6 +141,10 @@ Result RecoveryWriter::flush() {
     if (!timer_.isActive())
         return Result::success();
     timer_.stop();
+    return write();
+}
+
+Result RecoveryWriter::write() {
     // A reset of the register (an open) also counts as a change; only a modified one is kept.
     if (store_.Modified != 1)
         return Result::success();

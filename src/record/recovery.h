@@ -69,6 +69,8 @@ signals:
     void failed(const QString& error);
 
 private:
+    // Writes the register's copy (when it is marked modified).
+    Result write();
     void removeWritten();
 
     QString programFolder_;

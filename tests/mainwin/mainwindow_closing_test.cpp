@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "record/recovery.h"
+
 #include <QEvent>
 #include <QFileInfo>
 
@@ -26,7 +28,8 @@ class SaveQuestionAtClose : public MainWindowTest,
 } // namespace
 
 // Closing with a data file: the save question only after changes; whenever the window closes
-// the backup copy and the settings are written, whether or not the data was saved.
+// the backup copy and the settings are written, whether or not the data was saved. The copy
+// kept for recovery goes with a save or a No, and stays while the window stays.
 TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     const std::optional<Prompter::Answer> answer = GetParam();
     const bool closes = answer != Prompter::Answer::Cancel;
@@ -36,9 +39,13 @@ TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     QFile::remove(settingsPath());
     if (answer) {
         window->deleteRecord(1);
+        state.store.Modified = 1;
+        ASSERT_TRUE(window->recoveryWriter().flush());
+        ASSERT_TRUE(findRecovery(program.path(), path));
         prompter.nextAnswer(*answer);
     }
     EXPECT_EQ(window->close(), closes);
+    EXPECT_EQ(findRecovery(program.path(), path).has_value(), !closes);
     if (answer) {
         const Prompter::Message* question = prompter.lastMessage();
         EXPECT_EQ(question->text, u"Velmoraデータを保存しますか？"_qs);
@@ -50,6 +57,18 @@ TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     EXPECT_EQ(readBackSettings().DataFile, closes ? path : QString());
     EXPECT_EQ(finishedCount, closes ? 1 : 0);
     EXPECT_EQ(state.store.Modified, answer && !saves ? 1 : 0);
+}
+
+// A backup copy that fails at exit is said, as at a save; the window still closes.
+TEST_F(MainWindowTest, AFailedBackupAtExitIsReported) {
+    const QString path = writeRegister(u"list.stn"_qs, numbered(2));
+    auto window = startWith(path);
+    ASSERT_TRUE(QDir(data.file(u"BackUp"_qs)).removeRecursively());
+    data.write(u"BackUp"_qs, "a file where the backup folder belongs");
+    prompter.nextAnswer(Prompter::Answer::Ok);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter.messages().size(), 1u);
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionAtClose,

@@ -126,3 +126,41 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     EXPECT_FALSE(findRecovery(program.path(), list).has_value());
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
+
+// A file cut short (22 records and 122 stray bytes) is named in a warning before it is read:
+// No leaves the register as it was, for open and merge; Yes opens it, and the first save over
+// it keeps the file as it was beside the backups.
+TEST_F(MainWindowTest, ADamagedFileIsOpenedOnlyWhenTheUserSaysSo) {
+    const QString list = writeRegister(u"list.stn"_qs, numbered(2));
+    writeRegister(u"cut.stn"_qs, numbered(23));
+    QFile cut(data.file(u"cut.stn"_qs));
+    ASSERT_TRUE(cut.resize(10000));
+    const QByteArray asItWas = data.read(u"cut.stn"_qs);
+    auto window = startWith(list);
+
+    for (QAction* command : {window->openAction, window->mergeAction}) {
+        prompter.nextFileName(cut.fileName());
+        prompter.nextAnswer(Prompter::Answer::No);
+        command->trigger();
+        const Prompter::Message* asked = prompter.lastMessage();
+        EXPECT_TRUE(asked->text.contains(u"122"_qs)) << asked->text.toStdString();
+        EXPECT_EQ(asked->defaultAnswer, Prompter::Answer::No);
+        EXPECT_EQ(state.store.DataFile, list);
+        EXPECT_EQ(rows(*window), 2);
+    }
+    prompter.nextFileName(cut.fileName());
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window->openAction->trigger();
+    EXPECT_EQ(state.store.DataFile, cut.fileName());
+    EXPECT_EQ(state.store.Count(), 22);
+
+    prompter.nextFileName(cut.fileName());
+    window->saveAction->trigger();
+    const QString original =
+        datafile::backupPathFor(cut.fileName(), clock.today()) + u".開いたときの元のファイル"_qs;
+    QFile kept(original);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), asItWas);
+    EXPECT_EQ(data.read(u"cut.stn"_qs).size(), 22 * datafile::kRecordSize);
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
