@@ -410,6 +410,9 @@ bool BatchPrintDialog::confirmOutsideWindow(const batchprint::Request& r) {
 }
 
 bool BatchPrintDialog::onPrintClicked() {
+    // A date typed but not yet finished is what the user means to print; a refused one stays.
+    if (!applicationDateLabel->takeTyped())
+        return false;
     // The shared answers are remembered as the print settings dialog remembers them.
     const printfill::FormState form = readAnswers();
     printfill::storeAnswers(form, state_.print);

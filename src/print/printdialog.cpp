@@ -335,6 +335,9 @@ void PrintDialog::onPrinterPropertiesClicked() {
 }
 
 bool PrintDialog::onPrintClicked() {
+    // A date typed but not yet finished is what the user means to print; a refused one stays.
+    if (!applicationDateDisplay->takeTyped())
+        return false;
     state_.print.RegisteredMail = registeredMailCheck->isChecked() ? 1 : 0;
     for (int i = 0; i < printfill::kDocumentCount; ++i)
         state_.print.PrintDocs[size_t(i)] = documentChecks[size_t(i)]->isChecked() ? 1 : 0;

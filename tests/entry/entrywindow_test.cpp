@@ -137,13 +137,14 @@ TEST_P(BothDialogs, SpinButtonsAreReachedWithTabAndStepWithKeys) {
     dialog->fieldBoxes[1]->setFocus();
     pressKey(dialog->fieldBoxes[1], Qt::Key_Tab, Qt::NoModifier);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expiryDateDisplay);
+    typeDate(dialog->expiryDateDisplay, u"2024/6/30"_qs, false); // taken on leaving the box
     pressKey(dialog->expiryDateDisplay, Qt::Key_Tab, Qt::NoModifier);
     SpinButton* year = dialog->expirySpinButtons[0];
     ASSERT_EQ(QApplication::focusWidget(), year);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和6年06月30日"_qs);
     pressKey(year, Qt::Key_Tab, Qt::NoModifier);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[1]);
 
-    dialog->expiryDateDisplay->setText(u"令和6年06月30日"_qs);
     pressKey(year, Qt::Key_Space, Qt::NoModifier, u" "_qs);
     pressKey(year, Qt::Key_Up, Qt::NoModifier);
     pressKey(year, Qt::Key_A, Qt::NoModifier, u"a"_qs);

@@ -166,7 +166,7 @@ TEST(BatchPrintDialog, AsksBeforePrintingADateOutsideAStationsWindow) {
     BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     ASSERT_EQ(dialog.stationCount(), 3);
     dialog.printDateBox->setChecked(true);
-    typeDate(dialog.applicationDateLabel, u"2025-04-20"_s);
+    typeDate(dialog.applicationDateLabel, u"2025-04-20"_s, false); // printed as soon as typed
     f.prompter.nextAnswer(Prompter::Answer::No);
     EXPECT_FALSE(dialog.onPrintClicked());
     EXPECT_EQ(f.prompter.messages(),
