@@ -139,12 +139,12 @@ void BatchPrintDialog::buildControls() {
     printDateBox = new QCheckBox(QStringLiteral("申請日"), output);
     printDateBox->setObjectName(QStringLiteral("printDateBox"));
     place(printDateBox, 180, 1275, 1300, 300);
-    applicationDateLabel = newApplicationDateBox(QStringLiteral("applicationDateLabel"), output);
-    connect(applicationDateLabel, &DateBox::refused, this, [this](const QString& problem) {
+    applicationDateBox = newApplicationDateBox(QStringLiteral("applicationDateBox"), output);
+    connect(applicationDateBox, &DateBox::refused, this, [this](const QString& problem) {
         prompter_.message(
             {problem, state_.program.title, Prompter::Buttons::Ok, Prompter::Icon::None}, this);
     });
-    place(applicationDateLabel, 1560, 1260, 2400, 330);
+    place(applicationDateBox, 1560, 1260, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
         auto* spin = new SpinButton(output);
@@ -240,7 +240,7 @@ void BatchPrintDialog::choiceChanged() {
 
 printfill::FormState BatchPrintDialog::readAnswers() const {
     printfill::FormState form = form_;
-    form.appDate = applicationDateLabel->text();
+    form.appDate = applicationDateBox->text();
     form.printDate = printDateBox->isChecked();
     form.registeredMail = registeredMailBox->isChecked();
     feeFrame->read(form);
@@ -270,16 +270,15 @@ batchprint::Request BatchPrintDialog::request() const {
 
 void BatchPrintDialog::onDateStepped(int index, int step) {
     // A date typed but not yet finished is taken first; the step moves it.
-    if (!applicationDateLabel->takeTyped())
+    if (!applicationDateBox->takeTyped())
         return;
-    if (const auto shown =
-            printfill::stepApplicationDate(applicationDateLabel->text(), index, step))
+    if (const auto shown = printfill::stepApplicationDate(applicationDateBox->text(), index, step))
         showApplicationDate(*shown);
 }
 
 void BatchPrintDialog::showApplicationDate(const QString& date) {
     // The box makes the date its accessible description.
-    applicationDateLabel->setText(date);
+    applicationDateBox->setText(date);
 }
 
 void BatchPrintDialog::onPrinterChosen() {
@@ -411,7 +410,7 @@ bool BatchPrintDialog::confirmOutsideWindow(const batchprint::Request& r) {
 
 bool BatchPrintDialog::onPrintClicked() {
     // A date typed but not yet finished is what the user means to print; a refused one stays.
-    if (!applicationDateLabel->takeTyped())
+    if (!applicationDateBox->takeTyped())
         return false;
     // The shared answers are remembered as the print settings dialog remembers them.
     const printfill::FormState form = readAnswers();

@@ -60,7 +60,7 @@ public:
     QCheckBox* registeredMailBox = nullptr;
     QCheckBox* printDateBox = nullptr;
     // Shown as the print data keeps it; a date may also be typed in (typeddate.h).
-    DateBox* applicationDateLabel = nullptr;
+    DateBox* applicationDateBox = nullptr;
     std::array<SpinButton*, 3> dateSpinButtons{}; // year, month, day
     QPushButton* printButton = nullptr;
     QPushButton* cancelButton = nullptr;

@@ -113,16 +113,16 @@ TEST(BatchPrintDialog, NamesItsBoxesForAScreenReader) {
     };
     const std::pair<QWidget*, const char*> named[] = {
         {dialog.stationList, "印刷する局"},       {dialog.printerBox, "プリンター"},
-        {dialog.applicationDateLabel, "申請日"},  {dialog.dateSpinButtons[0], "申請日 年"},
+        {dialog.applicationDateBox, "申請日"},    {dialog.dateSpinButtons[0], "申請日 年"},
         {dialog.dateSpinButtons[1], "申請日 月"}, {dialog.dateSpinButtons[2], "申請日 日"}};
     for (const auto& [widget, name] : named)
         EXPECT_EQ(caption(widget), QString::fromUtf8(name)) << qPrintable(widget->objectName());
-    const QString before = dialog.applicationDateLabel->text();
+    const QString before = dialog.applicationDateBox->text();
     dialog.onDateStepped(2, +1);
-    ASSERT_NE(dialog.applicationDateLabel->text(), before);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.applicationDateLabel)
+    ASSERT_NE(dialog.applicationDateBox->text(), before);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.applicationDateBox)
                   ->text(QAccessible::Description),
-              dialog.applicationDateLabel->text());
+              dialog.applicationDateBox->text());
 }
 
 // A typed application date is stored as the print settings dialog stores it; a day that does not
@@ -132,17 +132,17 @@ TEST(BatchPrintDialog, TakesATypedApplicationDateAndRefusesADayThatDoesNotExist)
     BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     for (const char16_t* typed :
          {u"令和7年4月20日", u"R7.4.20", u"2025-04-20", u"2025/4/20", u"２０２５－０４－２０"}) {
-        typeDate(dialog.applicationDateLabel, QString::fromUtf16(typed));
+        typeDate(dialog.applicationDateBox, QString::fromUtf16(typed));
         EXPECT_FALSE(dialog.onPrintClicked()); // no station: only the answers are stored
         EXPECT_EQ(f.state.print.PrintAppDate, u"令和7年4月20日"_s)
             << qPrintable(QString::fromUtf16(typed));
         dialog.onDateStepped(2, -1);
     }
     f.prompter.nextAnswer(Prompter::Answer::Ok);
-    typeDate(dialog.applicationDateLabel, u"令和7年2月29日"_s);
+    typeDate(dialog.applicationDateBox, u"令和7年2月29日"_s);
     EXPECT_EQ(f.prompter.messages(),
               std::vector<QString>{u"「令和7年2月29日」という日はありません。"_s});
-    EXPECT_EQ(dialog.applicationDateLabel->text(), u"令和7年4月19日"_s);
+    EXPECT_EQ(dialog.applicationDateBox->text(), u"令和7年4月19日"_s);
 }
 
 // With the date printed on the forms, the ticked stations whose application window does not
@@ -166,7 +166,7 @@ TEST(BatchPrintDialog, AsksBeforePrintingADateOutsideAStationsWindow) {
     BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     ASSERT_EQ(dialog.stationCount(), 3);
     dialog.printDateBox->setChecked(true);
-    typeDate(dialog.applicationDateLabel, u"2025-04-20"_s, false); // printed as soon as typed
+    typeDate(dialog.applicationDateBox, u"2025-04-20"_s, false); // printed as soon as typed
     f.prompter.nextAnswer(Prompter::Answer::No);
     EXPECT_FALSE(dialog.onPrintClicked());
     EXPECT_EQ(f.prompter.messages(),
