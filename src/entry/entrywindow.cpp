@@ -2,11 +2,13 @@
 #include "entry/entrywindow.h"
 
 #include "entry/datestep.h"
-#include "platform/gui/colours.h"
+#include "platform/gui/datebox.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
 #include "record/appstate.h"
+#include "record/eradate.h"
+#include "record/typeddate.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -72,6 +74,14 @@ QString fieldObjectName(Field field) {
     QString name = QLatin1String(fieldInfo(field).name);
     name[0] = name[0].toLower();
     return name;
+}
+
+// A typed expiry date, shown as every date of the register is: "ggge年mm月dd日".
+DateBox::Reading readTypedExpiry(const QString& typed) {
+    const typeddate::TypedDate date = typeddate::parseTypedDate(typed);
+    if (!date)
+        return {{}, typeddate::problemText(date, typed)};
+    return {FormatEraDate(date.date), {}};
 }
 
 } // namespace
@@ -172,18 +182,14 @@ void EntryWindow::buildControls() {
     QLabel* dateCaption =
         caption(licenceFrame, QString::fromUtf16(d.dateCaption), u"expiryDateCaption"_s, 240,
                 d.dateCaptionTop, d.dateLeft - 240, 240);
-    expiryDateDisplay = new QLabel(licenceFrame);
+    expiryDateDisplay = new DateBox(licenceFrame);
     expiryDateDisplay->setObjectName(u"expiryDateDisplay"_s);
-    expiryDateDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    expiryDateDisplay->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     expiryDateDisplay->setFont(boxFont);
-    expiryDateDisplay->setAutoFillBackground(true);
-    // A label's own text would otherwise be its name; the date it shows is its description.
     expiryDateDisplay->setAccessibleName(dateName);
+    expiryDateDisplay->setReader(readTypedExpiry);
+    connect(expiryDateDisplay, &DateBox::refused, this,
+            [this](const QString& problem) { tell(problem); });
     dateCaption->setBuddy(expiryDateDisplay);
-    QPalette palette = expiryDateDisplay->palette();
-    palette.setColor(QPalette::Window, colours::toQColor(colours::kWindowBackground, palette));
-    expiryDateDisplay->setPalette(palette);
     place(expiryDateDisplay, d.dateLeft, d.dateTop, d.dateWidth, d.dateHeight);
     for (int i = 0; i < 3; ++i) {
         const ExpiryUnit& unit = kUnits[size_t(i)];
@@ -287,14 +293,15 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
 void EntryWindow::stepExpiry(int index, int step) {
     static constexpr std::array<datestep::Unit, 3> units{
         datestep::Unit::Year, datestep::Unit::Month, datestep::Unit::Day};
-    if (index < 0 || index >= int(units.size()))
+    // A date typed but not yet finished is taken first; the step moves it.
+    if (index < 0 || index >= int(units.size()) || !expiryDateDisplay->takeTyped())
         return;
     showExpiry(datestep::step(expiryDateDisplay->text(), units[size_t(index)], step));
 }
 
 void EntryWindow::showExpiry(const QString& text) {
+    // The box makes the date its accessible description.
     expiryDateDisplay->setText(text);
-    expiryDateDisplay->setAccessibleDescription(text);
 }
 
 entryform::Texts EntryWindow::texts() const {

@@ -2,6 +2,7 @@
 
 #include "entry/entrydesign.h"
 #include "entry/entryform.h"
+#include "platform/gui/datebox.h"
 #include "platform/gui/mainwindowlink.h"
 #include "platform/prompter.h"
 
@@ -9,6 +10,7 @@
 #include <array>
 
 struct AppState;
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -16,9 +18,9 @@ class QPushButton;
 class SpinButton;
 
 // What the new-registration and edit dialogs share: the two frames with the fifteen text boxes,
-// the expiry date with its spin buttons, the station type box, "申請者に同じ", the checks that
-// the data file can keep what is entered, the window's place in the settings, and closing,
-// which hands over to the main window's sort and colouring.
+// the expiry date with its spin buttons (or typed in), the station type box, "申請者に同じ", the
+// checks that the data file can keep what is entered, the window's place in the settings, and
+// closing, which hands over to the main window's sort and colouring.
 class EntryWindow : public QWidget {
     Q_OBJECT
 public:
@@ -44,7 +46,8 @@ public:
     // Box i edits the record field entryform::fieldOfBox(i); its caption stands beside it.
     std::array<EntryBox*, entryform::kBoxCount> fieldBoxes{};
     std::array<QLabel*, entryform::kBoxCount> fieldCaptions{};
-    QLabel* expiryDateDisplay = nullptr;
+    // The expiry date, shown "ggge年mm月dd日"; a date may also be typed in (typeddate.h).
+    DateBox* expiryDateDisplay = nullptr;
     std::array<SpinButton*, 3> expirySpinButtons{}; // year, month, day
     QComboBox* stationTypeBox = nullptr;
     QPushButton* sameAsHolderButton = nullptr; // "申請者に同じ", under the applicant's boxes

@@ -3,7 +3,6 @@
 #include "print/batchprintdialog.h"
 
 #include "platform/clock.h"
-#include "platform/gui/colours.h"
 #include "platform/gui/fonts.h"
 #include "platform/gui/mainwindowlink.h"
 #include "platform/gui/printers.h"
@@ -11,6 +10,7 @@
 #include "platform/gui/twips.h"
 #include "platform/prompter.h"
 #include "platform/width.h"
+#include "print/applicationdatebox.h"
 #include "print/core/bureaufile.h"
 #include "print/feeframe.h"
 #include "record/eradate.h"
@@ -32,6 +32,20 @@
 namespace {
 
 enum Column { NumberColumn, CallSignColumn, LicenceColumn, ExpiryColumn, CloseColumn, StateColumn };
+
+// Call signs for a question, half-width: a long list would not fit on the screen, so the first
+// ones tell what is meant and the rest are counted.
+QString listedCallSigns(const QStringList& callSigns) {
+    constexpr qsizetype kListed = 20;
+    QString listed = callSigns.mid(0, kListed).join(QStringLiteral(", "));
+    if (callSigns.size() > kListed)
+        listed += QStringLiteral(" ほか%1局").arg(callSigns.size() - kListed);
+    return listed;
+}
+
+QString callSignOf(const StationRecord& record) {
+    return width::narrowAlphanumerics(record.trimmedView(Field::CallSign));
+}
 
 } // namespace
 
@@ -125,14 +139,12 @@ void BatchPrintDialog::buildControls() {
     printDateBox = new QCheckBox(QStringLiteral("申請日"), output);
     printDateBox->setObjectName(QStringLiteral("printDateBox"));
     place(printDateBox, 180, 1275, 1300, 300);
-    applicationDateLabel = new QLabel(output);
-    applicationDateLabel->setObjectName(QStringLiteral("applicationDateLabel"));
-    applicationDateLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    applicationDateLabel->setAutoFillBackground(true);
-    colours::setBackground(applicationDateLabel, QPalette::Window, colours::kWindowBackground);
-    // The date itself is the description (see showApplicationDate).
-    applicationDateLabel->setAccessibleName(QStringLiteral("申請日"));
-    place(applicationDateLabel, 1560, 1260, 2400, 330);
+    applicationDateBox = newApplicationDateBox(QStringLiteral("applicationDateBox"), output);
+    connect(applicationDateBox, &DateBox::refused, this, [this](const QString& problem) {
+        prompter_.message(
+            {problem, state_.program.title, Prompter::Buttons::Ok, Prompter::Icon::None}, this);
+    });
+    place(applicationDateBox, 1560, 1260, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     for (int i = 0; i < 3; ++i) {
         auto* spin = new SpinButton(output);
@@ -228,7 +240,7 @@ void BatchPrintDialog::choiceChanged() {
 
 printfill::FormState BatchPrintDialog::readAnswers() const {
     printfill::FormState form = form_;
-    form.appDate = applicationDateLabel->text();
+    form.appDate = applicationDateBox->text();
     form.printDate = printDateBox->isChecked();
     form.registeredMail = registeredMailBox->isChecked();
     feeFrame->read(form);
@@ -257,14 +269,16 @@ batchprint::Request BatchPrintDialog::request() const {
 }
 
 void BatchPrintDialog::onDateStepped(int index, int step) {
-    if (const auto shown =
-            printfill::stepApplicationDate(applicationDateLabel->text(), index, step))
+    // A date typed but not yet finished is taken first; the step moves it.
+    if (!applicationDateBox->takeTyped())
+        return;
+    if (const auto shown = printfill::stepApplicationDate(applicationDateBox->text(), index, step))
         showApplicationDate(*shown);
 }
 
 void BatchPrintDialog::showApplicationDate(const QString& date) {
-    applicationDateLabel->setText(date);
-    applicationDateLabel->setAccessibleDescription(date);
+    // The box makes the date its accessible description.
+    applicationDateBox->setText(date);
 }
 
 void BatchPrintDialog::onPrinterChosen() {
@@ -360,30 +374,52 @@ bool BatchPrintDialog::confirmApplicantBlank(const batchprint::Request& r) {
         const StationRecord& record = station.record;
         if (blank(record, Field::ApplicantName) ||
             (blank(record, Field::ApplicantAddr1) && blank(record, Field::ApplicantAddr2)))
-            callSigns << width::narrowAlphanumerics(record.trimmedView(Field::CallSign));
+            callSigns << callSignOf(record);
     }
     if (callSigns.isEmpty())
         return true;
-    // A long list would not fit on the screen; the first ones tell what is meant.
-    constexpr qsizetype kListed = 20;
-    QString listed = callSigns.mid(0, kListed).join(QStringLiteral(", "));
-    if (callSigns.size() > kListed)
-        listed += QStringLiteral(" ほか%1局").arg(callSigns.size() - kListed);
     return prompter_.message(
                {QStringLiteral(
                     "申請者の氏名または住所が空欄の局があります: %1。このまま印刷しますか？")
-                    .arg(listed),
-                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning},
+                    .arg(listedCallSigns(callSigns)),
+                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning,
+                Prompter::Answer::No},
+               this) == Prompter::Answer::Yes;
+}
+
+bool BatchPrintDialog::confirmOutsideWindow(const batchprint::Request& r) {
+    // Without the date on the form the applicant dates it by hand: nothing printed to check.
+    if (!r.docs[printfill::ApplicationForm] || r.answers.PrintDateFlag != 1)
+        return true;
+    const QDate day = ParseEraDate(r.answers.PrintAppDate);
+    std::vector<StationRecord> records;
+    for (const batchprint::Station& station : r.stations)
+        records.push_back(station.record);
+    QStringList callSigns;
+    for (size_t i : renewal::outsideWindow(records, day))
+        callSigns << callSignOf(records[i]);
+    if (callSigns.isEmpty())
+        return true;
+    return prompter_.message(
+               {QStringLiteral("申請日 %1 が申請期間外の局があります: %2。このまま印刷しますか？")
+                    .arg(FormatEraDate(day, EraPattern::Unpadded), listedCallSigns(callSigns)),
+                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning,
+                Prompter::Answer::No},
                this) == Prompter::Answer::Yes;
 }
 
 bool BatchPrintDialog::onPrintClicked() {
+    // A date typed but not yet finished is what the user means to print; a refused one stays.
+    if (!applicationDateBox->takeTyped())
+        return false;
     // The shared answers are remembered as the print settings dialog remembers them.
     const printfill::FormState form = readAnswers();
     printfill::storeAnswers(form, state_.print);
     state_.print.RegisteredMail = form.registeredMail ? 1 : 0;
     const batchprint::Request r = request();
     if (batchprint::pageCount(r) == 0)
+        return false;
+    if (!confirmOutsideWindow(r))
         return false;
     if (r.docs[printfill::ApplicationForm] && !confirmApplicantBlank(r))
         return false;

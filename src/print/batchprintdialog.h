@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/datebox.h"
 #include "print/core/batchprint.h"
 #include "print/core/printfill.h"
 #include "record/appstate.h"
@@ -58,7 +59,8 @@ public:
     QPushButton* propertiesButton = nullptr;
     QCheckBox* registeredMailBox = nullptr;
     QCheckBox* printDateBox = nullptr;
-    QLabel* applicationDateLabel = nullptr;
+    // Shown as the print data keeps it; a date may also be typed in (typeddate.h).
+    DateBox* applicationDateBox = nullptr;
     std::array<SpinButton*, 3> dateSpinButtons{}; // year, month, day
     QPushButton* printButton = nullptr;
     QPushButton* cancelButton = nullptr;
@@ -71,7 +73,8 @@ private:
     void listStations();
     printfill::FormState readAnswers() const;
     void showAnswers(const printfill::FormState& form);
-    // The date display's text, and its accessible description: its name is the caption.
+    // The date display's text (the box makes it its accessible description: its name is the
+    // caption).
     void showApplicationDate(const QString& date);
     batchprint::Request request() const;
     void choiceChanged();
@@ -80,8 +83,11 @@ private:
     batchprint::Outcome print(const batchprint::Request& request, const QString& pdfPath);
     std::optional<QString> askPdfPath();
     // With a form to print, lists the stations whose applicant's name or address is blank and
-    // asks whether to print all the same (いいえ stays in the dialog); true to print.
+    // asks whether to print all the same (いいえ, the default, stays in the dialog); true to print.
     bool confirmApplicantBlank(const batchprint::Request& r);
+    // With the application date printed on the form, lists the stations whose application window
+    // does not contain it and asks likewise.
+    bool confirmOutsideWindow(const batchprint::Request& r);
 
     AppState& state_;
     Prompter& prompter_;

@@ -8,6 +8,7 @@
 #include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
 #include "platform/prompter.h"
+#include "print/applicationdatebox.h"
 #include "print/core/bureaufile.h"
 #include "print/feeframe.h"
 #include "print/previewwindow.h"
@@ -131,13 +132,12 @@ void PrintDialog::buildControls() {
 
     const QString dateCaption = QStringLiteral("申請日");
     label(data, dateCaption, 5640, 3195, 1200);
-    applicationDateDisplay = new QLabel(data);
-    applicationDateDisplay->setObjectName(QStringLiteral("applicationDateDisplay"));
-    // A label's own name is its text: the caption goes in the name, the date in the description.
-    applicationDateDisplay->setAccessibleName(dateCaption);
-    applicationDateDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    applicationDateDisplay->setAutoFillBackground(true);
-    colours::setBackground(applicationDateDisplay, QPalette::Window, colours::kWindowBackground);
+    applicationDateDisplay = newApplicationDateBox(QStringLiteral("applicationDateDisplay"), data);
+    connect(applicationDateDisplay, &DateBox::dateTyped, this, &PrintDialog::showWindowWarning);
+    connect(applicationDateDisplay, &DateBox::refused, this, [this](const QString& problem) {
+        prompter_.message(
+            {problem, state_.program.title, Prompter::Buttons::Ok, Prompter::Icon::None}, this);
+    });
     place(applicationDateDisplay, 6900, 3180, 2400, 330);
     const std::array<const char*, 3> units{"年", "月", "日"};
     const std::array<const char*, 3> spinNames{"yearSpinButton", "monthSpinButton",
@@ -255,8 +255,8 @@ void PrintDialog::showForm(const printfill::FormState& form) {
 }
 
 void PrintDialog::showApplicationDate(const QString& date) {
+    // The box makes the date its accessible description.
     applicationDateDisplay->setText(date);
-    applicationDateDisplay->setAccessibleDescription(date);
 }
 
 void PrintDialog::fillFromRecord() {
@@ -297,6 +297,9 @@ void PrintDialog::storePrintData() {
 }
 
 void PrintDialog::stepApplicationDate(int unit, int step) {
+    // A date typed but not yet finished is taken first; the step moves it.
+    if (!applicationDateDisplay->takeTyped())
+        return;
     if (const auto shown =
             printfill::stepApplicationDate(applicationDateDisplay->text(), unit, step)) {
         showApplicationDate(*shown);
@@ -332,6 +335,9 @@ void PrintDialog::onPrinterPropertiesClicked() {
 }
 
 bool PrintDialog::onPrintClicked() {
+    // A date typed but not yet finished is what the user means to print; a refused one stays.
+    if (!applicationDateDisplay->takeTyped())
+        return false;
     state_.print.RegisteredMail = registeredMailCheck->isChecked() ? 1 : 0;
     for (int i = 0; i < printfill::kDocumentCount; ++i)
         state_.print.PrintDocs[size_t(i)] = documentChecks[size_t(i)]->isChecked() ? 1 : 0;
@@ -357,7 +363,8 @@ bool PrintDialog::confirmApplicantBlank() {
         return true;
     return prompter_.message(
                {QStringLiteral("申請者の氏名または住所が空欄です。このまま印刷しますか？"),
-                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning},
+                state_.program.title, Prompter::Buttons::YesNo, Prompter::Icon::Warning,
+                Prompter::Answer::No},
                this) == Prompter::Answer::Yes;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/datebox.h"
 #include "print/core/printfill.h"
 #include "record/appstate.h"
 
@@ -61,7 +62,8 @@ public:
     // Frame "印刷データ".
     std::array<QLineEdit*, printfill::kBoxCount> dataBoxes{}; // by printfill::Box
     QCheckBox* clubStationCheck = nullptr;
-    QLabel* applicationDateDisplay = nullptr;
+    // Shown "ggge年mm月dd日" at first, "ggge年m月d日" once stepped or typed (typeddate.h).
+    DateBox* applicationDateDisplay = nullptr;
     std::array<SpinButton*, 3> applicationDateSpinButtons{}; // years, months, days
     // Frame "電波使用料、電波法の処分履歴", and the controls it holds.
     FeeFrame* feeFrame = nullptr;
@@ -92,8 +94,8 @@ private:
     void retitleForPrinter();
     void showWindowWarning();
     void showApplicationDate(const QString& date);
-    // With the applicant's name or address blank, asks whether to print all the same (いいえ
-    // stays in the dialog); true to print.
+    // With the applicant's name or address blank, asks whether to print all the same (いいえ,
+    // the default, stays in the dialog); true to print.
     bool confirmApplicantBlank();
 
     AppState& state_;

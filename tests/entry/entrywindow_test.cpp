@@ -4,13 +4,16 @@
 #include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
+#include "record/eradate.h"
 #include "support/tempfolder.h"
+#include "support/typedate.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -124,8 +127,8 @@ TEST_P(BothDialogs, EveryBoxAndSpinButtonIsNamedByItsCaption) {
               dialog->expiryDateDisplay->text());
 }
 
-// Tab leads from the licence number to the spin buttons; Up and Space step up, Down and
-// Shift+Space down, other keys nothing.
+// Tab leads from the licence number through the date to the spin buttons; Up and Space step
+// up, Down and Shift+Space down, other keys nothing.
 TEST_P(BothDialogs, SpinButtonsAreReachedWithTabAndStepWithKeys) {
     loadThree();
     auto dialog = open();
@@ -133,12 +136,15 @@ TEST_P(BothDialogs, SpinButtonsAreReachedWithTabAndStepWithKeys) {
     QApplication::processEvents(); // the window system makes it the active window
     dialog->fieldBoxes[1]->setFocus();
     pressKey(dialog->fieldBoxes[1], Qt::Key_Tab, Qt::NoModifier);
+    ASSERT_EQ(QApplication::focusWidget(), dialog->expiryDateDisplay);
+    typeDate(dialog->expiryDateDisplay, u"2024/6/30"_qs, false); // taken on leaving the box
+    pressKey(dialog->expiryDateDisplay, Qt::Key_Tab, Qt::NoModifier);
     SpinButton* year = dialog->expirySpinButtons[0];
     ASSERT_EQ(QApplication::focusWidget(), year);
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和6年06月30日"_qs);
     pressKey(year, Qt::Key_Tab, Qt::NoModifier);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[1]);
 
-    dialog->expiryDateDisplay->setText(u"令和6年06月30日"_qs);
     pressKey(year, Qt::Key_Space, Qt::NoModifier, u" "_qs);
     pressKey(year, Qt::Key_Up, Qt::NoModifier);
     pressKey(year, Qt::Key_A, Qt::NoModifier, u"a"_qs);
@@ -307,6 +313,49 @@ TEST_P(BothDialogs, SameAsHolderCopiesTheHoldersNameAndAddress) {
             EXPECT_FALSE(button.intersects(other->geometry())) << qPrintable(other->objectName());
         }
     }
+}
+
+// A date typed in any accepted form is shown as the register shows dates and stored; a day that
+// does not exist or a text that is no date is refused with its message and the date before
+// stays; the spin buttons step on from a typed date, finished or not.
+TEST_P(BothDialogs, TakesATypedExpiryAndRefusesADayThatDoesNotExist) {
+    loadThree();
+    const std::pair<const char16_t*, QDate> forms[] = {
+        {u"令和10年6月30日", QDate(2028, 6, 30)},    {u"R10.6.30", QDate(2028, 6, 30)},
+        {u"2028-06-30", QDate(2028, 6, 30)},         {u"2028/6/30", QDate(2028, 6, 30)},
+        {u"２０２８／６／３０", QDate(2028, 6, 30)}, {u"Ｈ３１．４．３０", QDate(2019, 4, 30)},
+        {u"令和元年5月1日", QDate(2019, 5, 1)}};
+    for (const auto& [typed, day] : forms) {
+        auto dialog = open();
+        fillValid(*dialog);
+        typeDate(dialog->expiryDateDisplay, QString::fromUtf16(typed));
+        EXPECT_EQ(dialog->expiryDateDisplay->text(), FormatEraDate(day));
+        submit(*dialog);
+        EXPECT_EQ(state.store.WorkRecord.expiry(), day) << qPrintable(QString::fromUtf16(typed));
+    }
+    ASSERT_TRUE(prompter.seen().empty());
+
+    auto dialog = open();
+    typeDate(dialog->expiryDateDisplay, u"2028/6/30"_qs);
+    const std::pair<const char16_t*, const char16_t*> refused[] = {
+        {u"2026-02-30", u"「2026-02-30」という日はありません。"},
+        {u"令和6年2月30日", u"「令和6年2月30日」という日はありません。"},
+        {u"6月30日", u"「6月30日」は日付として読めません。"}};
+    for (const auto& [typed, message] : refused) {
+        prompter.nextAnswer(Prompter::Answer::Ok);
+        typeDate(dialog->expiryDateDisplay, QString::fromUtf16(typed));
+        EXPECT_EQ(prompter.lastMessage()->text, QString::fromUtf16(message));
+        EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年06月30日"_qs);
+    }
+    dialog->expirySpinButtons[2]->upButton()->click();
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年07月01日"_qs);
+    typeDate(dialog->expiryDateDisplay, u"2028-01-31"_qs, false);
+    dialog->expirySpinButtons[1]->upButton()->click();
+    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年02月29日"_qs);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog->expiryDateDisplay)
+                  ->text(QAccessible::Description),
+              u"令和10年02月29日"_qs);
+    EXPECT_EQ(prompter.messages().size(), std::size(refused));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entry, BothDialogs, ::testing::Values(kNew, kEdit),

@@ -2,6 +2,7 @@
 #include "platform/gui/spinbutton.h"
 #include "print/batchprintdialog.h"
 #include "printfixture.h"
+#include "support/typedate.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -86,6 +87,7 @@ TEST(BatchPrintDialog, AsksBeforePrintingFormsWithoutTheApplicantsNameOrAddress)
               std::vector<QString>{u"申請者の氏名または住所が空欄の局があります: JA1AAA, "
                                    u"JA2BBB。このまま印刷しますか？"_s});
     EXPECT_EQ(f.prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(f.prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
     dialog.documentBoxes[0]->setChecked(false);
@@ -111,14 +113,77 @@ TEST(BatchPrintDialog, NamesItsBoxesForAScreenReader) {
     };
     const std::pair<QWidget*, const char*> named[] = {
         {dialog.stationList, "印刷する局"},       {dialog.printerBox, "プリンター"},
-        {dialog.applicationDateLabel, "申請日"},  {dialog.dateSpinButtons[0], "申請日 年"},
+        {dialog.applicationDateBox, "申請日"},    {dialog.dateSpinButtons[0], "申請日 年"},
         {dialog.dateSpinButtons[1], "申請日 月"}, {dialog.dateSpinButtons[2], "申請日 日"}};
     for (const auto& [widget, name] : named)
         EXPECT_EQ(caption(widget), QString::fromUtf8(name)) << qPrintable(widget->objectName());
-    const QString before = dialog.applicationDateLabel->text();
+    const QString before = dialog.applicationDateBox->text();
     dialog.onDateStepped(2, +1);
-    ASSERT_NE(dialog.applicationDateLabel->text(), before);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.applicationDateLabel)
+    ASSERT_NE(dialog.applicationDateBox->text(), before);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.applicationDateBox)
                   ->text(QAccessible::Description),
-              dialog.applicationDateLabel->text());
+              dialog.applicationDateBox->text());
+}
+
+// A typed application date is stored as the print settings dialog stores it; a day that does not
+// exist is refused and the date before stays.
+TEST(BatchPrintDialog, TakesATypedApplicationDateAndRefusesADayThatDoesNotExist) {
+    PrintFixture f;
+    BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    for (const char16_t* typed :
+         {u"令和7年4月20日", u"R7.4.20", u"2025-04-20", u"2025/4/20", u"２０２５－０４－２０"}) {
+        typeDate(dialog.applicationDateBox, QString::fromUtf16(typed));
+        EXPECT_FALSE(dialog.onPrintClicked()); // no station: only the answers are stored
+        EXPECT_EQ(f.state.print.PrintAppDate, u"令和7年4月20日"_s)
+            << qPrintable(QString::fromUtf16(typed));
+        dialog.onDateStepped(2, -1);
+    }
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    typeDate(dialog.applicationDateBox, u"令和7年2月29日"_s);
+    EXPECT_EQ(f.prompter.messages(),
+              std::vector<QString>{u"「令和7年2月29日」という日はありません。"_s});
+    EXPECT_EQ(dialog.applicationDateBox->text(), u"令和7年4月19日"_s);
+}
+
+// With the date printed on the forms, the ticked stations whose application window does not
+// contain it are named before printing: いいえ (the default) stays in the dialog, はい prints.
+// Envelopes alone, or forms without the date, go out without the question.
+TEST(BatchPrintDialog, AsksBeforePrintingADateOutsideAStationsWindow) {
+    PrintFixture f;
+    const StationRecord first = f.state.store.record(1);
+    // Today 2025-04-03: JA1AAA's window closes 2025-04-10, JA2BBB's 2025-05-30, JA3CCC's
+    // 2025-05-31.
+    const std::pair<const char16_t*, QDate> stations[] = {{u"ＪＡ１ＡＡＡ", QDate(2025, 5, 10)},
+                                                          {u"ＪＡ２ＢＢＢ", QDate(2025, 6, 30)},
+                                                          {u"JA3CCC", QDate(2025, 5, 10)}};
+    for (const auto& [callSign, expiry] : stations) {
+        StationRecord r = first;
+        r.set(Field::CallSign, callSign);
+        r.setExpiry(expiry);
+        (void)f.state.store.append(r);
+    }
+    f.printers.select(PrinterCatalogue::pdfName());
+    BatchPrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    ASSERT_EQ(dialog.stationCount(), 3);
+    dialog.printDateBox->setChecked(true);
+    typeDate(dialog.applicationDateBox, u"2025-04-20"_s, false); // printed as soon as typed
+    f.prompter.nextAnswer(Prompter::Answer::No);
+    EXPECT_FALSE(dialog.onPrintClicked());
+    EXPECT_EQ(f.prompter.messages(),
+              std::vector<QString>{u"申請日 令和7年4月20日 が申請期間外の局があります: JA1AAA, "
+                                   u"JA3CCC。このまま印刷しますか？"_s});
+    EXPECT_EQ(f.prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(f.prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+    for (const bool formWithDate : {false, true}) {
+        dialog.printDateBox->setChecked(formWithDate);
+        if (formWithDate)
+            f.prompter.nextAnswer(Prompter::Answer::Yes);
+        f.prompter.nextFileName(f.folder.file(QStringLiteral("batch.pdf")));
+        f.prompter.nextAnswer(Prompter::Answer::Ok);
+        EXPECT_TRUE(dialog.onPrintClicked());
+        EXPECT_TRUE(f.prompter.allAnswersUsed());
+    }
+    EXPECT_EQ(f.prompter.messages().size(), 4u);
 }

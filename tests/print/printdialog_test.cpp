@@ -1,6 +1,8 @@
+#include "platform/gui/spinbutton.h"
 #include "print/printdialog.h"
 #include "print/releasecheckbox.h"
 #include "printfixture.h"
+#include "support/typedate.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 // The dialog's wiring: its controls show and store what printfill works out.
@@ -221,7 +224,34 @@ TEST(PrintDialog, AsksBeforePrintingAFormWithoutTheApplicantsNameOrAddress) {
                               : std::vector<QString>{});
             if (c.asked) {
                 EXPECT_EQ(f.prompter.lastMessage()->buttons, Prompter::Buttons::YesNo);
+                EXPECT_EQ(f.prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
             }
         }
     }
+}
+
+// A typed application date, in any accepted form, is shown and stored "ggge年m月d日" as a step
+// writes it and moves the window warning; a day that does not exist is refused with its message
+// and the date before stays; the spin buttons step on from a typed date.
+TEST(PrintDialog, TakesATypedApplicationDateAndRefusesADayThatDoesNotExist) {
+    PrintFixture f;
+    PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
+    for (const char16_t* typed : {u"令和8年10月3日", u"R8.10.3", u"2026-10-03", u"2026/10/3",
+                                  u"２０２６／１０／３", u"ｒ８．１０．３"}) {
+        dialog.applicationDateDisplay->setText(u"令和7年04月03日"_s);
+        typeDate(dialog.applicationDateDisplay, QString::fromUtf16(typed));
+        dialog.storePrintData();
+        EXPECT_EQ(f.state.print.PrintAppDate, u"令和8年10月3日"_s)
+            << qPrintable(QString::fromUtf16(typed));
+        EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty()); // inside the window
+    }
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    typeDate(dialog.applicationDateDisplay, u"2026-02-30"_s);
+    EXPECT_EQ(f.prompter.messages(),
+              std::vector<QString>{u"「2026-02-30」という日はありません。"_s});
+    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年10月3日"_s);
+    typeDate(dialog.applicationDateDisplay, u"2026-01-31"_s, false);
+    dialog.applicationDateSpinButtons[1]->upButton()->click();
+    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年2月28日"_s);
+    EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和8年2月28日"_s);
 }
