@@ -79,10 +79,18 @@ void MainWindow::followFilter() {
 }
 
 bool MainWindow::searchKeyPressed(int key) {
-    if (key != Qt::Key_Escape)
-        return false;
-    searchBox->clear();
-    return true;
+    // Esc empties the box, and once empty leaves it; Down and Return go on to the stations
+    // found.
+    if (key == Qt::Key_Escape && !searchBox->text().isEmpty()) {
+        searchBox->clear();
+        return true;
+    }
+    if (key == Qt::Key_Escape || key == Qt::Key_Down || key == Qt::Key_Return ||
+        key == Qt::Key_Enter) {
+        recordGrid->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 bool MainWindow::gridKeyPressed(int key, Qt::KeyboardModifiers modifiers) {

@@ -46,6 +46,9 @@ TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsOnly) {
     pressKey(window->searchBox, Qt::Key_Escape);
     EXPECT_TRUE(window->searchBox->text().isEmpty());
     EXPECT_EQ(rows(*window), 4);
+    window->focusSearch();
+    pressKey(window->searchBox, Qt::Key_Down);
+    EXPECT_EQ(window->focusWidget(), window->recordGrid);
 
     window->stateFilterBox->setCurrentIndex(int(StateFilter::Upcoming));
     ASSERT_EQ(rows(*window), 1);
@@ -69,7 +72,7 @@ TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsOnly) {
     EXPECT_EQ(state.store.records(), records);
     EXPECT_EQ(state.store.Modified, 0);
 
-    // Ctrl+F puts the focus in the search box.
+    // Ctrl+F goes to the search box.
     window->findChild<QAction*>(u"findAction"_qs)->trigger();
     EXPECT_EQ(window->focusWidget(), window->searchBox);
     // The legend of the colours opens from the status line.
