@@ -28,6 +28,7 @@ while read -r name shot width; do
     echo "$out/$name: $size bytes"
 done <<'LIST'
 main.png mainwin_mainwindow.png 1400
+filtered.png mainwin_mainwindow_filtered.png 1400
 edit.png entry_editstation.png 1400
 print.png print_printdialog.png 1400
 preview.png print_preview_form.png 1400

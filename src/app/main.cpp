@@ -17,6 +17,7 @@
 #include "settings/optionsdialog.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
@@ -62,17 +63,35 @@ void bringToFront(QWidget* mainWindow) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ProgramInfo program = ProgramInfo::forRunningProgram({bureaufile::fileName()});
-    // One program per program folder: a second start brings the running one to the front and
-    // ends before it has built anything.
+    // "velmora FILE.stn", as the desktop starts it for a data file. Made absolute: the running
+    // program it may be handed to works in another folder.
+    const QStringList arguments = QApplication::arguments();
+    const QString fileToOpen =
+        arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+    // One program per program folder: a second start brings the running one to the front, has
+    // it open its file, and ends before it has built anything.
     SingleInstance instance(program.folder);
-    if (instance.start() == SingleInstance::Start::HandedOver)
+    if (instance.start(fileToOpen) == SingleInstance::Start::HandedOver)
         return 0;
     // Asked to end by the system, the program ends as the user would end it: what is open is
     // dismissed, then 終了, which still asks about unsaved changes.
     TerminationSignal termination;
-    QPointer<QWidget> mainWindow;
+    QPointer<MainWindow> mainWindow;
+    // A file asked for before the window stands (while its start-up shows a message) waits.
+    QString fileHandedOver;
     QObject::connect(&instance, &SingleInstance::requested, &app,
-                     [&mainWindow] { bringToFront(mainWindow); });
+                     [&mainWindow, &fileHandedOver](const QString& filePath) {
+                         if (!mainWindow) {
+                             if (!filePath.isEmpty())
+                                 fileHandedOver = filePath;
+                             return;
+                         }
+                         bringToFront(mainWindow);
+                         // While a box or dialog waits for an answer the register is in use:
+                         // the window only comes to the front.
+                         if (!filePath.isEmpty() && !QApplication::activeModalWidget())
+                             mainWindow->openFromDesktop(filePath);
+                     });
     QObject::connect(&termination, &TerminationSignal::terminate, &app, [&mainWindow] {
         if (dismissModalWindows() && mainWindow)
             mainWindow->close();
@@ -118,11 +137,14 @@ int main(int argc, char** argv) {
         aboutBox->activateWindow();
     };
 
-    MainWindow window(state, prompter, clock, std::move(openers));
+    MainWindow window(state, prompter, clock, std::move(openers), nullptr, fileToOpen);
     QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
     mainWindow = &window;
+    if (!fileHandedOver.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, fileHandedOver] { window.openFromDesktop(fileHandedOver); });
     // Asked while the window was starting (its first message, say): end once it stands.
     if (termination.received())
         QTimer::singleShot(0, &window, &QWidget::close);

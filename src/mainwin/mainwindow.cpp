@@ -26,7 +26,7 @@ constexpr std::array<qint32, kGridColumnCount> kDefaultWidths = {
 } // namespace
 
 MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
-                       WindowOpeners openers, QWidget* parent)
+                       WindowOpeners openers, QWidget* parent, const QString& fileToOpen)
     : QMainWindow(parent), dataFileDialog(prompter, state.program.folder), state_(state),
       prompter_(prompter), clock_(clock), openers_(std::move(openers)),
       columnWidths_(kDefaultWidths) {
@@ -48,7 +48,7 @@ MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
     buildGrid();
     buildStatusLine();
     watchForChanges();
-    startUp();
+    startUp(fileToOpen);
 }
 
 MainWindow::~MainWindow() {
@@ -156,6 +156,7 @@ void MainWindow::sortByExpiry() {
 void MainWindow::colourByExpiry() {
     colouredFor_ = clock_.today();
     model_->setDay(colouredFor_);
+    filter_->setDay(colouredFor_);
     checks::colourByExpiry(state_.store, colouredFor_);
 }
 
@@ -201,24 +202,25 @@ void MainWindow::aboutCommand() {
 
 void MainWindow::gridDoubleClicked() {
     stopCountdown();
-    if (state_.store.Count() <= 0)
+    const int row = seenRow();
+    if (state_.store.Count() <= 0 || row < 1)
         return;
-    state_.store.CurrentIndex = currentRow_;
+    state_.store.CurrentIndex = row;
     if (openers_.edit)
         openers_.edit(*this);
 }
 
 void MainWindow::gridRightPressed() {
-    if (state_.store.Count() <= 0)
+    if (state_.store.Count() <= 0 || seenRow() < 1)
         return;
-    state_.print.PrintRecordIndex = currentRow_;
+    state_.print.PrintRecordIndex = seenRow();
 }
 
 void MainWindow::gridRightReleased() {
     if (state_.store.Count() <= 0)
         return;
     stopCountdown();
-    const int row = currentRow_;
+    const int row = seenRow();
     if (row < 1)
         return;
     const QString crlf = QStringLiteral("\r\n");

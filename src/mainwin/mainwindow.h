@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/datafiledialog.h"
+#include "mainwin/stationfilter.h"
 #include "mainwin/windowopeners.h"
 #include "platform/clock.h"
 #include "platform/gui/mainwindowlink.h"
@@ -16,24 +17,29 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
+class QDialog;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTableView;
 class QTimer;
+class QToolButton;
 class RecordGridModel;
 class RecoveryWriter;
 
 // The main window: the record grid, the menus, the file commands and the auto-exit countdown.
 // Building it runs the start-up (backup folders, settings, the last data file, the countdown);
 // closing it runs the closing sequence (save question, backup copy, settings, other windows)
-// and then emits finished().
+// and then emits finished(). fileToOpen, when given, is opened at start instead of the data file
+// the settings name (a file opened from the desktop).
 class MainWindow final : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 
 public:
     MainWindow(AppState& state, Prompter& prompter, const Clock& clock, WindowOpeners openers = {},
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, const QString& fileToOpen = {});
     ~MainWindow() override;
 
     AppState& state() { return state_; }
@@ -41,8 +47,12 @@ public:
     const Clock& clock() const { return clock_; }
     // The grid's model: it shows the store, and follows every change of it.
     const RecordGridModel& gridModel() const { return *model_; }
-    // The row the user last selected, 1..(rows shown); the header row never becomes current.
+    // The filter between the grid's model and the view: the grid shows its rows.
+    const StationFilterModel& stationFilter() const { return *filter_; }
+    // The record number (1..Count) of the row the user last selected; the header row never
+    // becomes current. A station the filter hides is not acted on (see seenRow()).
     int currentRow() const { return currentRow_; }
+    // Makes record number row current, and selects it in the view where the filter shows it.
     void setCurrentRow(int row);
     // The width of grid column 0..17 (0 the row numbers) in twips; 0 leaves the view's own
     // width.
@@ -94,6 +104,22 @@ public:
     void gridDoubleClicked();
     void gridRightPressed();
     void gridRightReleased();
+    // The Delete key in the grid: asks whether to delete the current station, then deletes it.
+    void deleteCurrentStation();
+
+    // Finding stations (mainwindow_search.cpp): the search box's text and the state chosen
+    // narrow the rows shown; the register stays as it is.
+    void setStateFilter(StationFilterModel::StateFilter filter);
+    // Ctrl+F: the search box takes the focus, its text selected.
+    void focusSearch();
+    // A link of the status line: "state:open", "state:closing" or "state:missed".
+    void statusLinkActivated(const QString& link);
+    // The row colours and what they mean, in a window of its own that does not block.
+    void showColourLegend();
+
+    // A data file handed over from the desktop (a later start with a file): asked about unsaved
+    // changes and refused as 開く refuses a chosen file; true when the register now holds it.
+    bool openFromDesktop(const QString& path);
 
     // Ticks once a second while the auto-exit countdown runs.
     QTimer* countdownTimer = nullptr;
@@ -106,6 +132,11 @@ public:
     // The status line under the grid and its text (see showRenewalStatus).
     QStatusBar* renewalStatusBar = nullptr;
     QLabel* renewalStatusLabel = nullptr;
+    // Opens the legend of the row colours, at the right of the status line.
+    QToolButton* colourLegendButton = nullptr;
+    // Above the grid: the search text and the state of the application window to show.
+    QLineEdit* searchBox = nullptr;
+    QComboBox* stateFilterBox = nullptr;
     // The menu bar: ファイル, 編集, 設定 and the バージョン item, each with its commands.
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
@@ -139,7 +170,16 @@ private:
     void buildMenus();
     void buildGrid();
     void buildStatusLine();
-    void startUp();
+    void buildSearchBar(QWidget* container);
+    // The grid's keys and the search box's Esc; true when the key was used.
+    bool gridKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    bool searchKeyPressed(int key);
+    // After the filter changed: the current station stays selected while it is shown, else
+    // the first station shown becomes current.
+    void followFilter();
+    // The current row when the filter shows it, else 0: what the grid's commands act on.
+    int seenRow() const;
+    void startUp(const QString& fileToOpen);
     void createBackupFolders();
     void readSettings();
     void applyWindowGeometry();
@@ -201,6 +241,8 @@ private:
     const Clock& clock_;
     WindowOpeners openers_;
     RecordGridModel* model_ = nullptr;
+    StationFilterModel* filter_ = nullptr;
+    QPointer<QDialog> colourLegend_;
     int currentRow_ = 1;
     std::array<qint32, kGridColumnCount> columnWidths_;
     std::vector<QPointer<QWidget>> windows_;

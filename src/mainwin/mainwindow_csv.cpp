@@ -3,8 +3,8 @@
 
 #include "record/csvexport.h"
 #include "record/csvimport.h"
-#include "record/importplan.h"
 #include "record/datafile.h"
+#include "record/importplan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -100,10 +100,10 @@ void MainWindow::csvImportCommand() {
         tell(summary);
         return;
     }
-    const Prompter::Answer answer = prompter_.message(
-        {summary + QStringLiteral("\n\n取り込みますか？"), title(), Prompter::Buttons::YesNo,
-         Prompter::Icon::Question},
-        this);
+    const Prompter::Answer answer =
+        prompter_.message({summary + QStringLiteral("\n\n取り込みますか？"), title(),
+                           Prompter::Buttons::YesNo, Prompter::Icon::Question},
+                          this);
     if (answer != Prompter::Answer::Yes)
         return;
     if (Result applied = csvfile::applyImportPlan(store, plan); !applied) {

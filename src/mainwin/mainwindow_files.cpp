@@ -23,10 +23,13 @@ const QString kWrongExtension = QStringLiteral("ファイル名（拡張子.stn�
 
 } // namespace
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QString& fileToOpen) {
     createBackupFolders();
     readSettings();
     setUpGridHeader();
+    // A file from the desktop takes the place of the last one; refused, the last one opens.
+    if (!fileToOpen.isEmpty() && !wrongExtension(fileToOpen) && !missingFile(fileToOpen))
+        state_.store.DataFile = *dataFileName(fileToOpen);
     if (!state_.store.DataFile.isEmpty())
         openDataFile(state_.store.DataFile, true);
     offerOtherRecovery();
@@ -226,6 +229,13 @@ void MainWindow::openCommand() {
     if (!chosen || wrongExtension(chosen) || missingFile(*chosen) || !settleUnsavedChanges())
         return;
     openDataFile(*dataFileName(*chosen), false);
+}
+
+bool MainWindow::openFromDesktop(const QString& path) {
+    stopCountdown();
+    if (wrongExtension(path) || missingFile(path) || !settleUnsavedChanges())
+        return false;
+    return openDataFile(*dataFileName(path), false);
 }
 
 void MainWindow::mergeCommand() {

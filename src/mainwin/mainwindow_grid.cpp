@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -64,7 +66,10 @@ void MainWindow::buildGrid() {
     recordGrid->setFont(font);
 
     model_ = new RecordGridModel(state_.store, this);
-    recordGrid->setModel(model_);
+    // The view shows the filter's rows; everything that turns a view row into a record number
+    // goes through the filter.
+    filter_ = new StationFilterModel(*model_, state_.store, this);
+    recordGrid->setModel(filter_);
     recordGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     recordGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -95,11 +100,12 @@ void MainWindow::buildGrid() {
     connect(recordGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    setCurrentRow(current.row() + 1);
+                    currentRow_ = std::max(filter_->storeRow(current.row()), 1);
             });
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { savedScroll_ = recordGrid->verticalScrollBar()->value(); });
     connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::restoreView);
+    recordGrid->installEventFilter(this);
 
     // The mouse acts anywhere in the grid: the cells, the number column, the header row and
     // the corner where the two meet.
@@ -108,6 +114,7 @@ void MainWindow::buildGrid() {
         if (area)
             area->installEventFilter(this);
     }
+    buildSearchBar(gridContainer);
     restoreView();
 }
 
@@ -115,14 +122,25 @@ void MainWindow::buildGrid() {
 // position, as far as the rows still reach.
 void MainWindow::restoreView() {
     setCurrentRow(currentRow_);
-    const QModelIndex current = model_->index(currentRow_ - 1, 0);
-    recordGrid->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
+    if (filter_->isFiltering())
+        followFilter();
     recordGrid->verticalScrollBar()->setValue(savedScroll_);
 }
 
 void MainWindow::setCurrentRow(int row) {
     currentRow_ = std::clamp(row, 1, model_->rowCount());
+    const int shown = filter_->proxyRow(currentRow_);
+    // The blank row of an empty register is row 0 of an unfiltered view.
+    const QModelIndex current =
+        filter_->index(shown >= 0 ? shown : (filter_->isFiltering() ? -1 : 0), 0);
+    if (!current.isValid())
+        return;
+    recordGrid->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+}
+
+int MainWindow::seenRow() const {
+    return filter_->proxyRow(currentRow_) >= 0 ? currentRow_ : 0;
 }
 
 void MainWindow::setUpGridHeader() {
@@ -147,6 +165,12 @@ void MainWindow::columnResized(int column, int newPixels) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == recordGrid || watched == searchBox)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == recordGrid ? gridKeyPressed(key->key(), key->modifiers())
+                                  : searchKeyPressed(key->key()))
+            return true;
+    }
     const bool onGrid = watched && std::any_of(gridAreas_.begin(), gridAreas_.end(),
                                                [watched](const QPointer<QWidget>& area) {
                                                    return area.data() == watched;

@@ -63,6 +63,14 @@ QVariant RecordGridModel::rowBackground(int row) const {
     return colours::toQColor(store_.colour(row), QApplication::palette());
 }
 
+QVariant RecordGridModel::rowForeground(int row) const {
+    // Black on the light colours, white on the blue of an expired licence.
+    const QVariant background = rowBackground(row);
+    if (!background.isValid())
+        return {};
+    return colours::readableTextColour(background.value<QColor>());
+}
+
 QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
@@ -75,6 +83,8 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return rowBackground(row);
+    case Qt::ForegroundRole:
+        return rowForeground(row);
     case Qt::AccessibleDescriptionRole:
         // On the first cell only: the row is read as it is entered, not at every cell.
         if (index.column() == 0)
@@ -105,6 +115,8 @@ QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, i
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
         return rowBackground(row);
+    case Qt::ForegroundRole:
+        return rowForeground(row);
     case Qt::AccessibleDescriptionRole:
         return expiryDescription(row);
     default:

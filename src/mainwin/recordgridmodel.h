@@ -45,6 +45,8 @@ public:
 private:
     // The colour of a row, for every cell and its number.
     QVariant rowBackground(int row) const;
+    // The text colour on that colour: readable, at a contrast of 4.5:1 at least.
+    QVariant rowForeground(int row) const;
     void registerAboutToChange() override;
     void registerChanged() override;
     void rowChanged(int row) override;

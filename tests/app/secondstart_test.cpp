@@ -1,7 +1,12 @@
 // Two real programs on one program folder: the second hands over to the first and ends.
+#include "record/datafile.h"
+#include "record/datafilelock.h"
+#include "record/settingsfile.h"
 #include "support/programcopy.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(SecondStart, HandsOverToTheRunningProgramAndEnds) {
@@ -27,4 +32,38 @@ TEST(SecondStart, RunsOnItsOwnWhereACrashedProgramLeftItsSocket) {
     // The second listens in the crashed one's place: a third hands over to it.
     EXPECT_TRUE(ProgramCopy::endedCleanly(program.start()));
     EXPECT_EQ(second.state(), QProcess::Running);
+}
+
+namespace {
+
+// Waits until path exists; false when the program ended first.
+bool appears(QProcess& process, const QString& path) {
+    const QDeadlineTimer deadline(30000);
+    while (!QFileInfo::exists(path)) {
+        if (deadline.hasExpired() || process.waitForFinished(50))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// "velmora FILE.stn", as the desktop starts it: the program opens that file, and a later start
+// with another file has the running program open that one (whose lock then appears beside it).
+TEST(SecondStart, OpensTheFileItIsGivenOrHandsItToTheRunningProgram) {
+    ProgramCopy program;
+    ASSERT_TRUE(program.ready());
+    ASSERT_TRUE(settingsfile::WriteSettings(program.file(QLatin1String(settingsfile::kFileName)),
+                                            SettingsValues{}));
+    const QString first = program.file(u"first.stn"_qs);
+    const QString second = program.file(u"second.stn"_qs);
+    ASSERT_TRUE(datafile::writeFile(first, {}));
+    ASSERT_TRUE(datafile::writeFile(second, {}));
+    QProcess& running = program.start({first});
+    ASSERT_TRUE(appears(running, DataFileLock::lockPathFor(first)));
+    // Given by a name relative to the folder it starts in.
+    QProcess& later = program.start({u"second.stn"_qs}, program.folder());
+    EXPECT_TRUE(ProgramCopy::endedCleanly(later));
+    EXPECT_TRUE(appears(running, DataFileLock::lockPathFor(second)));
+    EXPECT_EQ(running.state(), QProcess::Running);
 }

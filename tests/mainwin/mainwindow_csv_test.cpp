@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, CsvExportAndImportThroughTheMenu) {
     std::vector<StationRecord> full(RecordStore::kMaxRecords - 1);
     ASSERT_TRUE(state.store.load(full));
     const QString tooMany = import(csv, std::nullopt);
-    EXPECT_TRUE(tooMany.startsWith(u"取り込むと 32769 件になり、登録できる 32767 件を超えます。"_qs))
+    EXPECT_TRUE(
+        tooMany.startsWith(u"取り込むと 32769 件になり、登録できる 32767 件を超えます。"_qs))
         << tooMany.toStdString();
     EXPECT_EQ(state.store.Count(), RecordStore::kMaxRecords - 1);
     EXPECT_EQ(state.store.Modified, 0);

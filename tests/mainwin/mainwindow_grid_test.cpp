@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, StartUpOpensTheLastFileAndANewDayRecoloursIt) {
     };
     EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ３ＣＣＣ"_qs);
     EXPECT_EQ(colour(2), QColor(255, 0, 0)); // 31 days left
-    EXPECT_EQ(window->renewalStatusLabel->text(),
+    EXPECT_EQ(statusLine(*window),
               u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）　締切超過 1局"_qs);
 
     // A record changed in place; the cells stop at the last column.
@@ -104,14 +104,14 @@ TEST_F(MainWindowTest, StartUpOpensTheLastFileAndANewDayRecoloursIt) {
     EXPECT_EQ(cell(*window, 1, 5), u"\u3000鈴木一郎"_qs);
     EXPECT_TRUE(window->gridModel().cellText(1, kGridColumnCount).isEmpty());
     EXPECT_FALSE(model->headerData(kGridColumnCount, Qt::Horizontal).isValid());
-    EXPECT_EQ(window->renewalStatusLabel->text(),
+    EXPECT_EQ(statusLine(*window),
               u"申請受付中 2局（締切14日以内 2局・最も近い締切 令和6年4月2日）"_qs);
 
     // Ten days on: 21 days left (magenta), and both deadlines have passed.
     clock.set(QDate(2024, 4, 11));
     window->newDayCheck();
     EXPECT_EQ(colour(2), QColor(255, 0, 255));
-    EXPECT_EQ(window->renewalStatusLabel->text(), u"申請受付中 0局　締切超過 2局"_qs);
+    EXPECT_EQ(statusLine(*window), u"申請受付中 0局　締切超過 2局"_qs);
 }
 
 // A screen reader finds the grid by its name, the seventeen captions as column headers and each

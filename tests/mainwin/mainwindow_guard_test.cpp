@@ -68,7 +68,8 @@ TEST_F(MainWindowTest, ASaveOverAnotherProgramsChangeAsksFirst) {
     };
     save(Prompter::Answer::No);
     const Prompter::Message* asked = prompter.lastMessage();
-    EXPECT_EQ(asked->text, list + u"は開いた後に他のプログラムで変更されています。上書きしますか？"_qs);
+    EXPECT_EQ(asked->text,
+              list + u"は開いた後に他のプログラムで変更されています。上書きしますか？"_qs);
     EXPECT_EQ(asked->defaultAnswer, Prompter::Answer::No);
     EXPECT_EQ(data.read(u"list.stn"_qs), theirs);
     EXPECT_TRUE(QDir(data.file(u"BackUp"_qs)).isEmpty());

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTableView>
+#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
 // Records n = 1..count with call signs ＪＡ１ＡＡn and expiries one month apart.
@@ -73,6 +75,10 @@ protected:
         return start();
     }
 
+    // The status line as it reads, without its links.
+    static QString statusLine(MainWindow& window) {
+        return QTextDocumentFragment::fromHtml(window.renewalStatusLabel->text()).toPlainText();
+    }
     static int rows(MainWindow& window) { return window.recordGrid->model()->rowCount(); }
     // The text of data row 1.. in grid column 1..17.
     static QString cell(MainWindow& window, int row, int column) {

@@ -1,4 +1,5 @@
 // Text on the grid's row colours stays readable.
+#include "mainwin/recordgridmodel.h"
 #include "platform/gui/colours.h"
 #include "record/recordchecks.h"
 
@@ -27,4 +28,24 @@ TEST(RowColours, TextOnEveryRowColourIsReadable) {
     }
     EXPECT_DOUBLE_EQ(colours::contrastRatio(Qt::black, Qt::white), 21.0);
     EXPECT_DOUBLE_EQ(colours::contrastRatio(Qt::blue, Qt::blue), 1.0);
+}
+
+// The grid draws a row's text and number in that readable colour; rows the style paints keep
+// the style's text.
+TEST(RowColours, TheGridDrawsReadableTextOnColouredRows) {
+    RecordStore store;
+    RecordGridModel model(store);
+    StationRecord expired, farOff;
+    expired.setExpiry(QDate(2024, 3, 1));
+    farOff.setExpiry(QDate(2026, 1, 1));
+    ASSERT_TRUE(store.load({expired, farOff}));
+    checks::colourByExpiry(store, QDate(2024, 4, 1));
+    for (const QVariant& text : {model.data(model.index(0, 3), Qt::ForegroundRole),
+                                 model.headerData(0, Qt::Vertical, Qt::ForegroundRole)}) {
+        const QColor background = model.data(model.index(0, 3), Qt::BackgroundRole).value<QColor>();
+        ASSERT_TRUE(text.isValid());
+        EXPECT_GE(colours::contrastRatio(text.value<QColor>(), background), 4.5);
+    }
+    EXPECT_FALSE(model.data(model.index(1, 3), Qt::ForegroundRole).isValid());
+    EXPECT_FALSE(model.headerData(1, Qt::Vertical, Qt::ForegroundRole).isValid());
 }

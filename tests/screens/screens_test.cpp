@@ -20,6 +20,7 @@
 #include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QTableView>
@@ -92,6 +93,17 @@ TEST_F(Screens, MainWindowWithEveryExpiryColour) {
     window.recordGrid->selectRow(2);
     window.countdownTick();
     save(window.grab().toImage(), QStringLiteral("mainwin_mainwindow"));
+    // Narrowed to the stations whose application window is open, and the colours' legend.
+    window.setStateFilter(StationFilterModel::StateFilter::Open);
+    save(window.grab().toImage(), QStringLiteral("mainwin_mainwindow_filtered"));
+    window.showColourLegend();
+    QWidget* legend = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("ColourLegend"))
+            legend = top;
+    }
+    ASSERT_NE(legend, nullptr);
+    save(legend->grab().toImage(), QStringLiteral("mainwin_colourlegend"));
 }
 
 TEST_F(Screens, EntryDialogs) {

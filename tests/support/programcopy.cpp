@@ -26,9 +26,11 @@ ProgramCopy::~ProgramCopy() {
     QFile::remove(QDir::temp().filePath(SingleInstance::serverName(folder())));
 }
 
-QProcess& ProgramCopy::start(const QStringList& arguments) {
+QProcess& ProgramCopy::start(const QStringList& arguments, const QString& workingFolder) {
     QProcess& process = *processes_.emplace_back(std::make_unique<QProcess>());
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
     process.start(file(QStringLiteral("velmora")), arguments);
     process.waitForStarted();
     return process;

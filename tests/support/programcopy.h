@@ -23,7 +23,8 @@ public:
     QString folder() const { return folder_.path(); }
     QString file(const QString& name) const { return folder_.file(name); }
 
-    QProcess& start(const QStringList& arguments = {});
+    // Started in workingFolder when one is given.
+    QProcess& start(const QStringList& arguments = {}, const QString& workingFolder = {});
     // Waits until the started program has built its main window, which it does after it took
     // the program folder's name: it has made the "BackUP2" folder. False when it ended first.
     bool startedUp(QProcess& process) const;
