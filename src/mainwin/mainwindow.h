@@ -22,6 +22,7 @@ class QTableView;
 class QTimer;
 class RecordGridModel;
 class RecoveryWriter;
+class RegisterUndo;
 
 // The main window: the record grid, the menus, the file commands and the auto-exit countdown.
 // Building it runs the start-up (backup folders, settings, the last data file, the countdown);
@@ -66,6 +67,11 @@ public:
     bool countdownRunning() const;
     // countdownTimer's handler, once a second while the countdown runs.
     void countdownTick();
+
+    // Undo and redo of the changes to the register (元に戻す, やり直し).
+    RegisterUndo& registerUndo() { return *undo_; }
+    void beginRegisterChange(const QString& text) override;
+    void commitRegisterChange() override;
 
     // Keeps the recovery copy of unsaved changes (written a few seconds after a change).
     RecoveryWriter& recoveryWriter() { return *recovery_; }
@@ -117,6 +123,9 @@ public:
     QAction* stopCountdownAction = nullptr;
     QAction* quitAction = nullptr;
     QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* editMenuSeparator = nullptr;
     QAction* newStationAction = nullptr;
     QAction* duplicateCheckAction = nullptr;
     QMenu* settingsMenu = nullptr;
@@ -136,6 +145,9 @@ protected:
 
 private:
     void buildMenus();
+    // After an undo or redo: what the window does after any change.
+    void registerRestored();
+    void undoStepTaken();
     void buildGrid();
     void buildStatusLine();
     void startUp();
@@ -194,6 +206,7 @@ private:
     const Clock& clock_;
     WindowOpeners openers_;
     RecordGridModel* model_ = nullptr;
+    RegisterUndo* undo_ = nullptr;
     int currentRow_ = 1;
     std::array<qint32, kGridColumnCount> columnWidths_;
     std::vector<QPointer<QWidget>> windows_;

@@ -1,10 +1,12 @@
 // The CSV commands: the register to and from spreadsheet programs.
 #include "mainwin/mainwindow.h"
 
+#include "mainwin/registerundo.h"
+
 #include "record/csvexport.h"
 #include "record/csvimport.h"
-#include "record/importplan.h"
 #include "record/datafile.h"
+#include "record/importplan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -100,12 +102,14 @@ void MainWindow::csvImportCommand() {
         tell(summary);
         return;
     }
-    const Prompter::Answer answer = prompter_.message(
-        {summary + QStringLiteral("\n\n取り込みますか？"), title(), Prompter::Buttons::YesNo,
-         Prompter::Icon::Question},
-        this);
+    const Prompter::Answer answer =
+        prompter_.message({summary + QStringLiteral("\n\n取り込みますか？"), title(),
+                           Prompter::Buttons::YesNo, Prompter::Icon::Question},
+                          this);
     if (answer != Prompter::Answer::Yes)
         return;
+    // One step with the sort and the colours, so that undoing it needs neither.
+    const RegisterUndo::Change change(*undo_, actionText(RegisterAction::CsvImport));
     if (Result applied = csvfile::applyImportPlan(store, plan); !applied) {
         refuse(applied.error);
         return;
@@ -115,5 +119,4 @@ void MainWindow::csvImportCommand() {
         store.BackupPath = datafile::backupPathFor(store.DataFile, clock_.today());
     sortByExpiry();
     colourByExpiry();
-    store.Modified = 1;
 }

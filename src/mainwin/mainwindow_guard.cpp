@@ -3,6 +3,7 @@
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/recordgridmodel.h"
+#include "mainwin/registerundo.h"
 #include "record/datafile.h"
 #include "record/recordchecks.h"
 #include "record/recovery.h"
@@ -72,10 +73,11 @@ void MainWindow::restoreRecovery(const QString& dataFile) {
         showFileError(read.result.error);
         return;
     }
-    // Restored, the register differs from its data file until the user saves it.
+    // Restored, the register differs from its data file until the user saves it, whatever is
+    // undone.
     sortByExpiry();
     colourByExpiry();
-    state_.store.Modified = 1;
+    undo_->unsaved();
 }
 
 void MainWindow::offerOtherRecovery() {
