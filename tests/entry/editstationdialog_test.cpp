@@ -29,7 +29,9 @@ class StoredEditTest : public EditTest, public ::testing::WithParamInterface<Sto
 
 // Storing an edit is one step, named as what it did; undoing it gives back the station.
 TEST_P(StoredEditTest, StoringIsOneStepNamedForWhatItDid) {
-    loadThree();
+    // Stored as the dialog stores them: a half-width licence number would be an overwrite.
+    load({sampleStation(u"ＪＡ１ＡＡＡ"_qs, u"関第１号"_qs, QDate(2024, 6, 30)),
+          sampleStation(u"ＪＡ２ＢＢＢ"_qs, u"関第２号"_qs, QDate(2025, 6, 30))});
     const std::vector<StationRecord> before = state.store.records();
     auto dialog = open(2);
     for (int k = 0; k < GetParam().extendPresses; ++k)
