@@ -1,4 +1,5 @@
-// The main window: its menus and their commands, the auto-exit countdown, the record checks.
+// The main window: its menus and their commands (undo and redo among them), the auto-exit
+// countdown, the record checks.
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/recordgridmodel.h"
@@ -39,6 +40,7 @@ MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
 
     undo_ = new RegisterUndo(state_.store, this);
     connect(undo_, &RegisterUndo::restored, this, &MainWindow::registerRestored);
+
     countdownTimer = new QTimer(this);
     countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
     countdownTimer->setInterval(1000);

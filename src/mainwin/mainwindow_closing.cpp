@@ -2,7 +2,6 @@
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/registerundo.h"
-
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
 #include "record/recovery.h"

@@ -2,7 +2,6 @@
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/registerundo.h"
-
 #include "record/csvexport.h"
 #include "record/csvimport.h"
 #include "record/datafile.h"
