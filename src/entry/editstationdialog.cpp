@@ -4,6 +4,7 @@
 #include "entry/datestep.h"
 #include "record/appstate.h"
 #include "record/eradate.h"
+#include "record/registeraction.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -87,8 +88,10 @@ bool EditStationDialog::overwrite() {
     // A stored date the calendar cannot show stays as it was rather than becoming another.
     if (!shown.isValid())
         store.WorkRecord.ExpiryDate = store.record(row).ExpiryDate;
+    mainWindow_.beginRegisterChange(actionText(storeAction(store.record(row), store.WorkRecord),
+                                               store.WorkRecord.trimmedView(Field::CallSign)));
     store.replace(row, store.WorkRecord);
-    store.Modified = 1;
+    mainWindow_.commitRegisterChange();
     close();
     return true;
 }

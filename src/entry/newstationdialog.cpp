@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "record/appstate.h"
 #include "record/eradate.h"
+#include "record/registeraction.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,11 +53,14 @@ bool NewStationDialog::registerStation() {
         expiry = clock_.today();
 
     store.WorkRecord = entryform::toRecord(texts, expiry, stationType);
-    if (const Result appended = store.append(store.WorkRecord); !appended) {
+    mainWindow_.beginRegisterChange(
+        actionText(RegisterAction::NewStation, store.WorkRecord.trimmedView(Field::CallSign)));
+    const Result appended = store.append(store.WorkRecord);
+    mainWindow_.commitRegisterChange();
+    if (!appended) {
         tell(appended.error);
         return false;
     }
     clearFields();
-    store.Modified = 1;
     return true;
 }

@@ -1,11 +1,15 @@
-// The main window: its menus and their commands, the auto-exit countdown, the record checks.
+// The main window: its menus and their commands (undo and redo among them), the auto-exit
+// countdown, the record checks.
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/recordgridmodel.h"
+#include "mainwin/registerundo.h"
 #include "platform/gui/twips.h"
 #include "record/recordchecks.h"
+#include "record/recovery.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -33,6 +37,9 @@ MainWindow::MainWindow(AppState& state, Prompter& prompter, const Clock& clock,
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(title());
     resize(twips::toPixels(kDesignedWidth, dpiX()), twips::toPixels(kDesignedHeight, dpiY()));
+
+    undo_ = new RegisterUndo(state_.store, this);
+    connect(undo_, &RegisterUndo::restored, this, &MainWindow::registerRestored);
 
     countdownTimer = new QTimer(this);
     countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
@@ -73,13 +80,21 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
+    const auto shortcut = [](QAction* action, QKeyCombination keys) {
+        action->setShortcut(QKeySequence(keys));
+        return action;
+    };
 
     fileMenu = menuBar()->addMenu(QStringLiteral("ファイル"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    openAction = item(fileMenu, "openAction", QStringLiteral("開く"), &MainWindow::openCommand);
+    openAction =
+        shortcut(item(fileMenu, "openAction", QStringLiteral("開く"), &MainWindow::openCommand),
+                 Qt::CTRL | Qt::Key_O);
     mergeAction =
         item(fileMenu, "mergeAction", QStringLiteral("データ連結"), &MainWindow::mergeCommand);
-    saveAction = item(fileMenu, "saveAction", QStringLiteral("保存"), &MainWindow::saveCommand);
+    saveAction =
+        shortcut(item(fileMenu, "saveAction", QStringLiteral("保存"), &MainWindow::saveCommand),
+                 Qt::CTRL | Qt::Key_S);
     batchPrintAction = item(fileMenu, "batchPrintAction", QStringLiteral("一括印刷…"),
                             &MainWindow::batchPrintCommand);
     csvExportAction = item(fileMenu, "csvExportAction", QStringLiteral("CSV書き出し…"),
@@ -94,8 +109,20 @@ void MainWindow::buildMenus() {
 
     editMenu = menuBar()->addMenu(QStringLiteral("編集"));
     editMenu->setObjectName(QStringLiteral("editMenu"));
-    newStationAction = item(editMenu, "newStationAction", QStringLiteral("新規入力"),
-                            &MainWindow::newRegistrationCommand);
+    // The captions follow the step to undo or redo (RegisterUndo::attach).
+    undoAction = shortcut(editMenu->addAction(QStringLiteral("元に戻す")), Qt::CTRL | Qt::Key_Z);
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    redoAction = shortcut(editMenu->addAction(QStringLiteral("やり直し")), Qt::CTRL | Qt::Key_Y);
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    undo_->attach(undoAction, redoAction);
+    // Connected after attach, so that it runs once the step has been taken.
+    connect(undoAction, &QAction::triggered, this, &MainWindow::undoStepTaken);
+    connect(redoAction, &QAction::triggered, this, &MainWindow::undoStepTaken);
+    editMenuSeparator = editMenu->addSeparator();
+    editMenuSeparator->setObjectName(QStringLiteral("editMenuSeparator"));
+    newStationAction = shortcut(item(editMenu, "newStationAction", QStringLiteral("新規入力"),
+                                     &MainWindow::newRegistrationCommand),
+                                Qt::CTRL | Qt::Key_N);
     duplicateCheckAction = item(editMenu, "duplicateCheckAction", QStringLiteral("重複チェック"),
                                 &MainWindow::duplicateCheckCommand);
 
@@ -141,8 +168,35 @@ void MainWindow::trackWindow(QWidget* window) {
     windows_.emplace_back(window);
 }
 
+void MainWindow::beginRegisterChange(const QString& text) {
+    undo_->begin(text);
+}
+
+void MainWindow::commitRegisterChange() {
+    undo_->commit();
+}
+
+void MainWindow::registerRestored() {
+    sortByExpiry();
+    colourByExpiry();
+    showRenewalStatus();
+}
+
+void MainWindow::undoStepTaken() {
+    // The register may now differ from its file, as after any change that marks it modified.
+    stopCountdown();
+    // Back to the file as it stands: a copy of what was undone must not be offered next time.
+    if (state_.store.Modified == 0)
+        recovery_->saved();
+}
+
 void MainWindow::deleteRecord(int row) {
-    checks::deleteRecord(state_.store, row);
+    RecordStore& store = state_.store;
+    if (row < 1 || row > store.Count())
+        return;
+    const RegisterUndo::Change change(
+        *undo_, actionText(RegisterAction::Delete, store.record(row).trimmedView(Field::CallSign)));
+    checks::deleteRecord(store, row);
 }
 
 void MainWindow::removeDuplicates() {
@@ -186,6 +240,7 @@ void MainWindow::batchPrintCommand() {
 }
 
 void MainWindow::duplicateCheckCommand() {
+    const RegisterUndo::Change change(*undo_, actionText(RegisterAction::DuplicateCheck));
     removeDuplicates();
 }
 

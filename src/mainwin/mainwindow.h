@@ -28,6 +28,7 @@ class QTimer;
 class QToolButton;
 class RecordGridModel;
 class RecoveryWriter;
+class RegisterUndo;
 
 // The main window: the record grid, the menus, the file commands and the auto-exit countdown.
 // Building it runs the start-up (backup folders, settings, the last data file, the countdown);
@@ -77,6 +78,11 @@ public:
     bool countdownRunning() const;
     // countdownTimer's handler, once a second while the countdown runs.
     void countdownTick();
+
+    // Undo and redo of the changes to the register (元に戻す, やり直し).
+    RegisterUndo& registerUndo() { return *undo_; }
+    void beginRegisterChange(const QString& text) override;
+    void commitRegisterChange() override;
 
     // Keeps the recovery copy of unsaved changes (written a few seconds after a change).
     RecoveryWriter& recoveryWriter() { return *recovery_; }
@@ -149,6 +155,9 @@ public:
     QAction* stopCountdownAction = nullptr;
     QAction* quitAction = nullptr;
     QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* editMenuSeparator = nullptr;
     QAction* newStationAction = nullptr;
     QAction* duplicateCheckAction = nullptr;
     QMenu* settingsMenu = nullptr;
@@ -168,6 +177,9 @@ protected:
 
 private:
     void buildMenus();
+    // After an undo or redo: what the window does after any change.
+    void registerRestored();
+    void undoStepTaken();
     void buildGrid();
     void buildStatusLine();
     void buildSearchBar(QWidget* container);
@@ -243,6 +255,7 @@ private:
     RecordGridModel* model_ = nullptr;
     StationFilterModel* filter_ = nullptr;
     QPointer<QDialog> colourLegend_;
+    RegisterUndo* undo_ = nullptr;
     int currentRow_ = 1;
     std::array<qint32, kGridColumnCount> columnWidths_;
     std::vector<QPointer<QWidget>> windows_;

@@ -1,6 +1,7 @@
 // The closing sequence: the save question, the backup copy, the settings, the other windows.
 #include "mainwin/mainwindow.h"
 
+#include "mainwin/registerundo.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
 #include "record/recovery.h"
@@ -38,7 +39,7 @@ bool MainWindow::settleUnsavedChanges() {
         // can save elsewhere or try again and answer No.
         if (!saveAtExit())
             return false;
-        state_.store.Modified = 0;
+        undo_->saved();
         return true;
     case Prompter::Answer::No:
         // Given up on purpose: no copy of them is offered at the next start.

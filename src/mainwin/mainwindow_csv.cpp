@@ -1,6 +1,7 @@
 // The CSV commands: the register to and from spreadsheet programs.
 #include "mainwin/mainwindow.h"
 
+#include "mainwin/registerundo.h"
 #include "record/csvexport.h"
 #include "record/csvimport.h"
 #include "record/datafile.h"
@@ -106,6 +107,8 @@ void MainWindow::csvImportCommand() {
                           this);
     if (answer != Prompter::Answer::Yes)
         return;
+    // One step with the sort and the colours, so that undoing it needs neither.
+    const RegisterUndo::Change change(*undo_, actionText(RegisterAction::CsvImport));
     if (Result applied = csvfile::applyImportPlan(store, plan); !applied) {
         refuse(applied.error);
         return;
@@ -115,5 +118,4 @@ void MainWindow::csvImportCommand() {
         store.BackupPath = datafile::backupPathFor(store.DataFile, clock_.today());
     sortByExpiry();
     colourByExpiry();
-    store.Modified = 1;
 }

@@ -1,6 +1,7 @@
 // Start-up, the settings file as the window applies it, and the data file commands.
 #include "mainwin/mainwindow.h"
 
+#include "mainwin/registerundo.h"
 #include "platform/gui/framewatch.h"
 #include "platform/gui/twips.h"
 #include "record/datafile.h"
@@ -152,8 +153,10 @@ bool MainWindow::openDataFile(const QString& path, bool atStartUp, bool offerIts
     store.DataFile = path;
     if (opened.outcome == datafile::Outcome::Done)
         store.BackupPath = datafile::backupPathFor(path, today);
-    // Whatever was asked before, the register now is the file as it stands on disk.
-    store.Modified = 0;
+    // Whatever was asked before, the register now is the file as it stands on disk, with
+    // nothing to undo: the steps belonged to another register. Before a recovery copy is
+    // restored, which leaves it modified.
+    undo_->opened();
     dataLock_ = std::move(*lock);
     onDisk_ = FileFingerprint::of(path);
     damagedOriginal_ = damaged ? path : QString();
@@ -176,6 +179,7 @@ void MainWindow::appendDataFile(const QString& path) {
     }
     if (!acceptDamaged(path, datafile::checkFile(path)))
         return;
+    const RegisterUndo::Change change(*undo_, actionText(RegisterAction::Merge));
     const datafile::OpResult merged = datafile::AppendDataFile(store, path, clock_.today());
     if (merged.outcome == datafile::Outcome::Failed) {
         showFileError(merged.result.error);
@@ -185,7 +189,6 @@ void MainWindow::appendDataFile(const QString& path) {
         return;
     removeDuplicates();
     colourByExpiry();
-    store.Modified = 1;
 }
 
 bool MainWindow::saveDataFile(const QString& path) {
@@ -255,7 +258,7 @@ void MainWindow::saveCommand() {
     // Only a written data file clears the mark; a failed backup copy alone still counts as
     // saved, the data being on disk.
     if (saveDataFile(*dataFileName(*chosen)))
-        state_.store.Modified = 0;
+        undo_->saved();
 }
 
 bool MainWindow::saveAtExit() {

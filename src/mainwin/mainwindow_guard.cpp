@@ -3,6 +3,7 @@
 #include "mainwin/mainwindow.h"
 
 #include "mainwin/recordgridmodel.h"
+#include "mainwin/registerundo.h"
 #include "record/datafile.h"
 #include "record/datafilecheck.h"
 #include "record/recordchecks.h"
@@ -73,10 +74,11 @@ void MainWindow::restoreRecovery(const QString& dataFile) {
         showFileError(read.result.error);
         return;
     }
-    // Restored, the register differs from its data file until the user saves it.
+    // Restored, the register differs from its data file until the user saves it, whatever is
+    // undone.
     sortByExpiry();
     colourByExpiry();
-    state_.store.Modified = 1;
+    undo_->unsaved();
 }
 
 void MainWindow::offerOtherRecovery() {

@@ -279,6 +279,11 @@ void RegisterUndo::saved() {
     syncModified();
 }
 
+void RegisterUndo::unsaved() {
+    stack_.resetClean();
+    syncModified();
+}
+
 void RegisterUndo::syncModified() {
     store_.Modified = stack_.isClean() ? 0 : 1;
 }

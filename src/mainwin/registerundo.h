@@ -29,7 +29,8 @@ class QAction;
 //
 // The store's Modified follows the stack's clean state: call opened() when a file has been
 // opened (nothing to undo, and this is the state of the file) and saved() when the data file has
-// been written. Undoing back to either is no change.
+// been written. Undoing back to either is no change. Modified set by hand lasts only until the
+// next step, undo or redo; unsaved() makes it last until the next save or open.
 
 // The Edit menu's captions: 「元に戻す（削除 ＪＡ１ＡＢＣ）」, or 「元に戻す」 when there is
 // nothing to undo; the same with 「やり直し」.
@@ -70,6 +71,9 @@ public:
     void opened();
     // The data file was written: not modified, until the next change, undo or redo.
     void saved();
+    // The register differs from its file with nothing to undo (a recovery copy was restored):
+    // modified until it is saved, whatever is undone.
+    void unsaved();
 
     // Menu items that undo and redo, their captions and enabled state kept up to date.
     void attach(QAction* undoAction, QAction* redoAction);

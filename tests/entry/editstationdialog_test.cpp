@@ -17,7 +17,42 @@ protected:
     }
 };
 
+struct StoredEdit {
+    int extendPresses;
+    bool newHolder;
+    QString step;
+};
+
+class StoredEditTest : public EditTest, public ::testing::WithParamInterface<StoredEdit> {};
+
 } // namespace
+
+// Storing an edit is one step, named as what it did; undoing it gives back the station.
+TEST_P(StoredEditTest, StoringIsOneStepNamedForWhatItDid) {
+    // Stored as the dialog stores them: a half-width licence number would be an overwrite.
+    load({sampleStation(u"ＪＡ１ＡＡＡ"_qs, u"関第１号"_qs, QDate(2024, 6, 30)),
+          sampleStation(u"ＪＡ２ＢＢＢ"_qs, u"関第２号"_qs, QDate(2025, 6, 30))});
+    const std::vector<StationRecord> before = state.store.records();
+    auto dialog = open(2);
+    for (int k = 0; k < GetParam().extendPresses; ++k)
+        dialog->extendButton->click();
+    if (GetParam().newHolder)
+        dialog->fieldBoxes[2]->setText(u"馬場"_qs);
+    ASSERT_TRUE(dialog->overwrite());
+    EXPECT_EQ(undo.stack().count(), 1);
+    EXPECT_EQ(undo.stack().undoText(), GetParam().step);
+    EXPECT_EQ(state.store.Modified, 1);
+    undo.undo();
+    checks::sortByExpiry(state.store);
+    EXPECT_EQ(state.store.records(), before);
+    EXPECT_EQ(state.store.Modified, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, StoredEditTest,
+                         ::testing::Values(StoredEdit{0, true, u"上書 ＪＡ２ＢＢＢ"_qs},
+                                           StoredEdit{1, false, u"5年延長 ＪＡ２ＢＢＢ"_qs},
+                                           StoredEdit{2, false, u"5年延長 ＪＡ２ＢＢＢ"_qs},
+                                           StoredEdit{1, true, u"上書 ＪＡ２ＢＢＢ"_qs}));
 
 // Overwriting a station unchanged keeps every field, a station type that is not one of the
 // items and a date the calendar cannot show included; only the call sign and licence widen.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/entrywindow.h"
+#include "mainwin/registerundo.h"
 #include "platform/clock.h"
 #include "platform/gui/mainwindowlink.h"
 #include "record/appstate.h"
@@ -17,7 +18,7 @@
 #include <vector>
 
 // A register with scripted answers, a fixed today and a main window whose operations run the
-// record checks and note every call.
+// record checks and note every call, and record the changes as the main window does.
 class EntryHarness : public MainWindowLink {
 public:
     AppState state;
@@ -25,6 +26,7 @@ public:
     FixedClock clock{QDate(2024, 4, 1)};
     std::vector<std::string> calls;
     std::function<void()> beforeSort; // runs first in sortByExpiry, when set
+    RegisterUndo undo{state.store};
 
     QWidget* mainWidget() override { return nullptr; }
     void trackWindow(QWidget*) override {}
@@ -39,6 +41,8 @@ public:
         checks::sortByExpiry(state.store);
     }
     void colourByExpiry() override { calls.push_back("colourByExpiry"); }
+    void beginRegisterChange(const QString& text) override { undo.begin(text); }
+    void commitRegisterChange() override { undo.commit(); }
 
     void load(std::vector<StationRecord> records) {
         ASSERT_TRUE(state.store.load(std::move(records)));

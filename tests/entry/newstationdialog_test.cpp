@@ -41,6 +41,7 @@ TEST_F(NewRegistrationTest, AppendsEmptiesForTheNextStationAndSortsOnlyWhenClose
     EXPECT_EQ(r.expiry(), QDate(2023, 4, 30));
     EXPECT_EQ(r.trimmed(Field::StationType), u"移動局"_qs);
     EXPECT_EQ(state.store.Modified, 1);
+    EXPECT_EQ(undo.stack().undoText(), u"新規登録 ｊａ１ｘｙｚ"_qs);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->texts(), entryform::Texts{});
     EXPECT_EQ(dialog->stationTypeBox->currentText(), u"固定局"_qs);

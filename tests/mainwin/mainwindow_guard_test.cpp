@@ -84,7 +84,8 @@ TEST_F(MainWindowTest, ASaveOverAnotherProgramsChangeAsksFirst) {
 }
 
 // Unsaved changes are kept in a recovery copy; the next start offers it. Yes restores them,
-// modified, with the data file untouched; No throws the copy away. A save removes it.
+// modified (also after a change undone), with the data file untouched; No throws the copy
+// away. A save removes it.
 TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     const QString list = writeRegister(u"list.stn"_qs, numbered(4));
     const QByteArray original = data.read(u"list.stn"_qs);
@@ -114,6 +115,12 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
         EXPECT_TRUE(asked->text.endsWith(u"）。復元しますか？"_qs));
         EXPECT_EQ(state.store.Modified, answer == Prompter::Answer::Yes ? 1 : 0);
         EXPECT_EQ(state.store.Count(), answer == Prompter::Answer::Yes ? 3 : 4);
+        if (answer == Prompter::Answer::Yes) {
+            // Nothing undoes the restore: it stays a change until saved.
+            window->deleteRecord(1);
+            window->undoAction->trigger();
+            EXPECT_EQ(state.store.Modified, 1);
+        }
         EXPECT_EQ(findRecovery(program.path(), list).has_value(), answer == Prompter::Answer::Yes);
         window.reset();
     }

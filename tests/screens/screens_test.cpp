@@ -53,6 +53,8 @@ struct NoMainWindow : MainWindowLink {
     void deleteRecord(int) override {}
     void sortByExpiry() override {}
     void colourByExpiry() override {}
+    void beginRegisterChange(const QString&) override {}
+    void commitRegisterChange() override {}
 };
 
 // The sample register (tests/data/sample-register.stn: nine stations whose licences expire

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // What a window opened from the main window may ask of it, so that the windows need not know
@@ -18,4 +19,10 @@ public:
     virtual void deleteRecord(int row) = 0;
     virtual void sortByExpiry() = 0;
     virtual void colourByExpiry() = 0;
+
+    // What a window changes in the register between these two is one step that 元に戻す in the
+    // main window undoes; text names it (see actionText). Pairs nest; each begin needs its
+    // commit, also when the change failed (then nothing is recorded).
+    virtual void beginRegisterChange(const QString& text) = 0;
+    virtual void commitRegisterChange() = 0;
 };
