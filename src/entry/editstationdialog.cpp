@@ -69,6 +69,9 @@ int EditStationDialog::rowToChange(const QString& refused) {
 }
 
 bool EditStationDialog::overwrite() {
+    // A date still being typed is read first; a refused one stops here (it was said).
+    if (!expiryDateDisplay->takeTyped())
+        return false;
     const int row = rowToChange(QStringLiteral(u"上書きできません。"));
     if (row == 0)
         return false;
@@ -97,6 +100,8 @@ bool EditStationDialog::overwrite() {
 }
 
 void EditStationDialog::extendExpiry() {
+    if (!expiryDateDisplay->takeTyped())
+        return;
     showExpiry(datestep::step(expiryDateDisplay->text(), datestep::Unit::Year, 5));
 }
 

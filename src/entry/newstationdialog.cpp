@@ -32,6 +32,9 @@ void NewStationDialog::clearFields() {
 }
 
 bool NewStationDialog::registerStation() {
+    // A date still being typed is read first; a refused one stops here (it was said).
+    if (!expiryDateDisplay->takeTyped())
+        return false;
     const entryform::Texts texts = this->texts();
     if (const QString missing = entryform::missingFieldsMessage(texts, u"設置(常置)場所1");
         !missing.isEmpty()) {
