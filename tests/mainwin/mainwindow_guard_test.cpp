@@ -4,17 +4,7 @@
 
 #include "record/datafilelock.h"
 #include "record/recovery.h"
-
-namespace {
-
-std::vector<QString> callSigns(const RecordStore& store) {
-    std::vector<QString> signs;
-    for (int i = 1; i <= store.Count(); ++i)
-        signs.push_back(store.record(i).trimmed(Field::CallSign));
-    return signs;
-}
-
-} // namespace
+#include "support/shown.h"
 
 // A file that another program holds is neither opened nor merged, and the message names the
 // holder; the register stays as it was. After No to the save question an open leaves the new
@@ -39,7 +29,6 @@ TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
     other.unlock();
 
     window->deleteRecord(1);
-    state.store.Modified = 1;
     prompter.nextFileName(held);
     prompter.nextAnswer(Prompter::Answer::No);
     window->openAction->trigger();
@@ -57,7 +46,6 @@ TEST_F(MainWindowTest, ASaveOverAnotherProgramsChangeAsksFirst) {
     const QString list = writeRegister(u"list.stn"_qs, numbered(3));
     auto window = startWith(list);
     window->deleteRecord(1);
-    state.store.Modified = 1;
     datafile::writeFile(list, numbered(5));
     const QByteArray theirs = data.read(u"list.stn"_qs);
 
@@ -91,10 +79,9 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     const QByteArray original = data.read(u"list.stn"_qs);
     auto window = startWith(list);
     window->deleteRecord(2);
-    state.store.Modified = 1;
     ASSERT_TRUE(window->recoveryWriter().pending());
     ASSERT_TRUE(window->recoveryWriter().flush());
-    const std::vector<QString> changed = callSigns(state.store);
+    const std::vector<QString> changed = shownColumn(state.store, 1);
     window.reset(); // as a crash: no closing sequence
 
     for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
@@ -102,7 +89,6 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
             // The copy the No threw away is made again by a new change.
             auto again = start();
             again->deleteRecord(2);
-            state.store.Modified = 1;
             ASSERT_TRUE(again->recoveryWriter().flush());
         }
         state.store.load({});
@@ -124,7 +110,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
         EXPECT_EQ(findRecovery(program.path(), list).has_value(), answer == Prompter::Answer::Yes);
         window.reset();
     }
-    EXPECT_EQ(callSigns(state.store), changed);
+    EXPECT_EQ(shownColumn(state.store, 1), changed);
     EXPECT_EQ(data.read(u"list.stn"_qs), original);
 
     prompter.nextAnswer(Prompter::Answer::Yes);
