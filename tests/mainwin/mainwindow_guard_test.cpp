@@ -1,17 +1,22 @@
-// The open data file guarded: another program's lock, another program's change before a save,
-// and the recovery copy of unsaved changes offered at the next start.
+// The open data file guarded: another program's lock, a damaged file, another program's change
+// before a save, and the recovery copy of unsaved changes offered at the next start.
 #include "mainwindowfixture.h"
 
 #include "record/datafilelock.h"
 #include "record/recovery.h"
 #include "support/shown.h"
 
-// A file that another program holds is neither opened nor merged, and the message names the
-// holder; the register stays as it was. After No to the save question an open leaves the new
-// register unmodified.
-TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
+// A file that another program holds, or one cut short (22 records and 122 stray bytes, named
+// in a warning with No as the default), is neither opened nor merged after the message; the
+// register stays as it was. After No to the save question an open leaves the new register
+// unmodified, and the lock moves with it. Yes opens the damaged file, and the first save over
+// it keeps the file as it was beside the backups.
+TEST_F(MainWindowTest, AHeldOrDamagedFileIsOpenedOnlyWhenAllowed) {
     const QString list = writeRegister(u"list.stn"_qs, numbered(3));
     const QString held = writeRegister(u"held.stn"_qs, numbered(2));
+    const QString cut = writeRegister(u"cut.stn"_qs, numbered(23));
+    ASSERT_TRUE(QFile::resize(cut, 10000));
+    const QByteArray asItWas = data.read(u"cut.stn"_qs);
     auto window = startWith(list);
     EXPECT_TRUE(QFile::exists(DataFileLock::lockPathFor(list)));
 
@@ -23,6 +28,11 @@ TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
         command->trigger();
         EXPECT_TRUE(prompter.lastMessage()->text.contains(u"他のプログラム"_qs));
         EXPECT_TRUE(prompter.lastMessage()->text.contains(QString::number(getpid())));
+        prompter.nextFileName(cut);
+        prompter.nextAnswer(Prompter::Answer::No);
+        command->trigger();
+        EXPECT_TRUE(prompter.lastMessage()->text.contains(u"122"_qs));
+        EXPECT_EQ(prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
         EXPECT_EQ(state.store.DataFile, list);
         EXPECT_EQ(rows(*window), 3);
     }
@@ -34,9 +44,22 @@ TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
     window->openAction->trigger();
     EXPECT_EQ(state.store.DataFile, held);
     EXPECT_EQ(state.store.Modified, 0);
-    // The lock moved with the register.
     EXPECT_TRUE(other.tryLock(list));
     EXPECT_FALSE(other.tryLock(held));
+
+    prompter.nextFileName(cut);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window->openAction->trigger();
+    EXPECT_EQ(state.store.DataFile, cut);
+    EXPECT_EQ(state.store.Count(), 22);
+    prompter.nextFileName(cut);
+    window->saveAction->trigger();
+    const QString original =
+        datafile::backupPathFor(cut, clock.today()) + u".開いたときの元のファイル"_qs;
+    QFile kept(original);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), asItWas);
+    EXPECT_EQ(data.read(u"cut.stn"_qs).size(), 22 * datafile::kRecordSize);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
@@ -118,43 +141,5 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     prompter.nextFileName(list);
     window->saveAction->trigger();
     EXPECT_FALSE(findRecovery(program.path(), list).has_value());
-    EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-// A file cut short (22 records and 122 stray bytes) is named in a warning before it is read:
-// No leaves the register as it was, for open and merge; Yes opens it, and the first save over
-// it keeps the file as it was beside the backups.
-TEST_F(MainWindowTest, ADamagedFileIsOpenedOnlyWhenTheUserSaysSo) {
-    const QString list = writeRegister(u"list.stn"_qs, numbered(2));
-    writeRegister(u"cut.stn"_qs, numbered(23));
-    QFile cut(data.file(u"cut.stn"_qs));
-    ASSERT_TRUE(cut.resize(10000));
-    const QByteArray asItWas = data.read(u"cut.stn"_qs);
-    auto window = startWith(list);
-
-    for (QAction* command : {window->openAction, window->mergeAction}) {
-        prompter.nextFileName(cut.fileName());
-        prompter.nextAnswer(Prompter::Answer::No);
-        command->trigger();
-        const Prompter::Message* asked = prompter.lastMessage();
-        EXPECT_TRUE(asked->text.contains(u"122"_qs)) << asked->text.toStdString();
-        EXPECT_EQ(asked->defaultAnswer, Prompter::Answer::No);
-        EXPECT_EQ(state.store.DataFile, list);
-        EXPECT_EQ(rows(*window), 2);
-    }
-    prompter.nextFileName(cut.fileName());
-    prompter.nextAnswer(Prompter::Answer::Yes);
-    window->openAction->trigger();
-    EXPECT_EQ(state.store.DataFile, cut.fileName());
-    EXPECT_EQ(state.store.Count(), 22);
-
-    prompter.nextFileName(cut.fileName());
-    window->saveAction->trigger();
-    const QString original =
-        datafile::backupPathFor(cut.fileName(), clock.today()) + u".開いたときの元のファイル"_qs;
-    QFile kept(original);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), asItWas);
-    EXPECT_EQ(data.read(u"cut.stn"_qs).size(), 22 * datafile::kRecordSize);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
