@@ -6,36 +6,37 @@
 #include "record/recovery.h"
 
 #include <QMenu>
-#include <functional>
 
 namespace {
 
-struct Command {
-    const char* name;
-    QString step;
-    std::function<void(MainWindowTest&, MainWindow&)> run;
+class UndoCommandTest : public MainWindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Runs the command named by the parameter; returns the step it names in the menu.
+    QString runCommand(MainWindow& window) {
+        const std::string command = GetParam();
+        if (command == "Delete") {
+            window.deleteRecord(2);
+            return u"削除 ＪＡ１ＡＡ2"_qs;
+        }
+        if (command == "DuplicateCheck") {
+            window.duplicateCheckAction->trigger();
+            return u"重複チェック"_qs;
+        }
+        if (command == "Merge") {
+            prompter.nextFileName(writeRegister(u"more.stn"_qs, numbered(2, QDate(2023, 1, 31))));
+            window.mergeAction->trigger();
+            return u"データ連結"_qs;
+        }
+        const QString csv = data.file(u"club.csv"_qs);
+        const StationRecord added =
+            sampleStation(u"ＪＡ９ＺＺＺ"_qs, u"関第9号"_qs, QDate(2024, 5, 1));
+        EXPECT_TRUE(csvfile::writeCsv(csv, {added}, csvfile::Encoding::Utf8));
+        prompter.nextFileName(csv);
+        prompter.nextAnswer(Prompter::Answer::Yes);
+        window.csvImportAction->trigger();
+        return u"CSV取り込み"_qs;
+    }
 };
-
-void PrintTo(const Command& command, std::ostream* out) {
-    *out << command.name;
-}
-
-class UndoCommandTest : public MainWindowTest, public ::testing::WithParamInterface<Command> {
-public:
-    using MainWindowTest::data;
-    using MainWindowTest::prompter;
-    using MainWindowTest::writeRegister;
-};
-
-void importCsv(MainWindowTest& test, MainWindow& window) {
-    auto& self = static_cast<UndoCommandTest&>(test);
-    const QString csv = self.data.file(u"club.csv"_qs);
-    const StationRecord added = sampleStation(u"ＪＡ９ＺＺＺ"_qs, u"関第9号"_qs, QDate(2024, 5, 1));
-    ASSERT_TRUE(csvfile::writeCsv(csv, {added}, csvfile::Encoding::Utf8));
-    self.prompter.nextFileName(csv);
-    self.prompter.nextAnswer(Prompter::Answer::Yes);
-    window.csvImportAction->trigger();
-}
 
 } // namespace
 
@@ -48,10 +49,10 @@ TEST_P(UndoCommandTest, UndoGivesBackTheRegisterAndRedoTheChange) {
     const auto now = [&] { return std::pair(state.store.records(), state.store.rows()); };
     const auto opened = now();
     EXPECT_FALSE(window->undoAction->isEnabled());
-    GetParam().run(*this, *window);
+    const QString step = runCommand(*window);
     const auto changed = now();
     ASSERT_NE(changed, opened);
-    EXPECT_EQ(window->undoAction->text(), u"元に戻す（"_qs + GetParam().step + u'）');
+    EXPECT_EQ(window->undoAction->text(), u"元に戻す（"_qs + step + u'）');
     ASSERT_TRUE(window->recoveryWriter().flush());
     ASSERT_TRUE(findRecovery(program.path(), state.store.DataFile).has_value());
 
@@ -60,30 +61,16 @@ TEST_P(UndoCommandTest, UndoGivesBackTheRegisterAndRedoTheChange) {
     EXPECT_EQ(rows(*window), 5);
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_FALSE(findRecovery(program.path(), state.store.DataFile).has_value());
-    EXPECT_EQ(window->redoAction->text(), u"やり直し（"_qs + GetParam().step + u'）');
+    EXPECT_EQ(window->redoAction->text(), u"やり直し（"_qs + step + u'）');
     window->redoAction->trigger();
     EXPECT_EQ(state.store.records(), changed.first);
     EXPECT_EQ(state.store.Modified, 1);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, UndoCommandTest,
-    ::testing::Values(Command{"Delete", u"削除 ＪＡ１ＡＡ2"_qs,
-                              [](MainWindowTest&, MainWindow& window) { window.deleteRecord(2); }},
-                      Command{"DuplicateCheck", u"重複チェック"_qs,
-                              [](MainWindowTest&, MainWindow& window) {
-                                  window.duplicateCheckAction->trigger();
-                              }},
-                      Command{"Merge", u"データ連結"_qs,
-                              [](MainWindowTest& test, MainWindow& window) {
-                                  auto& self = static_cast<UndoCommandTest&>(test);
-                                  self.prompter.nextFileName(self.writeRegister(
-                                      u"more.stn"_qs, numbered(2, QDate(2023, 1, 31))));
-                                  window.mergeAction->trigger();
-                              }},
-                      Command{"CsvImport", u"CSV取り込み"_qs, importCsv}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, UndoCommandTest,
+                         ::testing::Values("Delete", "DuplicateCheck", "Merge", "CsvImport"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // A save moves the unchanged state: undoing past it is a change again. Opening another file
 // leaves nothing to undo or redo. 元に戻す and やり直し head the Edit menu, with the shortcuts.
