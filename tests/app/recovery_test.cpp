@@ -25,8 +25,7 @@ TEST(CrashRecovery, AKilledProgramsChangeIsOfferedAndRestoredAtTheNextStart) {
     std::vector<StationRecord> stations;
     for (int n = 1; n <= 3; ++n)
         stations.push_back(sampleStation(QStringLiteral("ＪＡ１ＡＡ%1").arg(n),
-                                         QStringLiteral("関第%1号").arg(n),
-                                         QDate(2030, n, 1)));
+                                         QStringLiteral("関第%1号").arg(n), QDate(2030, n, 1)));
     const QString list = program.file(u"list.stn"_qs);
     ASSERT_TRUE(datafile::writeFile(list, stations));
     const QByteArray onDisk = program.read(u"list.stn"_qs);

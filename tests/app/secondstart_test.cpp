@@ -4,9 +4,7 @@
 #include "record/settingsfile.h"
 #include "support/programcopy.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 TEST(SecondStart, HandsOverToTheRunningProgramAndEnds) {
@@ -34,20 +32,6 @@ TEST(SecondStart, RunsOnItsOwnWhereACrashedProgramLeftItsSocket) {
     EXPECT_EQ(second.state(), QProcess::Running);
 }
 
-namespace {
-
-// Waits until path exists; false when the program ended first.
-bool appears(QProcess& process, const QString& path) {
-    const QDeadlineTimer deadline(30000);
-    while (!QFileInfo::exists(path)) {
-        if (deadline.hasExpired() || process.waitForFinished(50))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 // "velmora FILE.stn", as the desktop starts it: the program opens that file, and a later start
 // with another file has the running program open that one (whose lock then appears beside it).
 TEST(SecondStart, OpensTheFileItIsGivenOrHandsItToTheRunningProgram) {
@@ -60,10 +44,10 @@ TEST(SecondStart, OpensTheFileItIsGivenOrHandsItToTheRunningProgram) {
     ASSERT_TRUE(datafile::writeFile(first, {}));
     ASSERT_TRUE(datafile::writeFile(second, {}));
     QProcess& running = program.start({first});
-    ASSERT_TRUE(appears(running, DataFileLock::lockPathFor(first)));
+    ASSERT_TRUE(ProgramCopy::appears(running, DataFileLock::lockPathFor(first)));
     // Given by a name relative to the folder it starts in.
     QProcess& later = program.start({u"second.stn"_qs}, program.folder());
     EXPECT_TRUE(ProgramCopy::endedCleanly(later));
-    EXPECT_TRUE(appears(running, DataFileLock::lockPathFor(second)));
+    EXPECT_TRUE(ProgramCopy::appears(running, DataFileLock::lockPathFor(second)));
     EXPECT_EQ(running.state(), QProcess::Running);
 }

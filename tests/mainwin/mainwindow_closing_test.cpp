@@ -39,7 +39,6 @@ TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     QFile::remove(settingsPath());
     if (answer) {
         window->deleteRecord(1);
-        state.store.Modified = 1;
         ASSERT_TRUE(window->recoveryWriter().flush());
         ASSERT_TRUE(findRecovery(program.path(), path));
         prompter.nextAnswer(*answer);

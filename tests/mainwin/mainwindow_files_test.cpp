@@ -113,9 +113,8 @@ TEST_F(MainWindowTest, SaveClearsTheMarkOnlyWhenTheDataFileIsWritten) {
 
 // The extension in any case; the name stays as chosen.
 TEST(DataFileDialog, ExtensionCheckKeepsTheChosenName) {
-    EXPECT_EQ(dataFileName(u"C:\\Ham\\LIST.STN"_qs), u"C:\\Ham\\LIST.STN"_qs);
-    EXPECT_EQ(dataFileName(u"/home/a/list.Stn"_qs), u"/home/a/list.Stn"_qs);
-    EXPECT_EQ(dataFileName(u".stn"_qs), u".stn"_qs);
+    for (const QString& right : {u"C:\\Ham\\LIST.STN"_qs, u"/home/a/list.Stn"_qs, u".stn"_qs})
+        EXPECT_EQ(dataFileName(right), right);
     for (const QString& wrong : {u"list.txt"_qs, u"stn"_qs, u"liststn"_qs, u"list.stn.bak"_qs})
         EXPECT_FALSE(dataFileName(wrong)) << wrong.toStdString();
 }

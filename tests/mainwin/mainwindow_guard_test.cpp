@@ -1,27 +1,22 @@
-// The open data file guarded: another program's lock, another program's change before a save,
-// and the recovery copy of unsaved changes offered at the next start.
+// The open data file guarded: another program's lock, a damaged file, another program's change
+// before a save, and the recovery copy of unsaved changes offered at the next start.
 #include "mainwindowfixture.h"
 
 #include "record/datafilelock.h"
 #include "record/recovery.h"
+#include "support/shown.h"
 
-namespace {
-
-std::vector<QString> callSigns(const RecordStore& store) {
-    std::vector<QString> signs;
-    for (int i = 1; i <= store.Count(); ++i)
-        signs.push_back(store.record(i).trimmed(Field::CallSign));
-    return signs;
-}
-
-} // namespace
-
-// A file that another program holds is neither opened nor merged, and the message names the
-// holder; the register stays as it was. After No to the save question an open leaves the new
-// register unmodified.
-TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
+// A file that another program holds, or one cut short (22 records and 122 stray bytes, named
+// in a warning with No as the default), is neither opened nor merged after the message; the
+// register stays as it was. After No to the save question an open leaves the new register
+// unmodified, and the lock moves with it. Yes opens the damaged file, and the first save over
+// it keeps the file as it was beside the backups.
+TEST_F(MainWindowTest, AHeldOrDamagedFileIsOpenedOnlyWhenAllowed) {
     const QString list = writeRegister(u"list.stn"_qs, numbered(3));
     const QString held = writeRegister(u"held.stn"_qs, numbered(2));
+    const QString cut = writeRegister(u"cut.stn"_qs, numbered(23));
+    ASSERT_TRUE(QFile::resize(cut, 10000));
+    const QByteArray asItWas = data.read(u"cut.stn"_qs);
     auto window = startWith(list);
     EXPECT_TRUE(QFile::exists(DataFileLock::lockPathFor(list)));
 
@@ -33,21 +28,38 @@ TEST_F(MainWindowTest, AFileHeldByAnotherProgramIsRefused) {
         command->trigger();
         EXPECT_TRUE(prompter.lastMessage()->text.contains(u"他のプログラム"_qs));
         EXPECT_TRUE(prompter.lastMessage()->text.contains(QString::number(getpid())));
+        prompter.nextFileName(cut);
+        prompter.nextAnswer(Prompter::Answer::No);
+        command->trigger();
+        EXPECT_TRUE(prompter.lastMessage()->text.contains(u"122"_qs));
+        EXPECT_EQ(prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
         EXPECT_EQ(state.store.DataFile, list);
         EXPECT_EQ(rows(*window), 3);
     }
     other.unlock();
 
     window->deleteRecord(1);
-    state.store.Modified = 1;
     prompter.nextFileName(held);
     prompter.nextAnswer(Prompter::Answer::No);
     window->openAction->trigger();
     EXPECT_EQ(state.store.DataFile, held);
     EXPECT_EQ(state.store.Modified, 0);
-    // The lock moved with the register.
     EXPECT_TRUE(other.tryLock(list));
     EXPECT_FALSE(other.tryLock(held));
+
+    prompter.nextFileName(cut);
+    prompter.nextAnswer(Prompter::Answer::Yes);
+    window->openAction->trigger();
+    EXPECT_EQ(state.store.DataFile, cut);
+    EXPECT_EQ(state.store.Count(), 22);
+    prompter.nextFileName(cut);
+    window->saveAction->trigger();
+    const QString original =
+        datafile::backupPathFor(cut, clock.today()) + u".開いたときの元のファイル"_qs;
+    QFile kept(original);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), asItWas);
+    EXPECT_EQ(data.read(u"cut.stn"_qs).size(), 22 * datafile::kRecordSize);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
@@ -57,7 +69,6 @@ TEST_F(MainWindowTest, ASaveOverAnotherProgramsChangeAsksFirst) {
     const QString list = writeRegister(u"list.stn"_qs, numbered(3));
     auto window = startWith(list);
     window->deleteRecord(1);
-    state.store.Modified = 1;
     datafile::writeFile(list, numbered(5));
     const QByteArray theirs = data.read(u"list.stn"_qs);
 
@@ -91,10 +102,9 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     const QByteArray original = data.read(u"list.stn"_qs);
     auto window = startWith(list);
     window->deleteRecord(2);
-    state.store.Modified = 1;
     ASSERT_TRUE(window->recoveryWriter().pending());
     ASSERT_TRUE(window->recoveryWriter().flush());
-    const std::vector<QString> changed = callSigns(state.store);
+    const std::vector<QString> changed = shownColumn(state.store, 1);
     window.reset(); // as a crash: no closing sequence
 
     for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
@@ -102,7 +112,6 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
             // The copy the No threw away is made again by a new change.
             auto again = start();
             again->deleteRecord(2);
-            state.store.Modified = 1;
             ASSERT_TRUE(again->recoveryWriter().flush());
         }
         state.store.load({});
@@ -124,7 +133,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
         EXPECT_EQ(findRecovery(program.path(), list).has_value(), answer == Prompter::Answer::Yes);
         window.reset();
     }
-    EXPECT_EQ(callSigns(state.store), changed);
+    EXPECT_EQ(shownColumn(state.store, 1), changed);
     EXPECT_EQ(data.read(u"list.stn"_qs), original);
 
     prompter.nextAnswer(Prompter::Answer::Yes);
@@ -132,43 +141,5 @@ TEST_F(MainWindowTest, UnsavedChangesAreOfferedBackAtTheNextStart) {
     prompter.nextFileName(list);
     window->saveAction->trigger();
     EXPECT_FALSE(findRecovery(program.path(), list).has_value());
-    EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-// A file cut short (22 records and 122 stray bytes) is named in a warning before it is read:
-// No leaves the register as it was, for open and merge; Yes opens it, and the first save over
-// it keeps the file as it was beside the backups.
-TEST_F(MainWindowTest, ADamagedFileIsOpenedOnlyWhenTheUserSaysSo) {
-    const QString list = writeRegister(u"list.stn"_qs, numbered(2));
-    writeRegister(u"cut.stn"_qs, numbered(23));
-    QFile cut(data.file(u"cut.stn"_qs));
-    ASSERT_TRUE(cut.resize(10000));
-    const QByteArray asItWas = data.read(u"cut.stn"_qs);
-    auto window = startWith(list);
-
-    for (QAction* command : {window->openAction, window->mergeAction}) {
-        prompter.nextFileName(cut.fileName());
-        prompter.nextAnswer(Prompter::Answer::No);
-        command->trigger();
-        const Prompter::Message* asked = prompter.lastMessage();
-        EXPECT_TRUE(asked->text.contains(u"122"_qs)) << asked->text.toStdString();
-        EXPECT_EQ(asked->defaultAnswer, Prompter::Answer::No);
-        EXPECT_EQ(state.store.DataFile, list);
-        EXPECT_EQ(rows(*window), 2);
-    }
-    prompter.nextFileName(cut.fileName());
-    prompter.nextAnswer(Prompter::Answer::Yes);
-    window->openAction->trigger();
-    EXPECT_EQ(state.store.DataFile, cut.fileName());
-    EXPECT_EQ(state.store.Count(), 22);
-
-    prompter.nextFileName(cut.fileName());
-    window->saveAction->trigger();
-    const QString original =
-        datafile::backupPathFor(cut.fileName(), clock.today()) + u".開いたときの元のファイル"_qs;
-    QFile kept(original);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), asItWas);
-    EXPECT_EQ(data.read(u"cut.stn"_qs).size(), 22 * datafile::kRecordSize);
     EXPECT_TRUE(prompter.allAnswersUsed());
 }

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QTimer>
 #include <cmath>
+#include <tuple>
 
 // At 60 seconds the countdown closes the window. Changes made meanwhile bring the save question;
 // without a data file Yes asks for a name, and the window stays open (the countdown over) until
@@ -110,13 +111,11 @@ TEST_F(MainWindowTest, PlaceSizeAndColumnWidthsStayTheSameOverRestarts) {
                                                twips::toPixels(2400, dpi));
         window->stopCountdown();
         ASSERT_TRUE(window->close());
-        const SettingsValues written = readBackSettings();
-        EXPECT_EQ(written.MainLeft, 1501.0f) << run;
-        EXPECT_EQ(written.MainTop, 1201.0f) << run;
-        EXPECT_EQ(written.MainWidth, 9001.0f) << run;
-        EXPECT_EQ(written.MainHeight, 6001.0f) << run;
-        EXPECT_EQ(written.Grid[0], 720);
-        EXPECT_EQ(written.Grid[5], 2400);
+        const SettingsValues w = readBackSettings();
+        EXPECT_EQ(
+            std::tuple(w.MainLeft, w.MainTop, w.MainWidth, w.MainHeight, w.Grid[0], w.Grid[5]),
+            std::tuple(1501.0f, 1201.0f, 9001.0f, 6001.0f, 720, 2400))
+            << run;
     }
     auto window = start();
     window->move(200, 150);

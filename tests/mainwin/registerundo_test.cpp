@@ -4,7 +4,6 @@
 #include "support/samplestation.h"
 #include "support/shown.h"
 
-#include <QAction>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -142,20 +141,4 @@ TEST_F(RegisterUndoTest, ModifiedFollowsTheSavedStateAndOpeningClears) {
     EXPECT_FALSE(undo.commit());
     EXPECT_EQ(undo.stack().count(), 0);
     EXPECT_EQ(store.Modified, 0);
-}
-
-TEST_F(RegisterUndoTest, MenuCaptionsNameTheStep) {
-    QAction undoAction;
-    QAction redoAction;
-    undo.attach(&undoAction, &redoAction);
-    const auto captions = [&] { return std::pair(undoAction.text(), redoAction.text()); };
-    EXPECT_EQ(captions(), std::pair(u"元に戻す"_qs, u"やり直し"_qs));
-    EXPECT_FALSE(undoAction.isEnabled());
-    recorded(actionText(RegisterAction::Delete, u" ＪＡ１ＡＢＣ  "),
-             [&] { checks::deleteRecord(store, 1); });
-    EXPECT_EQ(captions(), std::pair(u"元に戻す（削除 ＪＡ１ＡＢＣ）"_qs, u"やり直し"_qs));
-    undoAction.trigger();
-    EXPECT_EQ(captions(), std::pair(u"元に戻す"_qs, u"やり直し（削除 ＪＡ１ＡＢＣ）"_qs));
-    EXPECT_TRUE(redoAction.isEnabled());
-    EXPECT_EQ(store.Count(), 9);
 }

@@ -8,7 +8,8 @@
 
 // Every colour a grid row takes by the days left, with the window's own background from a light
 // and a dark palette: the text drawn on it keeps a contrast of at least 4.5:1. Only the blue of
-// an expired licence (and a dark window background) takes white text.
+// an expired licence (and a dark window background) takes white text. The grid draws a row's
+// text and number in that colour; rows the style paints keep the style's text.
 TEST(RowColours, TextOnEveryRowColourIsReadable) {
     const QColor darkBase(0x20, 0x20, 0x20);
     QPalette dark = QApplication::palette();
@@ -27,12 +28,7 @@ TEST(RowColours, TextOnEveryRowColourIsReadable) {
         }
     }
     EXPECT_DOUBLE_EQ(colours::contrastRatio(Qt::black, Qt::white), 21.0);
-    EXPECT_DOUBLE_EQ(colours::contrastRatio(Qt::blue, Qt::blue), 1.0);
-}
 
-// The grid draws a row's text and number in that readable colour; rows the style paints keep
-// the style's text.
-TEST(RowColours, TheGridDrawsReadableTextOnColouredRows) {
     RecordStore store;
     RecordGridModel model(store);
     StationRecord expired, farOff;
@@ -40,12 +36,9 @@ TEST(RowColours, TheGridDrawsReadableTextOnColouredRows) {
     farOff.setExpiry(QDate(2026, 1, 1));
     ASSERT_TRUE(store.load({expired, farOff}));
     checks::colourByExpiry(store, QDate(2024, 4, 1));
-    for (const QVariant& text : {model.data(model.index(0, 3), Qt::ForegroundRole),
-                                 model.headerData(0, Qt::Vertical, Qt::ForegroundRole)}) {
-        const QColor background = model.data(model.index(0, 3), Qt::BackgroundRole).value<QColor>();
-        ASSERT_TRUE(text.isValid());
-        EXPECT_GE(colours::contrastRatio(text.value<QColor>(), background), 4.5);
-    }
+    const QColor white(Qt::white);
+    EXPECT_EQ(model.data(model.index(0, 3), Qt::ForegroundRole).value<QColor>(), white);
+    EXPECT_EQ(model.headerData(0, Qt::Vertical, Qt::ForegroundRole).value<QColor>(), white);
     EXPECT_FALSE(model.data(model.index(1, 3), Qt::ForegroundRole).isValid());
     EXPECT_FALSE(model.headerData(1, Qt::Vertical, Qt::ForegroundRole).isValid());
 }

@@ -111,7 +111,8 @@ TEST_F(StationFilterTest, MapsRowsWithoutChangingTheRegister) {
     filter.setSearchText(u"ＪＡ１ＡＡ4"_qs);
     ASSERT_EQ(shown(), std::vector<int>{3});
     EXPECT_EQ(filter.headerData(0, Qt::Vertical).toString(), u"4"_qs);
-    EXPECT_EQ(filter.index(0, RecordGridModel::modelColumn(1)).data().toString(), u"ＪＡ１ＡＡ4"_qs);
+    EXPECT_EQ(filter.index(0, RecordGridModel::modelColumn(1)).data().toString(),
+              u"ＪＡ１ＡＡ4"_qs);
     EXPECT_EQ(filter.proxyRow(3), 0);
     EXPECT_EQ(filter.proxyRow(1), -1);
     EXPECT_EQ(filter.storeRow(1), 0);

@@ -108,11 +108,18 @@ TEST_F(Screens, MainWindowWithEveryExpiryColour) {
     save(legend->grab().toImage(), QStringLiteral("mainwin_colourlegend"));
 }
 
-TEST_F(Screens, EntryDialogs) {
+// The dialogs that need nothing done to them before the picture.
+TEST_F(Screens, EntryBatchAndSettingsDialogs) {
     NewStationDialog create(state, prompter, clock, mainWindow);
     shoot(create, QStringLiteral("entry_newstation"));
     EditStationDialog edit(state, prompter, mainWindow);
     shoot(edit, QStringLiteral("entry_editstation"));
+    BatchPrintDialog batch(state, prompter, clock, printers);
+    shoot(batch, QStringLiteral("print_batchprint"));
+    OptionsDialog options(state, prompter, nullptr);
+    shoot(options, QStringLiteral("settings_options"));
+    AboutBox about(state, nullptr);
+    shoot(about, QStringLiteral("settings_about"));
 }
 
 TEST_F(Screens, PrintDialogAndPreview) {
@@ -132,18 +139,6 @@ TEST_F(Screens, PrintDialogAndPreview) {
     view.show();
     view.showFirstDocument();
     save(view.grab().toImage(), QStringLiteral("print_preview_form"));
-}
-
-TEST_F(Screens, BatchPrintDialog) {
-    BatchPrintDialog dialog(state, prompter, clock, printers);
-    shoot(dialog, QStringLiteral("print_batchprint"));
-}
-
-TEST_F(Screens, SettingsDialogs) {
-    OptionsDialog options(state, prompter, nullptr);
-    shoot(options, QStringLiteral("settings_options"));
-    AboutBox about(state, nullptr);
-    shoot(about, QStringLiteral("settings_about"));
 }
 
 // The three printed pages of the first station, at 150 dpi.

@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 // Generous: only a program that hangs comes near it.
@@ -37,8 +38,12 @@ QProcess& ProgramCopy::start(const QStringList& arguments, const QString& workin
 }
 
 bool ProgramCopy::startedUp(QProcess& process) const {
+    return appears(process, file(QStringLiteral("BackUP2")));
+}
+
+bool ProgramCopy::appears(QProcess& process, const QString& path) {
     const QDeadlineTimer deadline(kWaitMs);
-    while (!QDir(file(QStringLiteral("BackUP2"))).exists()) {
+    while (!QFileInfo::exists(path)) {
         if (deadline.hasExpired() || process.waitForFinished(50))
             return false;
     }

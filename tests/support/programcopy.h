@@ -28,6 +28,8 @@ public:
     // Waits until the started program has built its main window, which it does after it took
     // the program folder's name: it has made the "BackUP2" folder. False when it ended first.
     bool startedUp(QProcess& process) const;
+    // Waits until path exists; false when the program ended first.
+    static bool appears(QProcess& process, const QString& path);
     // Waits until the program ends by itself; true for status 0.
     static bool endedCleanly(QProcess& process);
 
