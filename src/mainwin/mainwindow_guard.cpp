@@ -135,11 +135,12 @@ bool MainWindow::acceptDamaged(const QString& path, const datafile::FileCheck& c
 bool MainWindow::keepDamagedOriginal(const QString& path) {
     if (damagedOriginal_.isEmpty() || !holdsLockOf(path))
         return true;
-    const QString original = datafile::backupPathFor(path, clock_.today()) +
-                             QStringLiteral(".開いたときの元のファイル");
+    const QString original =
+        datafile::backupPathFor(path, clock_.today()) + QStringLiteral(".開いたときの元のファイル");
     if (const Result copied = datafile::copyBackup(path, original); !copied) {
-        showFileError(copied.error +
-                      QStringLiteral("\n読み込みで警告が出た元のファイルを残せないため、保存していません。"));
+        showFileError(
+            copied.error +
+            QStringLiteral("\n読み込みで警告が出た元のファイルを残せないため、保存していません。"));
         return false;
     }
     damagedOriginal_.clear();

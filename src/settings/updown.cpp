@@ -3,7 +3,6 @@
 #include "platform/gui/spinbutton.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QResizeEvent>
 #include <QToolButton>
 #include <algorithm>
@@ -62,11 +61,7 @@ void UpDown::resizeEvent(QResizeEvent* event) {
 
 void UpDown::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Highlight));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    SpinButton::paintFocusMark(*this);
 }
 
 void UpDown::focusInEvent(QFocusEvent* event) {

@@ -55,13 +55,17 @@ void SpinButton::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+void SpinButton::paintFocusMark(QWidget& widget) {
+    if (!widget.hasFocus())
+        return;
+    QPainter painter(&widget);
+    painter.setPen(widget.palette().color(QPalette::Highlight));
+    painter.drawRect(widget.rect().adjusted(0, 0, -1, -1));
+}
+
 void SpinButton::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Highlight));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    paintFocusMark(*this);
 }
 
 void SpinButton::focusInEvent(QFocusEvent* event) {

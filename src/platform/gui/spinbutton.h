@@ -19,6 +19,8 @@ public:
 
     // The step a key press asks of a spin button: +1, -1, or 0 for a key that does not step.
     static int stepOfKey(const QKeyEvent* event);
+    // The frame a focused spin button draws round itself (the options dialog's too).
+    static void paintFocusMark(QWidget& widget);
 
 signals:
     // +1 for the up arrow, -1 for the down arrow.

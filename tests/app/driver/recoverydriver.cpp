@@ -17,9 +17,8 @@ class AnsweringPrompter final : public Prompter {
 public:
     Answer message(const Message& message, QWidget*) override {
         std::printf("question: %s\n", message.text.toUtf8().constData());
-        return message.buttons == Buttons::Ok || message.buttons == Buttons::OkCancel
-                   ? Answer::Ok
-                   : Answer::Yes;
+        return message.buttons == Buttons::Ok || message.buttons == Buttons::OkCancel ? Answer::Ok
+                                                                                      : Answer::Yes;
     }
     std::optional<QString> fileName(const FileRequest&, QWidget*) override { return {}; }
     std::optional<quint32> colour(const ColourRequest&, QWidget*) override { return {}; }
