@@ -59,6 +59,9 @@ public:
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
+    // Builds the search keys now if the register changed since they were built.
+    void prepareSearch() const { keys(); }
+
 private:
     void followSource(QAbstractItemModel* source);
     void forgetRows();
