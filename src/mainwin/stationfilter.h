@@ -55,12 +55,11 @@ public:
     int storeRow(int proxyRow) const;
     // The row of this model that shows record number storeRow, or -1 when it is hidden.
     int proxyRow(int storeRow) const;
+    // Builds the search keys now if the register changed since they were built.
+    void prepareSearch() const { keys(); }
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-
-    // Builds the search keys now if the register changed since they were built.
-    void prepareSearch() const { keys(); }
 
 private:
     void followSource(QAbstractItemModel* source);
