@@ -1,3 +1,4 @@
+// The new-registration dialog: each registration appended, the boxes emptied for the next.
 #include "entry/newstationdialog.h"
 #include "entryfixture.h"
 #include "platform/gui/spinbutton.h"
