@@ -33,20 +33,22 @@ struct Dialog {
 // What the data file keeps, where the dialog's own limit is not lower: the call sign and the
 // licence number are stored widened.
 const std::vector<int> kFullWidthRoom{6, 10, 8, 10, 4, 25, 25, 25, 25, 8, 10, 4, 25, 25, 7};
+const std::vector<int> kNewRoom{6, 10, 16, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15};
+const std::vector<int> kEditRoom{6, 10, 13, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15};
 const Dialog kNew{"NewStationDialog",
                   u"registerButton",
                   u"設置(常置)場所1",
                   &SettingsValues::NewLeft,
                   &SettingsValues::NewTop,
                   u"社団名カナ",
-                  {6, 10, 16, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15}};
+                  kNewRoom};
 const Dialog kEdit{"EditStationDialog",
                    u"overwriteButton",
                    u"設置(常置)場所\u3000",
                    &SettingsValues::EditLeft,
                    &SettingsValues::EditTop,
                    u"社団名フリガナ",
-                   {6, 10, 13, 20, 8, 26, 26, 26, 50, 16, 20, 8, 26, 26, 15}};
+                   kEditRoom};
 
 void PrintTo(const Dialog& dialog, std::ostream* out) {
     *out << dialog.name;
@@ -103,26 +105,15 @@ TEST_P(BothDialogs, CaptionsFitEveryControlIsNamedAndTheDateIsReachedByKeyboard)
     // On Linux a combo box gives its current item as its name, the caption going to the screen
     // reader as its label; its own name is what other systems read.
     names[entryform::kBoxCount] = dialog->stationTypeBox->accessibleName();
-    EXPECT_EQ(names, (QStringList{u"コールサイン"_qs,
-                                  u"免許番号"_qs,
-                                  u"免許人 氏名"_qs,
-                                  u"免許人 ﾌﾘｶﾞﾅ"_qs,
-                                  u"免許人 郵便番号"_qs,
-                                  u"設置(常置)場所1"_qs,
-                                  u"設置(常置)場所2"_qs,
-                                  u"社団名"_qs,
-                                  QString::fromUtf16(GetParam().clubKanaName),
-                                  u"申請者 氏名"_qs,
-                                  u"申請者 ﾌﾘｶﾞﾅ"_qs,
-                                  u"申請者 郵便番号"_qs,
-                                  u"申請書住所1"_qs,
-                                  u"申請書住所2"_qs,
-                                  u"電話番号"_qs,
-                                  u"免許種別"_qs,
-                                  u"免許期限日"_qs,
-                                  u"免許期限日 年"_qs,
-                                  u"免許期限日 月"_qs,
-                                  u"免許期限日 日"_qs}));
+    const QStringList expected{
+        u"コールサイン"_qs,    u"免許番号"_qs,        u"免許人 氏名"_qs,
+        u"免許人 ﾌﾘｶﾞﾅ"_qs,    u"免許人 郵便番号"_qs, u"設置(常置)場所1"_qs,
+        u"設置(常置)場所2"_qs, u"社団名"_qs,          QString::fromUtf16(GetParam().clubKanaName),
+        u"申請者 氏名"_qs,     u"申請者 ﾌﾘｶﾞﾅ"_qs,    u"申請者 郵便番号"_qs,
+        u"申請書住所1"_qs,     u"申請書住所2"_qs,     u"電話番号"_qs,
+        u"免許種別"_qs,        u"免許期限日"_qs,      u"免許期限日 年"_qs,
+        u"免許期限日 月"_qs,   u"免許期限日 日"_qs};
+    EXPECT_EQ(names, expected);
 
     dialog->activateWindow();
     QApplication::processEvents(); // the window system makes it the active window
