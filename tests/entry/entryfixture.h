@@ -1,3 +1,5 @@
+// The entry tests' harness: a register, scripted answers, a fixed today and a main window that
+// notes its calls; typing and key presses as the keyboard sends them.
 #pragma once
 
 #include "entry/entrywindow.h"
