@@ -1,3 +1,5 @@
+// The entry box: upper-casing what is typed, and the limits in characters and in stored bytes
+// for typing, pasting and the input method.
 #include "entry/entrybox.h"
 #include "entryfixture.h"
 #include "platform/width.h"
@@ -33,33 +35,51 @@ TEST(EntryBox, UpperCasesTypedTextButNotPastedText) {
     // Pasted, by keyboard or by the edit command: as it is; typing in the middle keeps the rest.
     box.clear();
     pasteByKeyboard(&box, u"ja2xyz"_qs);
-    EXPECT_EQ(box.text(), u"ja2xyz"_qs);
     box.paste();
     box.setCursorPosition(2);
     typeText(&box, u"q"_qs);
     EXPECT_EQ(box.text(), u"jaQ2xyzja2xyz"_qs);
 }
 
-TEST(EntryBox, TheLimitCountsCharactersWhateverTheirWidth) {
-    const std::vector<std::tuple<int, QString, QString>> cases{
-        {7, u"ＪＡ１ＡＢＣＤＥ"_qs, u"ＪＡ１ＡＢＣＤ"_qs}, // a call sign typed in full width
-        {7, u"ja1abcdef"_qs, u"ja1abcd"_qs},
-        {5, u"ﾔﾏﾀﾞﾀﾛｳ"_qs, u"ﾔﾏﾀﾞﾀ"_qs}, // the sound mark is a character of its own
+// The character limit counts characters whatever their width; the byte limit counts the code
+// page 932 bytes of the text as it will be stored (widened where the box widens), which is what
+// the data file keeps. Whichever is reached first stops typing.
+TEST(EntryBox, TypingStopsAtTheCharacterOrTheStoredByteLimit) {
+    const auto widen = [](const QString& text) { return width::toFullWidth(text); };
+    struct Case {
+        int characters, bytes;
+        bool widened;
+        QString typed, shown;
     };
-    for (const auto& [limit, typed, shown] : cases) {
+    const std::vector<Case> cases{
+        {7, 0, false, u"ＪＡ１ＡＢＣＤＥ"_qs, u"ＪＡ１ＡＢＣＤ"_qs},
+        {5, 0, false, u"ﾔﾏﾀﾞﾀﾛｳ"_qs, u"ﾔﾏﾀﾞﾀ"_qs}, // the sound mark is a character of its own
+        {13, 12, true, u"ｱｲｳｴｵｶｷ"_qs, u"ｱｲｳｴｵｶ"_qs},
+        {13, 12, true, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞ"_qs, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞ"_qs}, // ｶﾞ widens to one ガ
+        {17, 16, false, u"一二三四五六七八九"_qs, u"一二三四五六七八"_qs},
+        {17, 16, false, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ"_qs, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ"_qs},
+        {17, 16, false, u"一二三四五六七8"_qs, u"一二三四五六七8"_qs}, // 15 bytes
+        {7, 16, false, u"12345678"_qs, u"1234567"_qs},
+    };
+    for (const Case& c : cases) {
         EntryBox box;
-        box.setInputLimit(limit);
-        typeText(&box, typed);
-        EXPECT_EQ(box.text(), shown);
+        box.setInputLimit(c.characters);
+        box.setStoredByteLimit(c.bytes,
+                               c.widened ? widen : std::function<QString(const QString&)>());
+        typeText(&box, c.typed);
+        EXPECT_EQ(box.text(), c.shown) << qPrintable(c.typed);
     }
     // A paste is cut to what fits, at the place it went in; the rest stays.
-    EntryBox pasted;
-    pasted.setInputLimit(5);
-    pasted.setText(u"ab"_qs);
-    pasted.setCursorPosition(1);
-    pasteByKeyboard(&pasted, u"一二三四五"_qs);
-    EXPECT_EQ(pasted.text(), u"a一二三b"_qs);
-    EXPECT_EQ(pasted.cursorPosition(), 4);
+    for (const auto& [characters, bytes] : {std::pair{5, 0}, std::pair{0, 8}}) {
+        EntryBox box;
+        box.setInputLimit(characters);
+        box.setStoredByteLimit(bytes);
+        box.setText(u"ab"_qs);
+        box.setCursorPosition(1);
+        pasteByKeyboard(&box, u"一二三四五"_qs);
+        EXPECT_EQ(box.text(), u"a一二三b"_qs) << bytes;
+        EXPECT_EQ(box.cursorPosition(), 4);
+    }
     // So is a commit from the input method; a pair of surrogates is one character.
     EntryBox composed;
     composed.setInputLimit(4);
@@ -67,6 +87,7 @@ TEST(EntryBox, TheLimitCountsCharactersWhateverTheirWidth) {
     EXPECT_EQ(composed.text(), u"𠮷野家で"_qs);
 }
 
+// Text set longer by the program is shown whole and takes edits that do not make it longer.
 TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     EntryBox box;
     box.setInputLimit(4);
@@ -84,46 +105,12 @@ TEST(EntryBox, TextLongerThanTheLimitSetByTheProgramIsShownWholeAndNeverGrows) {
     QGuiApplication::clipboard()->setText(u"一二三四五六七八"_qs);
     box.paste();
     EXPECT_EQ(box.text(), u"一二三四五六"_qs);
-}
 
-// Beside the characters, the box counts the code page 932 bytes of its text as it will be
-// stored: what the data file keeps.
-TEST(EntryBox, TheByteLimitCountsTheTextAsStored) {
-    const auto widen = [](const QString& text) { return width::toFullWidth(text); };
-    struct Case {
-        int characters, bytes;
-        bool widened;
-        QString typed, shown;
-    };
-    const std::vector<Case> cases{
-        {13, 12, true, u"ja1abcd"_qs, u"ja1abc"_qs}, // a call sign takes 6 once widened
-        {13, 12, true, u"ｱｲｳｴｵｶｷ"_qs, u"ｱｲｳｴｵｶ"_qs},
-        {13, 12, true, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞ"_qs, u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞ"_qs}, // ｶﾞ widens to one ガ
-        {17, 16, false, u"一二三四五六七八九"_qs, u"一二三四五六七八"_qs},
-        {17, 16, false, u"12345678901234567"_qs, u"1234567890123456"_qs},
-        {17, 16, false, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ"_qs, u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀ"_qs},
-        {17, 16, false, u"一二三四五六七8"_qs, u"一二三四五六七8"_qs}, // 15 bytes
-        {7, 16, false, u"12345678"_qs, u"1234567"_qs}, // the fewer characters still hold
-    };
-    for (const Case& c : cases) {
-        EntryBox box;
-        box.setInputLimit(c.characters);
-        box.setStoredByteLimit(c.bytes,
-                               c.widened ? widen : std::function<QString(const QString&)>());
-        typeText(&box, c.typed);
-        EXPECT_EQ(box.text(), c.shown) << qPrintable(c.typed);
-    }
-    // A paste keeps what fits where it went in; text set longer by the program takes edits
-    // that do not add bytes.
-    EntryBox box;
-    box.setStoredByteLimit(8);
-    box.setText(u"ab"_qs);
-    box.setCursorPosition(1);
-    pasteByKeyboard(&box, u"一二三四"_qs);
-    EXPECT_EQ(box.text(), u"a一二三b"_qs);
-    box.setText(u"一二三四五"_qs);
-    box.setSelection(4, 1);
-    typeText(&box, u"六"_qs);
-    typeText(&box, u"x"_qs);
-    EXPECT_EQ(box.text(), u"一二三四六"_qs);
+    EntryBox bytes;
+    bytes.setStoredByteLimit(8);
+    bytes.setText(u"一二三四五"_qs);
+    bytes.setSelection(4, 1);
+    typeText(&bytes, u"六"_qs);
+    typeText(&bytes, u"x"_qs);
+    EXPECT_EQ(bytes.text(), u"一二三四六"_qs);
 }

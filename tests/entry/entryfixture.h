@@ -1,3 +1,5 @@
+// The entry tests' harness: a register, scripted answers, a fixed today and a main window that
+// notes its calls; typing and key presses as the keyboard sends them.
 #pragma once
 
 #include "entry/entrywindow.h"
@@ -48,8 +50,10 @@ public:
         ASSERT_TRUE(state.store.load(std::move(records)));
     }
 
+    // Stored as the dialogs store them: a half-width licence number would make any store an
+    // overwrite.
     static StationRecord station(const QString& callSign, QDate expiry) {
-        return sampleStation(callSign, u"関第1号"_qs, expiry);
+        return sampleStation(callSign, u"関第１号"_qs, expiry);
     }
     // ＪＡ１ＡＡＡ, ＪＡ２ＢＢＢ, ＪＡ３ＣＣＣ, in expiry order as after opening a file.
     void loadThree() {

@@ -1,3 +1,5 @@
+// What the entry dialogs do with their texts apart from any widget: the record they make and
+// the messages for text the data file cannot keep.
 #include "entry/entryform.h"
 #include "entryfixture.h"
 
@@ -26,27 +28,23 @@ TEST(EntryForm, RecordTakesEachBoxIntoItsOwnFieldWidenedTrimmedAndCutToWidth) {
     EXPECT_EQ(r.ExpiryDate, 45747.0); // 2025-03-31 as a day count, no time of day
 }
 
-TEST(EntryForm, TextTheDataFileCannotHoldIsNamedWithItsCode) {
-    Texts t = EntryHarness::validTexts();
-    t[0] = u"JA1ABC"_qs; // storable once widened
-    EXPECT_EQ(entryform::unstorableMessage(t, u"固定局"), QString());
-    t[2] = u"𠮷田"_qs;
-    EXPECT_EQ(entryform::unstorableMessage(t, u"固定局"),
-              u"「氏名」にデータファイルに保存できない文字「𠮷」(U+20BB7)があります。"
-              u"別の文字に置き換えてください。"_qs);
-    EXPECT_TRUE(entryform::unstorableMessage(EntryHarness::validTexts(), u"移動\U0001F697")
-                    .startsWith(u"「免許種別」"));
-}
-
-TEST(EntryForm, TextLongerThanItsFieldIsNamedWithItsRoom) {
+// Text the data file cannot hold is named with its code; text longer than its field keeps is
+// named with its room, in the dialog's name for the box.
+TEST(EntryForm, TextTheDataFileCannotKeepIsNamedWithItsCodeOrItsRoom) {
     entryform::BoxNames names;
     names[2] = u"氏名"_qs;
     Texts t = EntryHarness::validTexts();
     t[0] = u"JA1ABC"_qs; // 12 bytes once widened: fits
+    EXPECT_EQ(entryform::unstorableMessage(t, u"固定局"), QString());
     EXPECT_EQ(entryform::overlongMessage(t, u"固定局", names), QString());
+    EXPECT_TRUE(entryform::unstorableMessage(t, u"移動\U0001F697").startsWith(u"「免許種別」"));
     EXPECT_EQ(entryform::overlongMessage(t, u"固定局A", names),
               u"「免許種別」は全角3文字（6バイト）までです。"_qs);
     t[2] = u"一二三四五六七八九"_qs;
     EXPECT_EQ(entryform::overlongMessage(t, u"固定局", names),
               u"「氏名」は全角8文字（16バイト）までです。"_qs);
+    t[2] = u"𠮷田"_qs;
+    EXPECT_EQ(entryform::unstorableMessage(t, u"固定局"),
+              u"「氏名」にデータファイルに保存できない文字「𠮷」(U+20BB7)があります。"
+              u"別の文字に置き換えてください。"_qs);
 }

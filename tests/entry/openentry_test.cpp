@@ -1,3 +1,4 @@
+// The main window opens both entry dialogs as the program plugs them in, and closes them with it.
 #include "entry/editstationdialog.h"
 #include "entry/newstationdialog.h"
 #include "entry/openentry.h"

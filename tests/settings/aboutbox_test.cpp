@@ -1,3 +1,4 @@
+// The version box: what it shows, where, and the keys that close it.
 #include "settings/aboutbox.h"
 
 #include <QApplication>

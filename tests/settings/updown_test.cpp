@@ -1,5 +1,7 @@
+// The spin button of the options dialog: steps, ends, keys and what a screen reader hears.
 #include "settings/updown.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -19,11 +21,18 @@ TEST(UpDown, StepsByTheIncrementAndStopsAtBothEnds) {
     spin.upButton()->click(); // at the end: no change, and no signal
     spin.setValue(-2147483647 - 1);
     spin.downButton()->click();
-    for (const int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left}) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    // Up and Space step up, Down and Shift+Space (-Key_Space here) down, other keys nothing.
+    for (const int key : {int(Qt::Key_Up), int(Qt::Key_Down), int(Qt::Key_Space),
+                          -int(Qt::Key_Space), int(Qt::Key_Left)}) {
+        QKeyEvent event(QEvent::KeyPress, std::abs(key),
+                        key < 0 ? Qt::ShiftModifier : Qt::NoModifier,
+                        std::abs(key) == Qt::Key_Space ? u" "_qs : QString());
         QApplication::sendEvent(&spin, &event);
     }
-    EXPECT_EQ(changes, (std::vector<int>{5, 998, 1000, -1000, -995, -1000}));
+    EXPECT_EQ(changes, (std::vector<int>{5, 998, 1000, -1000, -995, -1000, -995, -1000}));
+    // A screen reader hears the value.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&spin)->text(QAccessible::Description),
+              u"-1000"_qs);
 
     UpDown wide(-2147483647 - 1, 2147483647, 5); // steps never overflow
     wide.setValue(2147483645);
