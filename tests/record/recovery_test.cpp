@@ -84,6 +84,10 @@ TEST(Recovery, WriterKeepsTheCopyUntilSavedOrDiscarded) {
 
     ASSERT_TRUE(store.load(twoStations()));
     writer.changed();
+    ASSERT_TRUE(writer.flush()); // a register opened and not changed is not kept
+    EXPECT_FALSE(findRecovery(program.path(), store.DataFile));
+    store.Modified = 1;
+    writer.changed();
     EXPECT_TRUE(writer.pending());
     ASSERT_TRUE(writer.flush());
     EXPECT_FALSE(writer.pending());

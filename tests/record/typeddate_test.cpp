@@ -1,4 +1,5 @@
-// Typed dates: every accepted form once, the era boundaries, and what is refused and why.
+// Typed dates: every accepted form once, the era letters, and what is refused and why; the era
+// boundaries themselves are the era dates' business.
 #include "record/typeddate.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,8 @@ TEST(TypedDate, ReadsEraAndWesternFormsHalfOrFullWidth) {
           u"2028年6月30日", u" 令和 10年 6月 30日　"}},
         {QDate(2019, 5, 1), {u"令和元年5月1日", u"R元年5月1日", u"令和1年05月01日"}},
         {QDate(2019, 4, 30), {u"平成31年4月30日", u"H31-4-30"}},
-        {QDate(1989, 1, 8), {u"平成元年1月8日"}},
-        {QDate(1989, 1, 7), {u"昭和64年1月7日"}},
         {QDate(1926, 12, 25), {u"S1.12.25"}},
-        {QDate(1926, 12, 24), {u"大正15年12月24日"}},
         {QDate(1912, 7, 30), {u"T1.7.30"}},
-        {QDate(1912, 7, 29), {u"明治45年7月29日"}},
         {QDate(1873, 1, 1), {u"M6.1.1"}},
         {QDate(2024, 2, 29), {u"2024-02-29"}},
         {QDate(9999, 12, 31), {u"9999-12-31"}}};
