@@ -98,7 +98,9 @@ TEST(Recovery, WriterKeepsTheCopyUntilSavedOrDiscarded) {
     store.DataFile = data.file(u"B.stn"_qs);
     writer.changed();
     ASSERT_TRUE(writer.flush());
+    writer.changed(); // a change just before the save waits no more
     writer.saved();
+    EXPECT_FALSE(writer.pending());
     EXPECT_FALSE(findRecovery(program.path(), oldName));
     EXPECT_FALSE(findRecovery(program.path(), store.DataFile));
 
