@@ -132,8 +132,8 @@ TEST(PrintDialog, ShowsTheRecordAndTheAnswersAndStoresWhatTheControlsSayOnPrint)
 }
 
 // A screen reader names each box by its caption, with the applicant's column said as such; the
-// date display gives its date as the description (a step's date in the typed date's test).
-TEST(PrintDialog, EveryBoxIsNamedByItsCaption) {
+// date display gives its date as the description.
+TEST(PrintDialog, NamesEveryBoxByItsCaptionAndTakesATypedApplicationDate) {
     PrintFixture f;
     PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
     const std::vector<std::pair<const char*, QString>> names{
@@ -166,6 +166,27 @@ TEST(PrintDialog, EveryBoxIsNamedByItsCaption) {
         EXPECT_EQ(spokenName(widget), spoken) << name;
     }
     EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和7年04月03日"_s);
+
+    // A typed application date, in any accepted form, is shown and stored "ggge年m月d日" as a
+    // step writes it and moves the window warning; a day that does not exist is refused with
+    // its message and the date before stays; the spin buttons step on from a typed date.
+    for (const char16_t* typed : {u"令和8年10月3日", u"2026/10/3", u"ｒ８．１０．３"}) {
+        dialog.applicationDateDisplay->setText(u"令和7年04月03日"_s);
+        typeDate(dialog.applicationDateDisplay, QString::fromUtf16(typed));
+        dialog.storePrintData();
+        EXPECT_EQ(f.state.print.PrintAppDate, u"令和8年10月3日"_s)
+            << qPrintable(QString::fromUtf16(typed));
+        EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty()); // inside the window
+    }
+    f.prompter.nextAnswer(Prompter::Answer::Ok);
+    typeDate(dialog.applicationDateDisplay, u"2026-02-30"_s);
+    EXPECT_EQ(f.prompter.messages(),
+              std::vector<QString>{u"「2026-02-30」という日はありません。"_s});
+    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年10月3日"_s);
+    typeDate(dialog.applicationDateDisplay, u"2026-01-31"_s, false);
+    dialog.applicationDateSpinButtons[1]->upButton()->click();
+    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年2月28日"_s);
+    EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和8年2月28日"_s);
 }
 
 // "印　刷" with the application form ticked asks before a form goes out without the applicant's
@@ -206,29 +227,4 @@ TEST(PrintDialog, AsksBeforePrintingAFormWithoutTheApplicantsNameOrAddress) {
             }
         }
     }
-}
-
-// A typed application date, in any accepted form, is shown and stored "ggge年m月d日" as a step
-// writes it and moves the window warning; a day that does not exist is refused with its message
-// and the date before stays; the spin buttons step on from a typed date.
-TEST(PrintDialog, TakesATypedApplicationDateAndRefusesADayThatDoesNotExist) {
-    PrintFixture f;
-    PrintDialog dialog(f.state, f.prompter, f.clock, f.printers);
-    for (const char16_t* typed : {u"令和8年10月3日", u"2026/10/3", u"ｒ８．１０．３"}) {
-        dialog.applicationDateDisplay->setText(u"令和7年04月03日"_s);
-        typeDate(dialog.applicationDateDisplay, QString::fromUtf16(typed));
-        dialog.storePrintData();
-        EXPECT_EQ(f.state.print.PrintAppDate, u"令和8年10月3日"_s)
-            << qPrintable(QString::fromUtf16(typed));
-        EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty()); // inside the window
-    }
-    f.prompter.nextAnswer(Prompter::Answer::Ok);
-    typeDate(dialog.applicationDateDisplay, u"2026-02-30"_s);
-    EXPECT_EQ(f.prompter.messages(),
-              std::vector<QString>{u"「2026-02-30」という日はありません。"_s});
-    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年10月3日"_s);
-    typeDate(dialog.applicationDateDisplay, u"2026-01-31"_s, false);
-    dialog.applicationDateSpinButtons[1]->upButton()->click();
-    EXPECT_EQ(dialog.applicationDateDisplay->text(), u"令和8年2月28日"_s);
-    EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和8年2月28日"_s);
 }
