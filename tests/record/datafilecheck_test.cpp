@@ -90,15 +90,19 @@ TEST(DataFileCheck, WarnsAboutTheLengthAndAboutRecordsThatAreNoStations) {
 }
 
 // The length warning counts the whole records and the bytes left over, and says what opening
-// does with them.
+// does with them; read from a file, a missing one gives nothing to warn about (opening reports
+// it).
 TEST(DataFileCheck, CountsRecordsAndStrayBytes) {
     const QByteArray full = registerBytes(23);
-    datafile::FileCheck check = datafile::checkBytes(full.left(10000));
+    TempFolder folder;
+    datafile::FileCheck check = datafile::checkFile(folder.write(u"cut.stn"_qs, full.left(10000)));
+    EXPECT_TRUE(check.looksDamaged());
     EXPECT_EQ(check.wholeRecords, 22);
     EXPECT_EQ(check.strayBytes, 122);
     EXPECT_EQ(check.warningText(),
               u"ファイルの長さ 10,000 バイトが 1 件 449 バイトの倍数ではありません"
               u"（22 件と余り 122 バイト）。余りは読み込まれません。"_qs);
+    EXPECT_FALSE(datafile::checkFile(folder.file(u"missing.stn"_qs)).looksDamaged());
     // From 225 bytes on the piece is read as a record: with its date, it is a station.
     check = datafile::checkBytes(full.left(2 * 449 + 225));
     EXPECT_EQ(check.recordsRead, 3);
@@ -111,13 +115,4 @@ TEST(DataFileCheck, CountsRecordsAndStrayBytes) {
     EXPECT_TRUE(check.warningText().startsWith(
         u"4 件のうち 4 件が無線局のデータに見えません（制御文字 4 件"))
         << qPrintable(check.warningText());
-}
-
-// Read from a file; a missing one gives nothing to warn about (opening reports it).
-TEST(DataFileCheck, ReadsTheFile) {
-    TempFolder folder;
-    const QString path = folder.write(u"cut.stn"_qs, registerBytes(2).left(600));
-    EXPECT_EQ(datafile::checkFile(path).strayBytes, 151);
-    EXPECT_TRUE(datafile::checkFile(path).looksDamaged());
-    EXPECT_FALSE(datafile::checkFile(folder.file(u"missing.stn"_qs)).looksDamaged());
 }

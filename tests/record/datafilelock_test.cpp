@@ -27,23 +27,19 @@ TEST(DataFileLock, HeldFileIsRefusedWithItsHostAndProcessUntilLetGo) {
     held.unlock();
     EXPECT_FALSE(QFile::exists(dir.file(u".LIST.stn.lock"_qs)));
     EXPECT_TRUE(other.tryLock(file));
-}
 
-TEST(DataFileLock, RefusedSwitchKeepsTheFileHeldBefore) {
-    TempFolder dir;
-    DataFileLock first, second;
-    ASSERT_TRUE(first.tryLock(dir.file(u"A.stn"_qs)));
-    ASSERT_TRUE(second.tryLock(dir.file(u"B.stn"_qs)));
-    EXPECT_FALSE(first.tryLock(dir.file(u"B.stn"_qs)));
-    EXPECT_EQ(first.dataFile(), dir.file(u"A.stn"_qs));
-    EXPECT_FALSE(second.tryLock(dir.file(u"A.stn"_qs)));
-    // A switch that succeeds lets go of the old file; so does a lock moved over it.
-    second.unlock();
-    ASSERT_TRUE(first.tryLock(dir.file(u"B.stn"_qs)));
-    EXPECT_TRUE(second.tryLock(dir.file(u"A.stn"_qs)));
-    first = std::move(second);
-    EXPECT_EQ(first.dataFile(), dir.file(u"A.stn"_qs));
-    EXPECT_TRUE(DataFileLock().tryLock(dir.file(u"B.stn"_qs)));
+    // A refused switch keeps the file held before; one that succeeds lets go of the old file,
+    // and so does a lock moved over it.
+    ASSERT_TRUE(held.tryLock(dir.file(u"A.stn"_qs)));
+    EXPECT_FALSE(held.tryLock(file));
+    EXPECT_EQ(held.dataFile(), dir.file(u"A.stn"_qs));
+    EXPECT_FALSE(other.tryLock(dir.file(u"A.stn"_qs)));
+    other.unlock();
+    ASSERT_TRUE(held.tryLock(file));
+    EXPECT_TRUE(other.tryLock(dir.file(u"A.stn"_qs)));
+    held = std::move(other);
+    EXPECT_EQ(held.dataFile(), dir.file(u"A.stn"_qs));
+    EXPECT_TRUE(DataFileLock().tryLock(file));
 }
 
 // A lock file whose process has ended (its number is beyond any process number Linux gives

@@ -71,36 +71,45 @@ QString sentence(const QString& message) {
     return message.section(QLatin1Char('\n'), 0, 0);
 }
 
+// Ten old records on disk, a thousand new ones in the store: a save that fails must leave the
+// old file whole and alone.
+class FailedSave : public testing::Test {
+protected:
+    void SetUp() override {
+        store.DataFile = dir.file("list.stn");
+        ASSERT_TRUE(datafile::writeFile(store.DataFile, registerOf(10, "旧")));
+        ASSERT_TRUE(store.load(registerOf(1000, "新")));
+        before = dir.read("list.stn");
+    }
+
+    void expectOldFileKept(const ChildSave& saved, fileerror::Problem problem) {
+        ASSERT_TRUE(saved.ran);
+        EXPECT_EQ(saved.outcome, datafile::Outcome::Failed);
+        EXPECT_FALSE(saved.dataWritten);
+        EXPECT_EQ(saved.error, fileerror::message(problem, store.DataFile));
+        EXPECT_EQ(dir.read("list.stn"), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.stn"});
+    }
+
+    TempFolder dir;
+    RecordStore store;
+    QByteArray before;
+};
+
 } // namespace
 
-TEST(Faults, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
-    TempFolder dir;
-    RecordStore store;
-    store.DataFile = dir.file("list.stn");
-    ASSERT_TRUE(datafile::writeFile(store.DataFile, registerOf(10, "旧")));
-    ASSERT_TRUE(store.load(registerOf(1000, "新")));
-    const QByteArray before = dir.read("list.stn");
+TEST_F(FailedSave, RunningOutOfSpaceKeepsTheOldFile) {
     // A file size limit makes every write past 64 KiB fail, as a full disk does.
-    const ChildSave saved = saveInChild(store, store.DataFile, [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{64 * 1024, 64 * 1024};
-        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    });
-    ASSERT_TRUE(saved.ran);
-    EXPECT_EQ(saved.outcome, datafile::Outcome::Failed);
-    EXPECT_FALSE(saved.dataWritten);
-    EXPECT_EQ(saved.error, fileerror::message(fileerror::Problem::DiskFull, store.DataFile));
-    EXPECT_EQ(dir.read("list.stn"), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.stn"});
+    expectOldFileKept(saveInChild(store, store.DataFile,
+                                  [] {
+                                      std::signal(SIGXFSZ, SIG_IGN);
+                                      rlimit limit{64 * 1024, 64 * 1024};
+                                      return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+                                  }),
+                      fileerror::Problem::DiskFull);
 }
 
-TEST(Faults, SaveIntoAFolderTheUserMayNotWriteKeepsTheOldFile) {
-    TempFolder dir;
-    RecordStore store;
-    store.DataFile = dir.file("list.stn");
-    ASSERT_TRUE(datafile::writeFile(store.DataFile, registerOf(3, "旧")));
-    ASSERT_TRUE(store.load(registerOf(5, "新")));
-    const QByteArray before = dir.read("list.stn");
+TEST_F(FailedSave, IntoAFolderTheUserMayNotWriteKeepsTheOldFile) {
     // Root writes anywhere: the child becomes "nobody", who may read the folder but not write
     // it. Anyone else writes in a folder made read-only, unless a capability lets them anyway.
     const bool root = ::geteuid() == 0;
@@ -117,12 +126,7 @@ TEST(Faults, SaveIntoAFolderTheUserMayNotWriteKeepsTheOldFile) {
                          ::setresuid(uid, uid, uid) == 0);
     });
     ::chmod(folder.constData(), 0700);
-    ASSERT_TRUE(saved.ran);
-    EXPECT_EQ(saved.outcome, datafile::Outcome::Failed);
-    EXPECT_FALSE(saved.dataWritten);
-    EXPECT_EQ(saved.error, fileerror::message(fileerror::Problem::NoPermission, store.DataFile));
-    EXPECT_EQ(dir.read("list.stn"), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.stn"});
+    expectOldFileKept(saved, fileerror::Problem::NoPermission);
 }
 
 TEST(Faults, SaveIntoAFolderRemovedMeanwhileReportsNothingSaved) {

@@ -84,7 +84,7 @@ TEST(Recovery, WriterKeepsTheCopyUntilSavedOrDiscarded) {
 
     ASSERT_TRUE(store.load(twoStations()));
     writer.changed();
-    ASSERT_TRUE(writer.flush()); // not marked modified (an open, say): nothing to keep
+    ASSERT_TRUE(writer.flush()); // a register opened and not changed is not kept
     EXPECT_FALSE(findRecovery(program.path(), store.DataFile));
     store.Modified = 1;
     writer.changed();
@@ -98,7 +98,9 @@ TEST(Recovery, WriterKeepsTheCopyUntilSavedOrDiscarded) {
     store.DataFile = data.file(u"B.stn"_qs);
     writer.changed();
     ASSERT_TRUE(writer.flush());
+    writer.changed(); // a change just before the save waits no more
     writer.saved();
+    EXPECT_FALSE(writer.pending());
     EXPECT_FALSE(findRecovery(program.path(), oldName));
     EXPECT_FALSE(findRecovery(program.path(), store.DataFile));
 

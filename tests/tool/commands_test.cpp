@@ -1,7 +1,9 @@
-// velmora-tool as a whole: help, files it must not read to the end, and a quiet standard error.
+// velmora-tool as a whole: help, files it must not read to the end, a quiet standard error, and
+// a data file another program holds open.
+#include "record/datafilelock.h"
 #include "toolrun.h"
 
-#include <QProcess>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 TEST(Commands, HelpGoesToStandardOutputAndSucceeds) {
@@ -26,8 +28,6 @@ TEST(Commands, HelpGoesToStandardOutputAndSucceeds) {
         }
         EXPECT_TRUE(page.contains(u".B velmora-tool "_qs + command)) << qPrintable(command);
     }
-    // The print answers are options of render and batch.
-    EXPECT_TRUE(runTool(u"batch --help"_qs).out.contains("--registered-mail"));
     // A mistake still shows the usage on standard error.
     const ToolRun wrong = runTool(u"frobnicate"_qs);
     EXPECT_EQ(wrong.status, 2);
@@ -52,19 +52,19 @@ TEST(Commands, ADeviceThatNeverEndsIsRefusedAsTooLarge) {
 
 TEST(Commands, DrawingWithoutARuntimeFolderWarnsOfNothing) {
     TempFolder folder;
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"XDG_RUNTIME_DIR"_qs);
-    environment.remove(u"QT_QPA_PLATFORM"_qs);
-    tool.setProcessEnvironment(environment);
+    const auto noRuntimeFolder = [](QProcess& tool) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"XDG_RUNTIME_DIR"_qs);
+        environment.remove(u"QT_QPA_PLATFORM"_qs);
+        tool.setProcessEnvironment(environment);
+    };
     for (const QString& line :
          {u"render %1 --record 1 --doc return --out %2/x.png"_qs,
           u"batch %1 --records 1 --docs return --on 2025-10-01 --out %2/x.pdf"_qs}) {
-        tool.start(QStringLiteral(VELMORA_TOOL_PATH),
-                   line.arg(kSampleRegister, folder.path()).split(u' '));
-        ASSERT_TRUE(tool.waitForFinished(-1));
-        EXPECT_EQ(tool.exitCode(), 0) << qPrintable(line);
-        EXPECT_EQ(tool.readAllStandardError(), QByteArray()) << qPrintable(line);
+        const ToolRun run =
+            runToolProcess(line.arg(kSampleRegister, folder.path()).split(u' '), noRuntimeFolder);
+        EXPECT_EQ(run.status, 0) << qPrintable(line);
+        EXPECT_EQ(run.err, QString()) << qPrintable(line);
     }
 }
 
@@ -72,12 +72,32 @@ TEST(Commands, AFullDiskOnStandardOutputIsReportedInJapanese) {
     for (const QStringList& args :
          {QStringList{u"dump"_qs, kSampleRegister}, QStringList{u"due"_qs, kSampleRegister},
           QStringList{u"--help"_qs}}) {
-        QProcess tool;
-        tool.setStandardOutputFile(u"/dev/full"_qs);
-        tool.start(QStringLiteral(VELMORA_TOOL_PATH), args);
-        ASSERT_TRUE(tool.waitForFinished(-1));
-        EXPECT_EQ(tool.exitCode(), 1) << qPrintable(args.first());
-        EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
-                  u"ディスクの空き容量が足りません。\n標準出力\n"_qs);
+        const ToolRun run = runToolProcess(
+            args, [](QProcess& tool) { tool.setStandardOutputFile(u"/dev/full"_qs); });
+        EXPECT_EQ(run.status, 1) << qPrintable(args.first());
+        EXPECT_EQ(run.err, u"ディスクの空き容量が足りません。\n標準出力\n"_qs);
     }
+}
+
+// The real tool runs in a process of its own while this process holds the lock.
+TEST(Commands, ImportIntoAFileOpenElsewhereIsRefusedAndReadingStillWorks) {
+    TempFolder dir;
+    const QString csv =
+        dir.write(u"new.csv"_qs, u"ｺｰﾙｻｲﾝ,免許番号,免許期限(ISO)\r\n"
+                                 u"ＪＡ９ＺＺＺ,近第9号,2030-01-01\r\n"_qs.toUtf8());
+    const QString into = dir.file(u"LIST.stn"_qs);
+    ASSERT_TRUE(QFile::copy(kSampleRegister, into));
+    const QByteArray before = dir.read(u"LIST.stn"_qs);
+    DataFileLock held;
+    ASSERT_TRUE(held.tryLock(into));
+    const ToolRun refused = runToolProcess({u"import"_qs, csv, u"--into"_qs, into});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(
+        u"プロセス %1）が開いています。"_qs.arg(QCoreApplication::applicationPid())))
+        << refused.err.toStdString();
+    EXPECT_EQ(dir.read(u"LIST.stn"_qs), before);
+    EXPECT_EQ(runToolProcess({u"dump"_qs, into}).status, 0);
+    held.unlock();
+    EXPECT_EQ(runToolProcess({u"import"_qs, csv, u"--into"_qs, into}).status, 0);
+    EXPECT_GT(dir.read(u"LIST.stn"_qs).size(), before.size());
 }

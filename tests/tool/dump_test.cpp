@@ -35,34 +35,26 @@ TEST(Dump, FileOrderOrTheProgramsOrder) {
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(sorted.value(i), lines[fileLine[i]]) << i;
 
-    EXPECT_EQ(runTool({u"dump"_qs, u"missing.stn"_qs}).status, 1);
     EXPECT_EQ(runTool({u"dump"_qs, QStringLiteral(VELMORA_TEST_DATA)}).status, 1); // a folder
     EXPECT_EQ(runTool({u"dump"_qs}).status, 2);
     EXPECT_EQ(runTool(u"dump "_qs + kSampleRegister).err, QString());
-    EXPECT_EQ(runTool({u"frobnicate"_qs}).status, 2);
 }
 
-// A CSV export given the extension .stn is dumped as the program would open it, with the
-// warning on stderr.
-TEST(Dump, WarnsAboutAFileThatIsNoRegister) {
-    TempFolder dir;
-    const QString csv = dir.file(u"register.stn"_qs);
-    ASSERT_EQ(runTool(u"export %1 --out %2"_qs.arg(kSampleRegister, csv)).status, 0);
-    const ToolRun run = runTool(u"dump "_qs + csv);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_FALSE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains(u"無線局のデータに見えません"_qs)) << qPrintable(run.err);
-}
-
+// An export imported gives the register in the program's order; given the extension .stn, it is
+// dumped as the program would open it, with the warning on stderr.
 TEST(CsvTool, ExportAndImportGiveTheSameRegister) {
     TempFolder dir;
     const QString csv = dir.file(u"register.csv"_qs);
     const QString copy = dir.file(u"copy.stn"_qs);
     ASSERT_EQ(runTool(u"export %1 --out %2"_qs.arg(kSampleRegister, csv)).status, 0);
     ASSERT_EQ(runTool(u"import %1 --into %2"_qs.arg(csv, copy)).status, 0);
-    // The import keeps the register in the program's order.
     EXPECT_EQ(runTool(u"dump "_qs + copy).out,
               runTool(u"dump %1 --sorted"_qs.arg(kSampleRegister)).out);
+    ASSERT_TRUE(QFile::copy(csv, dir.file(u"register.stn"_qs)));
+    const ToolRun dumped = runTool(u"dump "_qs + dir.file(u"register.stn"_qs));
+    EXPECT_EQ(dumped.status, 0);
+    EXPECT_FALSE(dumped.out.isEmpty());
+    EXPECT_TRUE(dumped.err.contains(u"無線局のデータに見えません"_qs)) << qPrintable(dumped.err);
     EXPECT_EQ(runTool(u"export %1 --encoding latin1 --out %2"_qs.arg(kSampleRegister, csv)).status,
               2);
 }
@@ -94,16 +86,9 @@ TEST(CsvTool, ImportUpdatesMatchedStations) {
         EXPECT_EQ(QString::fromUtf8(run.out).startsWith(summary), c.status == 0);
         EXPECT_EQ(dir.read(u"reg.stn"_qs) != before, c.written) << qPrintable(c.options);
     }
+    // The matched station is updated in place, the new one added.
     const QByteArray dumped = runTool(u"dump "_qs + stn).out;
     EXPECT_EQ(dumped.count('\n'), 10);
     EXPECT_TRUE(dumped.contains("{\"CallSign\":\"ja1abc\",\"LicenceNo\":\"関第1234号\","
                                 "\"ExpiryDate\":\"2027-03-17\""));
-    EXPECT_TRUE(dumped.contains("\"ApplicantTel\":\"3-1234-0000\""));
-    // Importing the same file again finds every station.
-    EXPECT_TRUE(runTool(u"import %1 --into %2"_qs.arg(csv, stn))
-                    .out.startsWith(u"追加 0件、更新 0件、変更なし 2件\n"_qs.toUtf8()));
-    // A spreadsheet file is named as such.
-    const QString xlsx = dir.write(u"in.xlsx"_qs, "PK\x03\x04\x14\x00");
-    EXPECT_TRUE(runTool(u"import %1 --into %2"_qs.arg(xlsx, stn))
-                    .err.startsWith(u"Excel などの表計算の形式です。"_qs));
 }

@@ -5,6 +5,8 @@
 #include "support/tempfolder.h"
 #include "tool/commands.h"
 
+#include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 const QString kSampleRegister = QStringLiteral(VELMORA_TEST_DATA "/sample-register.stn");
@@ -28,4 +30,17 @@ inline ToolRun runTool(const QStringList& args) {
 // The same with the arguments in one line, split at spaces.
 inline ToolRun runTool(const QString& line) {
     return runTool(line.split(u' '));
+}
+
+// The built tool in a process of its own, after prepare has set its environment or output.
+inline ToolRun runToolProcess(const QStringList& args,
+                              const std::function<void(QProcess&)>& prepare = {}) {
+    QProcess tool;
+    if (prepare)
+        prepare(tool);
+    tool.start(QStringLiteral(VELMORA_TOOL_PATH), args);
+    if (!tool.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
+            tool.readAllStandardOutput(), QString::fromUtf8(tool.readAllStandardError())};
 }
