@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -27,7 +26,6 @@ public:
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2024, 4, 1)};
     std::vector<std::string> calls;
-    std::function<void()> beforeSort; // runs first in sortByExpiry, when set
     RegisterUndo undo{state.store};
 
     QWidget* mainWidget() override { return nullptr; }
@@ -38,8 +36,6 @@ public:
     }
     void sortByExpiry() override {
         calls.push_back("sortByExpiry");
-        if (beforeSort)
-            beforeSort();
         checks::sortByExpiry(state.store);
     }
     void colourByExpiry() override { calls.push_back("colourByExpiry"); }
