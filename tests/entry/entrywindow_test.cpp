@@ -1,17 +1,10 @@
 // What both entry dialogs share, run over each: names and keys, the refusals before storing, the
 // window's place, what each box takes, "申請者に同じ" and the typed expiry date.
-#include "entry/editstationdialog.h"
-#include "entry/newstationdialog.h"
 #include "entryfixture.h"
-#include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
-#include "support/typedate.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
 
 namespace {
 
@@ -52,14 +45,9 @@ class BothDialogs : public ::testing::TestWithParam<Dialog>, public EntryHarness
 protected:
     // The edit dialog shows row 1.
     std::unique_ptr<EntryWindow> open() {
-        state.store.CurrentIndex = 1;
-        std::unique_ptr<EntryWindow> dialog;
         if (GetParam().name == kNew.name)
-            dialog = std::make_unique<NewStationDialog>(state, prompter, clock, *this);
-        else
-            dialog = std::make_unique<EditStationDialog>(state, prompter, *this);
-        dialog->show();
-        return dialog;
+            return openNew();
+        return openEdit(1);
     }
     // "登　録" or "上　書", the message box answered with OK.
     void submit(EntryWindow& dialog) {
@@ -70,7 +58,7 @@ protected:
 
 } // namespace
 
-// A screen reader names each box (its caption's buddy, standing short of it), the station type,
+// A screen reader names each box (its caption's buddy), the station type,
 // the date and its spin buttons by the caption beside it, with whose it is where both frames show
 // the same caption. Tab leads from the licence number through the date to the spin buttons,
 // whose keys step the date.
@@ -79,7 +67,6 @@ TEST_P(BothDialogs, EveryControlIsNamedAndTheDateIsReachedByKeyboard) {
     auto dialog = open();
     std::vector<QWidget*> widgets(dialog->fieldBoxes.begin(), dialog->fieldBoxes.end());
     for (size_t i = 0; i < widgets.size(); ++i) {
-        EXPECT_LT(dialog->fieldCaptions[i]->geometry().right() + 1, widgets[i]->geometry().left());
         EXPECT_EQ(dialog->fieldCaptions[i]->buddy(), widgets[i]) << i;
         EXPECT_EQ(dialog->fieldBoxes[i]->upperCasing(), i < 2) << i;
     }
@@ -105,13 +92,13 @@ TEST_P(BothDialogs, EveryControlIsNamedAndTheDateIsReachedByKeyboard) {
     dialog->activateWindow();
     QApplication::processEvents(); // the window system makes it the active window
     dialog->fieldBoxes[1]->setFocus();
-    pressKey(dialog->fieldBoxes[1], Qt::Key_Tab, Qt::NoModifier);
+    pressKey(dialog->fieldBoxes[1], Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expiryDateDisplay);
     typeDate(dialog->expiryDateDisplay, u"2024/6/30"_qs, false); // taken on leaving the box
-    pressKey(dialog->expiryDateDisplay, Qt::Key_Tab, Qt::NoModifier);
+    pressKey(dialog->expiryDateDisplay, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[0]);
     // The keys themselves are the spin button's (UpDown's tests); here they reach the date.
-    pressKey(dialog->expirySpinButtons[0], Qt::Key_Up, Qt::NoModifier);
+    pressKey(dialog->expirySpinButtons[0], Qt::Key_Up);
     // The date itself is read as the display's description, also after a step.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog->expiryDateDisplay)
                   ->text(QAccessible::Description),
