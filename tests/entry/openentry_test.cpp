@@ -41,8 +41,8 @@ TEST_F(OpenEntry, DialogsOpenFromTheMainWindowAndCloseWithIt) {
     EXPECT_TRUE(registration->isVisible() &&
                 registration->windowModality() == Qt::ApplicationModal);
 
-    // Closing the main window closes both, and each is deleted once closed.
-    state.store.Modified = 0; // no save question on the way out
+    // Closing the main window (nothing changed: no save question) closes both, and each is
+    // deleted once closed.
     main->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(edit);
