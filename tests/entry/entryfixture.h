@@ -1,23 +1,25 @@
-// The entry tests' harness: a register, scripted answers, a fixed today and a main window that
-// notes its calls; typing and key presses as the keyboard sends them.
+// The entry tests' harness: a register, scripted answers, a fixed today, a main window that notes
+// its calls and the dialogs opened on them; typing and key presses as the keyboard sends them.
 #pragma once
 
-#include "entry/entrywindow.h"
+#include "entry/editstationdialog.h"
+#include "entry/newstationdialog.h"
 #include "mainwin/registerundo.h"
 #include "platform/clock.h"
-#include "platform/gui/mainwindowlink.h"
+#include "platform/gui/spinbutton.h"
 #include "record/appstate.h"
 #include "record/recordchecks.h"
 #include "support/samplestation.h"
 #include "support/scriptedprompter.h"
 #include "support/shown.h"
+#include "support/typedate.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
-#include <functional>
+#include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 // A register with scripted answers, a fixed today and a main window whose operations run the
 // record checks and note every call, and record the changes as the main window does.
@@ -27,7 +29,6 @@ public:
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2024, 4, 1)};
     std::vector<std::string> calls;
-    std::function<void()> beforeSort; // runs first in sortByExpiry, when set
     RegisterUndo undo{state.store};
 
     QWidget* mainWidget() override { return nullptr; }
@@ -38,8 +39,6 @@ public:
     }
     void sortByExpiry() override {
         calls.push_back("sortByExpiry");
-        if (beforeSort)
-            beforeSort();
         checks::sortByExpiry(state.store);
     }
     void colourByExpiry() override { calls.push_back("colourByExpiry"); }
@@ -70,25 +69,35 @@ public:
                 u"ﾊﾅｺ"_qs,    u"100-0002"_qs, u"申一"_qs,   u"申二"_qs, u"03-0000-1111"_qs};
     }
     static void fillValid(EntryWindow& window) {
-        const entryform::Texts texts = validTexts();
-        for (size_t i = 0; i < texts.size(); ++i)
-            window.fieldBoxes[i]->setText(texts[i]);
+        for (size_t i = 0; i < entryform::kBoxCount; ++i)
+            window.fieldBoxes[i]->setText(validTexts()[i]);
+    }
+
+    // The dialogs, shown; the edit dialog on the station of row index.
+    std::unique_ptr<NewStationDialog> openNew() {
+        auto dialog = std::make_unique<NewStationDialog>(state, prompter, clock, *this);
+        dialog->show();
+        return dialog;
+    }
+    std::unique_ptr<EditStationDialog> openEdit(int index) {
+        state.store.CurrentIndex = index;
+        auto dialog = std::make_unique<EditStationDialog>(state, prompter, *this);
+        dialog->show();
+        return dialog;
     }
 };
 
 class EntryTest : public ::testing::Test, public EntryHarness {};
 
-// Typing: one key press per character, as the keyboard sends it.
-inline void typeText(QWidget* target, const QString& text) {
-    for (const QChar c : text) {
-        const int key = c.unicode() < 0x80 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-    }
-}
-
-inline void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers,
+inline void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                      const QString& text = QString()) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
+}
+
+// Typing: one key press per character, as the keyboard sends it.
+inline void typeText(QWidget* target, const QString& text) {
+    for (const QChar c : text)
+        pressKey(target, c.unicode() < 0x80 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown),
+                 Qt::NoModifier, QString(c));
 }

@@ -1,19 +1,10 @@
-// What both entry dialogs share, run over each: captions, names and keys, the refusals before
-// storing, the window's place, what each box takes, "申請者に同じ" and the typed expiry date.
-#include "entry/editstationdialog.h"
-#include "entry/newstationdialog.h"
+// What both entry dialogs share, run over each: names and keys, the refusals before storing, the
+// window's place, what each box takes, "申請者に同じ" and the typed expiry date.
 #include "entryfixture.h"
-#include "platform/gui/spinbutton.h"
 #include "platform/gui/twips.h"
-#include "support/typedate.h"
 
 #include <QAccessible>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-#include <memory>
 
 namespace {
 
@@ -50,22 +41,13 @@ const Dialog kEdit{"EditStationDialog",
                    u"社団名フリガナ",
                    kEditRoom};
 
-void PrintTo(const Dialog& dialog, std::ostream* out) {
-    *out << dialog.name;
-}
-
 class BothDialogs : public ::testing::TestWithParam<Dialog>, public EntryHarness {
 protected:
     // The edit dialog shows row 1.
     std::unique_ptr<EntryWindow> open() {
-        state.store.CurrentIndex = 1;
-        std::unique_ptr<EntryWindow> dialog;
         if (GetParam().name == kNew.name)
-            dialog = std::make_unique<NewStationDialog>(state, prompter, clock, *this);
-        else
-            dialog = std::make_unique<EditStationDialog>(state, prompter, *this);
-        dialog->show();
-        return dialog;
+            return openNew();
+        return openEdit(1);
     }
     // "登　録" or "上　書", the message box answered with OK.
     void submit(EntryWindow& dialog) {
@@ -76,26 +58,18 @@ protected:
 
 } // namespace
 
-// Captions fit short of their boxes in one size; a screen reader names each box, the station
-// type, the date and its spin buttons by the caption beside it, with whose it is where both
-// frames show the same caption. Tab leads from the licence number through the date to the spin
-// buttons, whose keys step the date.
-TEST_P(BothDialogs, CaptionsFitEveryControlIsNamedAndTheDateIsReachedByKeyboard) {
+// A screen reader names each box (its caption's buddy), the station type,
+// the date and its spin buttons by the caption beside it, with whose it is where both frames show
+// the same caption. Tab leads from the licence number through the date to the spin buttons,
+// whose keys step the date.
+TEST_P(BothDialogs, EveryControlIsNamedAndTheDateIsReachedByKeyboard) {
     loadThree();
     auto dialog = open();
-    for (size_t i = 0; i < dialog->fieldBoxes.size(); ++i) {
-        const QLabel* caption = dialog->fieldCaptions[i];
-        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width());
-        EXPECT_LT(caption->geometry().right() + 1, dialog->fieldBoxes[i]->geometry().left());
-        EXPECT_EQ(caption->font(), dialog->fieldCaptions[0]->font()) << i;
-        EXPECT_EQ(caption->buddy(), dialog->fieldBoxes[i]) << i;
+    std::vector<QWidget*> widgets(dialog->fieldBoxes.begin(), dialog->fieldBoxes.end());
+    for (size_t i = 0; i < widgets.size(); ++i) {
+        EXPECT_EQ(dialog->fieldCaptions[i]->buddy(), widgets[i]) << i;
         EXPECT_EQ(dialog->fieldBoxes[i]->upperCasing(), i < 2) << i;
     }
-    EXPECT_EQ(dialog->findChild<QLabel*>(u"expiryDateCaption"_qs)->font(),
-              dialog->fieldCaptions[0]->font());
-    EXPECT_EQ(dialog->expiryDateDisplay->font(), dialog->fieldBoxes[0]->font());
-
-    std::vector<QWidget*> widgets(dialog->fieldBoxes.begin(), dialog->fieldBoxes.end());
     widgets.insert(widgets.end(), {dialog->stationTypeBox, dialog->expiryDateDisplay});
     widgets.insert(widgets.end(), dialog->expirySpinButtons.begin(),
                    dialog->expirySpinButtons.end());
@@ -118,28 +92,23 @@ TEST_P(BothDialogs, CaptionsFitEveryControlIsNamedAndTheDateIsReachedByKeyboard)
     dialog->activateWindow();
     QApplication::processEvents(); // the window system makes it the active window
     dialog->fieldBoxes[1]->setFocus();
-    pressKey(dialog->fieldBoxes[1], Qt::Key_Tab, Qt::NoModifier);
+    pressKey(dialog->fieldBoxes[1], Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), dialog->expiryDateDisplay);
     typeDate(dialog->expiryDateDisplay, u"2024/6/30"_qs, false); // taken on leaving the box
-    pressKey(dialog->expiryDateDisplay, Qt::Key_Tab, Qt::NoModifier);
-    SpinButton* year = dialog->expirySpinButtons[0];
-    ASSERT_EQ(QApplication::focusWidget(), year);
-    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和6年06月30日"_qs);
-    pressKey(year, Qt::Key_Tab, Qt::NoModifier);
-    ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[1]);
+    pressKey(dialog->expiryDateDisplay, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog->expirySpinButtons[0]);
     // The keys themselves are the spin button's (UpDown's tests); here they reach the date.
-    pressKey(year, Qt::Key_Up, Qt::NoModifier);
-    pressKey(dialog->expirySpinButtons[2], Qt::Key_Space, Qt::ShiftModifier, u" "_qs);
-    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和7年06月29日"_qs);
+    pressKey(dialog->expirySpinButtons[0], Qt::Key_Up);
     // The date itself is read as the display's description, also after a step.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog->expiryDateDisplay)
                   ->text(QAccessible::Description),
-              u"令和7年06月29日"_qs);
+              u"令和7年06月30日"_qs);
 }
 
 // Every combination of empty required boxes is named in one message; text the data file cannot
 // hold, or more than its field keeps, is refused naming its box as the dialog captions it.
-// Nothing is stored until everything is right; an ideographic space is text.
+// Nothing is stored until everything is right; an ideographic space is text. "申請者に同じ" fills
+// the applicant's boxes on the way.
 TEST_P(BothDialogs, RefusesEmptyRequiredBoxesAndTextTheFileCannotHold) {
     loadThree();
     const std::vector<StationRecord> before = state.store.records();
@@ -160,27 +129,27 @@ TEST_P(BothDialogs, RefusesEmptyRequiredBoxesAndTextTheFileCannotHold) {
         submit(*dialog);
         EXPECT_EQ(prompter.lastMessage()->text, expected + u"を入力してください"_qs) << empty;
     }
-    EXPECT_EQ(prompter.lastMessage()->title, u"Velmora"_qs);
-    EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::Ok);
+    // The messages themselves are entryform's; here a character and an overlong text reach them,
+    // named as this dialog names the box.
     const std::vector<std::tuple<size_t, QString, QString>> refused{
         {2, u"𠮷田"_qs,
          u"「氏名」にデータファイルに保存できない文字「𠮷」(U+20BB7)があります。別の文字に"
          u"置き換えてください。"_qs},
-        {1, u"東海ア第1234567号"_qs, u"「免許番号」は全角10文字（20バイト）までです。"_qs},
         {9, u"山田山田山田山田山"_qs, u"「申請者氏名」は全角8文字（16バイト）までです。"_qs}};
     for (const auto& [box, text, message] : refused) {
         fillValid(*dialog);
         dialog->fieldBoxes[box]->setText(text);
         submit(*dialog);
         EXPECT_EQ(prompter.lastMessage()->text, message);
-        EXPECT_EQ(dialog->fieldBoxes[box]->text(), text);
     }
     EXPECT_EQ(state.store.records(), before);
-    EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(calls.empty());
 
+    // "申請者に同じ" copies the holder's name, reading, postal code and address lines.
     fillValid(*dialog);
+    dialog->sameAsHolderButton->click();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(dialog->fieldBoxes[size_t(9 + i)]->text(), validTexts()[size_t(2 + i)]) << i;
     for (size_t box : {0, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14})
         dialog->fieldBoxes[box]->setText(box == 0 ? u"\u3000"_qs : QString());
     submit(*dialog);
@@ -188,9 +157,10 @@ TEST_P(BothDialogs, RefusesEmptyRequiredBoxesAndTextTheFileCannotHold) {
     EXPECT_EQ(state.store.Modified, 1);
 }
 
+// The window opens where it was last closed; however it closes, unsaved text is dropped without a
+// question, its place is kept and the main window sorts and colours, once.
 TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
-    load({station(u"ＪＡ２ＢＢＢ"_qs, QDate(2026, 6, 30)),
-          station(u"ＪＡ１ＡＡＡ"_qs, QDate(2024, 4, 20))});
+    loadThree();
     SettingsValues& s = state.settings;
     s.*GetParam().left = 1500;
     s.*GetParam().top = 900;
@@ -198,12 +168,11 @@ TEST_P(BothDialogs, OpensAtItsPlaceAndClosingStoresItThenSortsAndColoursOnce) {
     const int dpi = dialog->logicalDpiX();
     EXPECT_EQ(dialog->frameGeometry().topLeft(),
               QPoint(twips::toPixels(1500, dpi), twips::toPixels(900, dpi)));
-    dialog->fieldBoxes[2]->setText(u"変更"_qs); // dropped without a question
+    dialog->fieldBoxes[2]->setText(u"変更"_qs);
     dialog->move(150, 75);
     dialog->findChild<QPushButton*>(u"cancelButton"_qs)->click(); // "キャンセル"
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(calls, (std::vector<std::string>{"sortByExpiry", "colourByExpiry"}));
-    EXPECT_EQ(callSigns(), (std::vector<QString>{u"ＪＡ１ＡＡＡ"_qs, u"ＪＡ２ＢＢＢ"_qs}));
     EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(prompter.seen().empty());
     EXPECT_EQ(s.*GetParam().left, qRound(150 * 1440.0 / dpi));
@@ -226,8 +195,7 @@ TEST_P(BothDialogs, EveryBoxTakesWhatItsFieldKeeps) {
             EntryBox* box = dialog->fieldBoxes[i];
             box->clear();
             typeText(box, QString((*room)[i] + 1, character));
-            EXPECT_EQ(box->text(), QString((*room)[i], character))
-                << i << " " << qPrintable(QString(character));
+            EXPECT_EQ(box->text(), QString((*room)[i], character)) << i;
         }
         const entryform::Texts entered = dialog->texts();
         submit(*dialog);
@@ -239,27 +207,10 @@ TEST_P(BothDialogs, EveryBoxTakesWhatItsFieldKeeps) {
     }
 }
 
-// "申請者に同じ" copies the holder's name, reading, postal code and address; it stands clear of
-// every other control of the applicant's frame.
-TEST_P(BothDialogs, SameAsHolderCopiesTheHoldersNameAndAddress) {
-    auto dialog = open();
-    fillValid(*dialog);
-    dialog->sameAsHolderButton->click();
-    entryform::Texts expected = EntryHarness::validTexts();
-    for (const auto& [holder, applicant] : entryform::kHolderToApplicant)
-        expected[size_t(applicant)] = expected[size_t(holder)];
-    EXPECT_EQ(dialog->texts(), expected);
-    const QRect button = dialog->sameAsHolderButton->geometry();
-    EXPECT_TRUE(dialog->applicantFrame->rect().contains(button));
-    for (QWidget* other :
-         dialog->applicantFrame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(other == dialog->sameAsHolderButton || !button.intersects(other->geometry()));
-}
-
-// A typed date is stored whether Return finished it or the store button did; a day that does not
-// exist or a text that is no date is refused with its message, nothing stored; the spin buttons
-// step on from a typed date, finished or not.
-TEST_P(BothDialogs, TakesATypedExpiryFinishedOrNotAndRefusesADayThatDoesNotExist) {
+// A typed date is stored whether Return finished it or the store button did; a text that is no
+// date is refused at storing, nothing stored. A day that does not exist at Return is the date
+// box's (the print dialog's tests); the reading is typeddate's.
+TEST_P(BothDialogs, TakesATypedExpiryFinishedOrNotAndRefusesATextThatIsNoDate) {
     loadThree();
     for (const bool finish : {true, false}) {
         auto dialog = open();
@@ -268,22 +219,14 @@ TEST_P(BothDialogs, TakesATypedExpiryFinishedOrNotAndRefusesADayThatDoesNotExist
         submit(*dialog);
         EXPECT_EQ(state.store.WorkRecord.expiry(), QDate(2019, 4, 30)) << finish;
     }
-    ASSERT_TRUE(prompter.seen().empty());
-
     const std::vector<StationRecord> before = state.store.records();
     auto dialog = open();
     fillValid(*dialog);
-    typeDate(dialog->expiryDateDisplay, u"2028/6/30"_qs);
-    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年06月30日"_qs);
-    typeDate(dialog->expiryDateDisplay, u"2026-02-30"_qs);
-    EXPECT_EQ(prompter.lastMessage()->text, u"「2026-02-30」という日はありません。"_qs);
-    EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年06月30日"_qs);
     typeDate(dialog->expiryDateDisplay, u"6月30日"_qs, false);
     submit(*dialog);
-    EXPECT_EQ(prompter.lastMessage()->text, u"「6月30日」は日付として読めません。"_qs);
-    EXPECT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.messages(), std::vector<QString>{u"「6月30日」は日付として読めません。"_qs});
     EXPECT_EQ(state.store.records(), before);
-
+    // A spin button steps on from a date still being typed.
     typeDate(dialog->expiryDateDisplay, u"2028-01-31"_qs, false);
     dialog->expirySpinButtons[1]->upButton()->click();
     EXPECT_EQ(dialog->expiryDateDisplay->text(), u"令和10年02月29日"_qs);

@@ -4,18 +4,13 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-// The code page 932 codec: the places where Windows differs from plain Shift_JIS, the bytes
-// glibc does not convert, invalid bytes, encoding and fixed-width fields. Every code is checked
+// The code page 932 codec: the bytes glibc does not convert, invalid bytes, encoding and
+// fixed-width fields. Every code, and where Windows differs from plain Shift_JIS, is checked
 // against glibc in cp932_iconv_test; random bytes go through the fuzzer.
 
-TEST(Cp932, RepresentativeCodesAndInvalidBytes) {
+TEST(Cp932, BytesGlibcLeavesAndInvalidBytes) {
     // Bytes, text, and whether the text encodes to the bytes again.
     const QList<std::tuple<QByteArray, QString, bool>> codes = {
-        {"\x5C\x7E", u"\\~"_qs, true},
-        {"\x81\x40\x81\x7E\x81\x80\x81\xFC", u"　×÷◯"_qs, true}, // 0x7F is no trail byte
-        {"\x81\xE0\x81\xE6\x81\xCA", u"≒∵￢"_qs, true}, // also in NEC row 13 / IBM: JIS first
-        {"\x87\x54\x87\x82\x87\x8A", u"Ⅰ№㈱"_qs, true}, // NEC row 13 only: before IBM
-        {"\x87\x90\xED\x40\xEE\xFC", u"≒纊＂"_qs, false},
         {"\x80\xA0\xFD\xFE\xFF", QString::fromUtf16(u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"), true},
         // Invalid bytes stay visible as ・, and decoding goes on with the next byte.
         {"\x81", u"・"_qs, false},
@@ -62,14 +57,10 @@ TEST(Cp932, EncodesInputMethodFormsAndReportsWhatItCannotHold) {
 TEST(Cp932, FieldsAreFilledAndCutWithoutSplittingACharacter) {
     // Text, width, what the field reads back as and the first character it cannot hold.
     const QList<std::tuple<QString, int, QString, qsizetype>> cases = {
-        {u"固定局"_qs, 6, u"固定局"_qs, -1},
         {u"固定局"_qs, 5, u"固定 "_qs, -1},
-        {u"JA6ABC"_qs, 8, u"JA6ABC  "_qs, -1},
         {u""_qs, 3, u"   "_qs, -1},
-        {u"a"_qs, 0, u""_qs, -1},
         {u"a"_qs, -3, u""_qs, -1},
         {u"ｱ東ｲ京"_qs, 4, u"ｱ東ｲ"_qs, -1}, // half-width kana take one byte
-        {u"壱弐参四五六七八九"_qs, 16, u"壱弐参四五六七八"_qs, -1},
         {u"ab😀cd"_qs, 4, u"ab?c"_qs, 2},
         {u"abcd😀"_qs, 4, u"abcd"_qs, -1}, // only what lands in the field counts
     };

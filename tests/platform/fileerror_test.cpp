@@ -3,23 +3,20 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <vector>
 
 using fileerror::Problem;
 
 TEST(FileError, ErrnoValuesMapToTheirProblem) {
-    const std::pair<int, Problem> cases[] = {
-        {ENOENT, Problem::NotFound},
-        {ENOTDIR, Problem::NotFound},
-        {EACCES, Problem::NoPermission},
-        {EPERM, Problem::NoPermission},
-        {EROFS, Problem::ReadOnly},
-        {ENOSPC, Problem::DiskFull},
-        {EFBIG, Problem::DiskFull},
-        {EISDIR, Problem::IsFolder},
-        {EBUSY, Problem::InUse},
-        {EIO, Problem::Other},
-        {0, Problem::Other},
-    };
-    for (const auto& [error, problem] : cases)
-        EXPECT_EQ(fileerror::fromErrno(error), problem) << error;
+    const std::pair<Problem, std::vector<int>> cases[] = {{Problem::NotFound, {ENOENT, ENOTDIR}},
+                                                          {Problem::NoPermission, {EACCES, EPERM}},
+                                                          {Problem::ReadOnly, {EROFS}},
+                                                          {Problem::DiskFull, {ENOSPC, EFBIG}},
+                                                          {Problem::IsFolder, {EISDIR}},
+                                                          {Problem::InUse, {EBUSY}},
+                                                          {Problem::Other, {EIO, 0}}};
+    for (const auto& [problem, errors] : cases) {
+        for (const int error : errors)
+            EXPECT_EQ(fileerror::fromErrno(error), problem) << error;
+    }
 }

@@ -1,5 +1,6 @@
+// The Qt file dialog behind the prompter: the chosen file, or nothing when cancelled (what
+// chooseFile asks on top is DataFileDialog's tests, with the flags the program uses).
 #include "platform/gui/qtprompter.h"
-#include "support/scriptedprompter.h"
 #include "support/tempfolder.h"
 
 #include <QApplication>
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 using Kind = Prompter::FileRequest::Kind;
-
-// An open dialog with the flags of the save dialog gives a new name back without asking
-// (the question on saving is in DataFileDialog's tests).
-TEST(Prompter, OpenDialogNeverAsksToCreateAFile) {
-    ScriptedPrompter prompter;
-    prompter.nextFileName(u"/nowhere/new.stn"_qs);
-    EXPECT_EQ(prompter.chooseFile({Kind::Open, {}, {}, 0, {}, {}, Prompter::CreatePrompt}, nullptr),
-              u"/nowhere/new.stn"_qs);
-    EXPECT_TRUE(prompter.messages().empty());
-}
 
 TEST(QtPrompter, FileDialogGivesTheChosenFileOrNothing) {
     TempFolder folder;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SingleInstance, RequestLinesReadBackAsSent) {
+TEST(SingleInstance, RequestLinesReadBackAsSentAndForeignLinesAreRefused) {
     for (const QString& path : {QString(), u"/home/山田/LIST.stn"_qs, u"with space.stn"_qs}) {
         const QByteArray line = SingleInstance::requestLine(path);
         EXPECT_TRUE(line.endsWith('\n') && line.count('\n') == 1) << line.constData();
@@ -11,9 +11,7 @@ TEST(SingleInstance, RequestLinesReadBackAsSent) {
         EXPECT_TRUE(request.valid);
         EXPECT_EQ(request.filePath, path);
     }
-}
-
-TEST(SingleInstance, ForeignLinesAreNotValidRequests) {
+    // Foreign lines are not valid requests.
     for (const char* line : {"", "\n", "open \n", "open", "raise now\n", "RAISE\n",
                              "GET / HTTP/1.1\r\n", "open a\nb\n"})
         EXPECT_FALSE(SingleInstance::parseRequest(line).valid) << line;
