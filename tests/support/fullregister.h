@@ -22,8 +22,7 @@ inline std::vector<StationRecord> fullRegister() {
                 continue;
             // Double-byte text to the field's byte width, ending in the record's number so
             // that no two records are equal.
-            const int kanjiCount = (info.width - int(number.size())) / 2;
-            r.set(info.field, kanji.left(kanjiCount) + number);
+            r.set(info.field, kanji.left((info.width - int(number.size())) / 2) + number);
         }
         r.setExpiry(QDate(2027, 1, 1).addDays(i / 3));
     }

@@ -5,13 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-// Generous: only a program that hangs comes near it.
-constexpr int kWaitMs = 30000;
-} // namespace
 
 ProgramCopy::ProgramCopy() {
     ready_ = QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora"),
@@ -37,16 +31,11 @@ QProcess& ProgramCopy::start(const QStringList& arguments, const QString& workin
     return process;
 }
 
-bool ProgramCopy::startedUp(QProcess& process) const {
-    return appears(process, file(QStringLiteral("BackUP2")));
-}
-
 bool ProgramCopy::appears(QProcess& process, const QString& path) {
     const QDeadlineTimer deadline(kWaitMs);
-    while (!QFileInfo::exists(path)) {
+    while (!QFileInfo::exists(path))
         if (deadline.hasExpired() || process.waitForFinished(50))
             return false;
-    }
     return true;
 }
 

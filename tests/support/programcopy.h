@@ -15,8 +15,7 @@ class ProgramCopy {
 public:
     ProgramCopy();
     ~ProgramCopy();
-    ProgramCopy(const ProgramCopy&) = delete;
-    ProgramCopy& operator=(const ProgramCopy&) = delete;
+    Q_DISABLE_COPY_MOVE(ProgramCopy)
 
     // Whether the program could be copied (it is built beside the test programs).
     bool ready() const { return ready_; }
@@ -27,13 +26,14 @@ public:
     QProcess& start(const QStringList& arguments = {}, const QString& workingFolder = {});
     // Waits until the started program has built its main window, which it does after it took
     // the program folder's name: it has made the "BackUP2" folder. False when it ended first.
-    bool startedUp(QProcess& process) const;
+    bool startedUp(QProcess& process) const { return appears(process, file(u"BackUP2"_qs)); }
     // Waits until path exists; false when the program ended first.
     static bool appears(QProcess& process, const QString& path);
     // Waits until the program ends by itself; true for status 0.
     static bool endedCleanly(QProcess& process);
 
 private:
+    static constexpr int kWaitMs = 30000; // generous: only a program that hangs comes near it
     TempFolder folder_;
     bool ready_ = false;
     std::vector<std::unique_ptr<QProcess>> processes_;
