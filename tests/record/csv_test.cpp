@@ -22,24 +22,6 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 
-// Texts a CSV writer must quote or keep as they are, and an expiry that is no date.
-std::vector<StationRecord> awkwardRecords() {
-    std::vector<StationRecord> records(2);
-    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
-    records[0].set(Field::LicenceNo, u"関第12345号");
-    records[0].setExpiry(QDate(2024, 3, 31));
-    records[0].set(Field::HolderName, u" 髙橋①㈱");
-    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
-    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
-    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
-    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
-    records[0].set(Field::ClubName, u"表示,ソ能");
-    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
-    records[1].set(Field::CallSign, u"ＪＲ１");
-    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
-    return records;
-}
-
 } // namespace
 
 // Each file: the start of the message (row and column first), or for an accepted file its one
@@ -134,7 +116,20 @@ TEST(CsvImport, WarnsOfProbablyLostLeadingZeros) {
 // Only commas, quotes, line breaks and spaces at an end make a field quoted; the dates come as
 // the era text and as ISO (a value that is no date as its bits); the padding is left out.
 TEST(CsvExport, WritesEveryFieldAsTheRecordHoldsIt) {
-    std::vector<StationRecord> records = awkwardRecords();
+    // Texts a CSV writer must quote or keep as they are, and an expiry that is no date.
+    std::vector<StationRecord> records(2);
+    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
+    records[0].set(Field::LicenceNo, u"関第12345号");
+    records[0].setExpiry(QDate(2024, 3, 31));
+    records[0].set(Field::HolderName, u" 髙橋①㈱");
+    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
+    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
+    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
+    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
+    records[0].set(Field::ClubName, u"表示,ソ能");
+    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
+    records[1].set(Field::CallSign, u"ＪＲ１");
+    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
     const QString csv =
         kHeader +
         u"\r\nＪＡ１ＡＢＣ,関第12345号,令和6年03月31日,2024-03-31,,\" 髙橋①㈱\",ﾀｶﾊｼ ｲﾁ,表示ｶﾝﾏ\\,"

@@ -19,18 +19,14 @@ QByteArray registerBytes(int count) {
     return bytes;
 }
 
-// Cut or padded with spaces to a whole number of records, so that only its contents can tell.
-QByteArray toWholeRecords(QByteArray bytes) {
-    bytes.resize(bytes.size() / datafile::kRecordSize * datafile::kRecordSize);
-    return bytes;
-}
-
 QByteArray csvBytes() {
     std::vector<StationRecord> records;
     for (int i = 0; i < 40; ++i)
         records.push_back(
             sampleStation(QStringLiteral("ＪＡ１Ａ%1").arg(i), u"関第1号"_qs, QDate(2027, 1, 1)));
-    return toWholeRecords(csvfile::exportCsv(records, csvfile::Encoding::Cp932).bytes);
+    // Cut to a whole number of records, so that only its contents can tell.
+    QByteArray bytes = csvfile::exportCsv(records, csvfile::Encoding::Cp932).bytes;
+    return bytes.left(bytes.size() / datafile::kRecordSize * datafile::kRecordSize);
 }
 
 QByteArray randomBytes(int size) {

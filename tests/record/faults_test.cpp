@@ -66,11 +66,6 @@ ChildSave saveInChild(RecordStore& store, const QString& path,
             QString::fromUtf8(report.mid(2))};
 }
 
-// The sentence of a message, without the path after it.
-QString sentence(const QString& message) {
-    return message.section(QLatin1Char('\n'), 0, 0);
-}
-
 // Ten old records on disk, a thousand new ones in the store: a save that fails must leave the
 // old file whole and alone.
 class FailedSave : public testing::Test {
@@ -140,7 +135,7 @@ TEST(Faults, SaveIntoAFolderRemovedMeanwhileReportsNothingSaved) {
     const datafile::OpResult saved = datafile::SaveDataFile(store, store.DataFile, {2026, 1, 1});
     EXPECT_EQ(saved.outcome, datafile::Outcome::Failed);
     EXPECT_FALSE(saved.dataWritten);
-    EXPECT_EQ(sentence(saved.result.error), fileerror::text(fileerror::Problem::NotFound));
+    EXPECT_EQ(saved.result.error, fileerror::message(fileerror::Problem::NotFound, store.DataFile));
     EXPECT_FALSE(QFileInfo::exists(dir.file("ham"))); // nothing made in its place
 }
 
