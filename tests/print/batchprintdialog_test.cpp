@@ -91,13 +91,10 @@ TEST(BatchPrintDialog, NamesItsBoxesAndTakesATypedApplicationDate) {
         {dialog.dateSpinButtons[1], "申請日 月"}, {dialog.dateSpinButtons[2], "申請日 日"}};
     for (const auto& [widget, name] : named)
         EXPECT_EQ(spokenName(widget), QString::fromUtf8(name)) << qPrintable(widget->objectName());
-    for (const char16_t* typed : {u"令和7年4月20日", u"R7.4.20", u"２０２５－０４－２０"}) {
-        typeDate(dialog.applicationDateBox, QString::fromUtf16(typed));
-        EXPECT_FALSE(dialog.onPrintClicked()); // no station: only the answers are stored
-        EXPECT_EQ(f.state.print.PrintAppDate, u"令和7年4月20日"_s)
-            << qPrintable(QString::fromUtf16(typed));
-        dialog.onDateStepped(2, -1);
-    }
+    typeDate(dialog.applicationDateBox, u"２０２５－０４－２０"_s);
+    EXPECT_FALSE(dialog.onPrintClicked()); // no station: only the answers are stored
+    EXPECT_EQ(f.state.print.PrintAppDate, u"令和7年4月20日"_s);
+    dialog.onDateStepped(2, -1);
     f.prompter.nextAnswer(Prompter::Answer::Ok);
     typeDate(dialog.applicationDateBox, u"令和7年2月29日"_s);
     EXPECT_EQ(f.prompter.messages(),

@@ -155,17 +155,13 @@ TEST(PrintDialog, NamesEveryBoxByItsCaptionAndTakesATypedApplicationDate) {
     }
     EXPECT_EQ(dialog.applicationDateDisplay->accessibleDescription(), u"令和7年04月03日"_s);
 
-    // A typed application date, in any accepted form, is shown and stored "ggge年m月d日" as a
+    // A typed application date is shown and stored "ggge年m月d日" as a
     // step writes it and moves the window warning; a day that does not exist is refused with
     // its message and the date before stays; the spin buttons step on from a typed date.
-    for (const char16_t* typed : {u"令和8年10月3日", u"2026/10/3", u"ｒ８．１０．３"}) {
-        dialog.applicationDateDisplay->setText(u"令和7年04月03日"_s);
-        typeDate(dialog.applicationDateDisplay, QString::fromUtf16(typed));
-        dialog.storePrintData();
-        EXPECT_EQ(f.state.print.PrintAppDate, u"令和8年10月3日"_s)
-            << qPrintable(QString::fromUtf16(typed));
-        EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty()); // inside the window
-    }
+    typeDate(dialog.applicationDateDisplay, u"ｒ８．１０．３"_s); // the other forms: tests/record
+    dialog.storePrintData();
+    EXPECT_EQ(f.state.print.PrintAppDate, u"令和8年10月3日"_s);
+    EXPECT_TRUE(dialog.windowWarningLabel->text().isEmpty()); // inside the window
     f.prompter.nextAnswer(Prompter::Answer::Ok);
     typeDate(dialog.applicationDateDisplay, u"2026-02-30"_s);
     EXPECT_EQ(f.prompter.messages(),
