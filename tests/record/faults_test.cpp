@@ -160,7 +160,7 @@ TEST(Faults, KilledInTheMiddleOfASaveLeavesAWholeFile) {
     }
 }
 
-TEST(Faults, ReadThatFailsHalfWayIsAnError) {
+TEST(Faults, ReadThatFailsHalfWayChangesNothing) {
     // A device that cannot be read, and a file that ends before its length says.
     QBuffer unreadable;
     QByteArray shorter = datafile::encodeRecord(StationRecord()).repeated(3);
@@ -170,4 +170,18 @@ TEST(Faults, ReadThatFailsHalfWayIsAnError) {
         const Result read = datafile::readRecords(*device, 10 * 449, "list.stn", [](auto&&) {});
         EXPECT_FALSE(read.error.isEmpty());
     }
+    // Through the store: a folder or a device leaves the register and its file name alone.
+    TempFolder dir;
+    RecordStore store;
+    ASSERT_TRUE(store.load(registerOf(3, "元")));
+    store.DataFile = dir.file("mine.stn");
+    for (const QString& bad : {dir.path(), QStringLiteral("/dev/null")}) {
+        EXPECT_EQ(datafile::OpenDataFile(store, bad, {2026, 1, 1}).outcome,
+                  datafile::Outcome::Failed);
+        EXPECT_EQ(datafile::AppendDataFile(store, bad, {2026, 1, 1}).outcome,
+                  datafile::Outcome::Failed);
+    }
+    EXPECT_EQ(store.Count(), 3);
+    EXPECT_EQ(store.DataFile, dir.file("mine.stn"));
+    EXPECT_EQ(store.Modified, 0);
 }
