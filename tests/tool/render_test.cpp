@@ -70,4 +70,12 @@ TEST(Render, WritesOnePagePdfOrPngThroughTheCommandLine) {
     const QString own = u"render %1 --record 2 --doc bureau --out %2/own.pdf"_qs;
     ASSERT_EQ(runTool(own.arg(kSampleRegister, folder.path())).status, 0);
     EXPECT_EQ(tool::defaultBureauFile(folder.path()), folder.file(bureaufile::fileName()));
+
+    // A drawing that fails (offsets no settings file can hold) leaves no file behind.
+    tool::RenderJob job = prepare({});
+    job.settings.formOffsetAcross = 300000000;
+    tool::RenderOptions o;
+    o.out = folder.file(u"o.pdf"_qs);
+    EXPECT_FALSE(tool::writeRender(o, job).ok);
+    EXPECT_FALSE(QFile::exists(o.out));
 }
