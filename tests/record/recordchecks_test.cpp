@@ -112,7 +112,7 @@ TEST(deleteRecord, RowsBelowKeepTheirNumbersUntilTheSort) {
     for (int n = 1; n <= 4; ++n)
         store.append(make(QStringLiteral("ＪＡ%1").arg(n), QDate(2025, 1, 1).addMonths(n)));
     store.renumber();
-    for (int row : {0, -1, 5, 40000})
+    for (int row : {-1, 0, 5})
         checks::deleteRecord(store, row); // outside the register: nothing happens
     EXPECT_EQ(store.Modified, 0);
     const quint64 third = store.rowId(3);

@@ -6,12 +6,7 @@
 
 TEST(RegisterAction, Names) {
     const std::pair<RegisterAction, const char16_t*> names[] = {
-        {RegisterAction::NewStation, u"新規登録 ＪＡ１ＡＢＣ"},
-        {RegisterAction::Overwrite, u"上書 ＪＡ１ＡＢＣ"},
-        {RegisterAction::Delete, u"削除 ＪＡ１ＡＢＣ"},
         {RegisterAction::Extend, u"5年延長 ＪＡ１ＡＢＣ"},
-        {RegisterAction::DuplicateCheck, u"重複チェック"},
-        {RegisterAction::Merge, u"データ連結"},
         {RegisterAction::CsvImport, u"CSV取り込み"},
     };
     for (const auto& [action, name] : names)
@@ -29,7 +24,6 @@ TEST(RegisterAction, StoringAnEditedRecord) {
     EXPECT_EQ(action(QDate(2029, 2, 28)), RegisterAction::Extend);
     EXPECT_EQ(action(QDate(2034, 2, 28)), RegisterAction::Extend);
     EXPECT_EQ(action(QDate(2029, 3, 1)), RegisterAction::Overwrite);
-    EXPECT_EQ(action(QDate(2019, 2, 28)), RegisterAction::Overwrite);
     EXPECT_EQ(action(QDate(2024, 2, 29)), RegisterAction::Overwrite);
     EXPECT_EQ(action(QDate(2029, 2, 28), QStringLiteral("別人")), RegisterAction::Overwrite);
 }

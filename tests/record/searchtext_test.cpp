@@ -22,17 +22,14 @@ TEST_P(SearchFold, FoldsWidthCaseAndKana) {
         << QString::fromUtf16(c.text).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SearchFold,
-    testing::Values(FoldCase{u"ＪＡ１ＡＢＣ", u"ja1abc"}, FoldCase{u"Ja1aBc", u"ja1abc"},
-                    FoldCase{u"ｻﾄｳ", u"さとう"}, FoldCase{u"サトウ", u"さとう"},
-                    FoldCase{u"ｶﾞ", u"が"}, FoldCase{u"ﾊﾟﾋﾟﾌﾟ", u"ぱぴぷ"},
-                    FoldCase{u"ｳﾞｧｲｵﾘﾝ", u"ゔぁいおりん"}, FoldCase{u"ヴ", u"ゔ"},
-                    FoldCase{u"ｹｰｷ", u"けーき"}, FoldCase{u"ヵヶ", u"ゕゖ"},
-                    FoldCase{u"ﾔﾏﾀﾞ ﾀﾛｳ", u"やまだたろう"}, FoldCase{u"山田　太郎", u"山田太郎"},
-                    FoldCase{u"１０２－００７４", u"102-0074"}, FoldCase{u"東京都", u"東京都"},
-                    FoldCase{u"・ヷ", u"・ヷ"}, FoldCase{u"a\x1F\tb\n", u"ab"},
-                    FoldCase{u"", u""}));
+INSTANTIATE_TEST_SUITE_P(Table, SearchFold,
+                         testing::Values(FoldCase{u"ＪＡ１ａＢＣ－０", u"ja1abc-0"},
+                                         FoldCase{u"ﾊﾟﾋﾟﾌﾟｻﾄｳ", u"ぱぴぷさとう"},
+                                         FoldCase{u"ｳﾞｧｲｵﾘﾝ", u"ゔぁいおりん"},
+                                         FoldCase{u"ヵヶｹｰｷ", u"ゕゖけーき"},
+                                         FoldCase{u"ﾔﾏﾀﾞ ﾀﾛｳ　山田", u"やまだたろう山田"},
+                                         FoldCase{u"・ヷ", u"・ヷ"},
+                                         FoldCase{u"a\x1F\tb\n", u"ab"}));
 
 // The texts of a key stay apart: a query never matches across two of them, but across the
 // parts of one text.

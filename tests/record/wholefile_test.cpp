@@ -83,16 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
             "MissingParentFolder",
             [](const TempFolder& d) { return datafile::writeFile(d.file("gone/list.stn"), {}); },
             {Problem::NotFound}},
-        FailureCase{"SettingsIntoMissingFolder",
-                    [](const TempFolder& d) {
-                        return settingsfile::WriteSettings(d.file("gone/tessaly.ini"), {});
-                    },
-                    {Problem::NotFound}},
-        FailureCase{"BackupOfMissingFile",
-                    [](const TempFolder& d) {
-                        return datafile::copyBackup(d.file("none.stn"), d.file("copy.stn"));
-                    },
-                    {Problem::NotFound}},
         FailureCase{"SystemFolder",
                     [](const TempFolder&) { return writeWholeFile("/sys/velmora.stn", "x"); },
                     {Problem::NoPermission, Problem::ReadOnly}}),

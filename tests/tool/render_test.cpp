@@ -42,9 +42,8 @@ TEST(Render, RefusesBadOptions) {
     const QString base = u"a.stn --record 1 --doc form --out x.png "_qs;
     ASSERT_TRUE(tool::parseRenderOptions(base.split(u' ', Qt::SkipEmptyParts)).result.ok);
     for (const QString& bad :
-         {u"--record 0"_qs, u"--record x"_qs, u"--doc letter"_qs, u"--date 令和7年2月30日"_qs,
-          u"--prepay -3"_qs, u"--paper b5"_qs, u"--dpi 5000"_qs, u"--colour"_qs, u"b.stn"_qs,
-          u"--date"_qs, u"--out x.jpg"_qs}) {
+         {u"--record 0"_qs, u"--doc letter"_qs, u"--date 令和7年2月30日"_qs, u"--prepay -3"_qs,
+          u"--dpi 5000"_qs, u"b.stn"_qs, u"--date"_qs, u"--out x.jpg"_qs}) {
         const tool::ParsedRender parsed =
             tool::parseRenderOptions((base + bad).split(u' ', Qt::SkipEmptyParts));
         EXPECT_FALSE(parsed.result.ok || parsed.result.error.isEmpty()) << qPrintable(bad);
