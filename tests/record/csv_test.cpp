@@ -33,7 +33,7 @@ TEST(CsvImport, AcceptsAWholeGoodFileAndNamesRowAndColumnOfEveryFault) {
         {utf8(h + u"ＪＡ１ＡＢＣ,関第1号,2024-02-30\r\n"_qs),
          u"2 行目 3 列目「免許期限(ISO)」：「2024-02-30」という日はありません。"_qs},
         // a spreadsheet program's own format (.xlsx, .ods)
-        {QByteArray("PK\x03\x04\x14\0\x06\0", 10),
+        {QByteArray("PK\x03\x04\x14\0\x06\0", 8),
          u"Excel などの表計算の形式です。CSV 形式で保存してから取り込んでください。"_qs},
         // no expiry in either column
         {utf8(u"ｺｰﾙｻｲﾝ,免許番号,免許期限,免許期限(ISO)\r\nＪＡ１,関第1号,, \r\n"_qs),
