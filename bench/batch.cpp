@@ -1,6 +1,7 @@
 // velmora-tool batch: 1,000 stations × 3 documents (3,000 pages) as one PDF. Targets: 30 s on a
 // 2-core machine, a file of 20 MB at most, each font embedded once.
 #include "record/datafile.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 
 #include <QCoreApplication>
@@ -66,9 +67,5 @@ BENCHMARK(BatchThreeThousandPages)->Unit(benchmark::kSecond)->Iterations(1)->Use
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "record/csvimport.h"
 #include "record/importplan.h"
 #include "record/recordchecks.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 
 #include <QCoreApplication>
@@ -96,9 +97,5 @@ BENCHMARK(ParseFullRegister)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

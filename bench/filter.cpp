@@ -4,6 +4,7 @@
 #include "mainwin/recordgridmodel.h"
 #include "mainwin/stationfilter.h"
 #include "record/recordchecks.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 
 #include <QApplication>
@@ -90,11 +91,5 @@ BENCHMARK(BM_FoldRegister)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

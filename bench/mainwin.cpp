@@ -12,6 +12,7 @@
 #include "record/recordchecks.h"
 #include "record/renewalwindow.h"
 #include "record/sortorder.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 
 #include <QApplication>
@@ -252,11 +253,5 @@ int main(int argc, char** argv) {
             }
         }
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include "mainwin/recordgridmodel.h"
 #include "mainwin/registerundo.h"
 #include "record/recordchecks.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 
 #include <QApplication>
@@ -131,11 +132,5 @@ BENCHMARK(BM_RecordOverwrite)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }
