@@ -104,7 +104,7 @@ int EntryWindow::px(double twips) const {
 
 void EntryWindow::place(QWidget* widget, double left, double top, double width,
                         double height) const {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    twips::place(widget, left, top, width, height, logicalDpiX());
 }
 
 void EntryWindow::buildControls() {

@@ -63,8 +63,8 @@ BatchPrintDialog::~BatchPrintDialog() = default;
 void BatchPrintDialog::buildControls() {
     const int dpi = logicalDpiX();
     const auto px = [dpi](double t) { return twips::toPixels(t, dpi); };
-    const auto place = [&px](QWidget* w, double left, double top, double width, double height) {
-        w->setGeometry(px(left), px(top), px(width), px(height));
+    const auto place = [dpi](QWidget* w, double left, double top, double width, double height) {
+        twips::place(w, left, top, width, height, dpi);
     };
     const auto label = [&place](QWidget* parent, const QString& text, double left, double top,
                                 double width) {

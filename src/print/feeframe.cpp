@@ -14,8 +14,7 @@ FeeFrame::FeeFrame(const QFont& boxFont, QWidget* parent)
     setObjectName(QStringLiteral("FeeFrame"));
     const int dpi = parent ? parent->logicalDpiX() : logicalDpiX();
     const auto place = [dpi](QWidget* w, double left, double top, double width, double height) {
-        w->setGeometry(twips::toPixels(left, dpi), twips::toPixels(top, dpi),
-                       twips::toPixels(width, dpi), twips::toPixels(height, dpi));
+        twips::place(w, left, top, width, height, dpi);
     };
     const auto label = [this, &place](const QString& text, double left, double top, double width) {
         auto* l = new QLabel(text, this);

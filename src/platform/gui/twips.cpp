@@ -1,5 +1,6 @@
 #include "platform/gui/twips.h"
 
+#include <QWidget>
 #include <cmath>
 
 namespace twips {
@@ -10,6 +11,11 @@ int toPixels(double twips, int dpi) {
 
 double fromPixels(int pixels, int dpi) {
     return dpi > 0 ? double(pixels) * kPerInch / dpi : 0.0;
+}
+
+void place(QWidget* widget, double left, double top, double width, double height, int dpi) {
+    widget->setGeometry(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi),
+                        toPixels(height, dpi));
 }
 
 } // namespace twips
