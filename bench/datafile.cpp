@@ -1,5 +1,8 @@
 // Opening and saving a full register, and velmora-tool dump against iconv.
 #include "record/datafile.h"
+#include "record/datafilecheck.h"
+#include "record/fingerprint.h"
+#include "support/benchmain.h"
 #include "support/sampleregister.h"
 #include "tool/commands.h"
 
@@ -34,6 +37,19 @@ void OpenFullRegister(benchmark::State& state) {
     }
 }
 BENCHMARK(OpenFullRegister)->Unit(benchmark::kMillisecond);
+
+// What the window does at an open besides reading the records: the look at the file for
+// damage, and the fingerprint that a later save compares with.
+void CheckAndFingerprintFullRegister(benchmark::State& state) {
+    const QString path = sampleFile();
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            benchmark::DoNotOptimize(datafile::checkFile(path).looksDamaged());
+        else
+            benchmark::DoNotOptimize(FileFingerprint::of(path).size);
+    }
+}
+BENCHMARK(CheckAndFingerprintFullRegister)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void SaveFullRegister(benchmark::State& state) {
     RecordStore store;
@@ -76,9 +92,5 @@ BENCHMARK(DumpVersusIconv)->Unit(benchmark::kMillisecond)->Iterations(10);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

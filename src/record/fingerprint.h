@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 // What a data file was when the program read or last wrote it, so that a save never silently
 // overwrites what another program (or the user) put there meanwhile.
@@ -10,7 +11,9 @@ struct FileFingerprint {
     bool exists = false;
     qint64 size = 0;
     QDateTime modified;
-    QByteArray sha256; // of the file's bytes; empty when it could not be read
+    // A hash of the file's bytes, to tell a change from a touch (not a guard against anyone
+    // forging a file); unset when it could not be read.
+    std::optional<size_t> hash;
 
     // Reads the file at path; a missing or unreadable file gives exists = false or no hash.
     static FileFingerprint of(const QString& path);
